@@ -113,8 +113,4 @@ extern const VerdictRecord BestStatVerdict[VerdictCount];
 
 // State of a best-stat box: the judge named the stat best, did not name it,
 // or nothing is known (any other value counts as unknown too).
-enum BestStatMark : int32_t {
-  MarkNotBest = 0,
-  MarkBest = 1,
-  MarkUnknown = 2
-};
+enum BestStatMark : int32_t { MarkNotBest = 0, MarkBest = 1, MarkUnknown = 2 };

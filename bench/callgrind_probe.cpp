@@ -1,0 +1,31 @@
+// Runs one measured operation, chosen by name, so that callgrind can count
+// its instructions (scripts/count_instructions.sh toggles collection around
+// the call).
+#include <cstring>
+
+#include "bench_inputs.h"
+
+// Kept out of line so callgrind's --toggle-collect can name them.
+extern "C" __attribute__((noinline)) int32_t ProbeOneObservationNoClues(
+    IvResult* r) {
+  return CallOneObservationNoClues(*r);
+}
+extern "C" __attribute__((noinline)) int32_t ProbeThreeObservationsAllClues(
+    IvResult* r) {
+  return CallThreeObservationsAllClues(*r);
+}
+extern "C" __attribute__((noinline)) bool ProbeLoadGameData(
+    const std::vector<uint8_t>* poke, const std::vector<uint8_t>* nature) {
+  return LoadGameDataFromBytes(poke->data(), poke->size(), nature->data(),
+                               nature->size());
+}
+
+int main() {
+  std::vector<uint8_t> poke = ReadGameDataFile("POKE_DATA.bin");
+  std::vector<uint8_t> nature = ReadGameDataFile("NATURE_DATA.bin");
+  if (!ProbeLoadGameData(&poke, &nature)) return 1;
+  IvResult r{};
+  if (ProbeOneObservationNoClues(&r) != 0) return 2;
+  if (ProbeThreeObservationsAllClues(&r) != 0) return 3;
+  return 0;
+}

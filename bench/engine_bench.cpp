@@ -1,0 +1,54 @@
+// Timing of the engine's calls and of loading the tables.
+#include <benchmark/benchmark.h>
+
+#include "bench_inputs.h"
+
+namespace {
+
+const std::vector<uint8_t>& Poke() {
+  static const std::vector<uint8_t> bytes = ReadGameDataFile("POKE_DATA.bin");
+  return bytes;
+}
+const std::vector<uint8_t>& Nature() {
+  static const std::vector<uint8_t> bytes = ReadGameDataFile("NATURE_DATA.bin");
+  return bytes;
+}
+
+bool LoadOnce() {
+  static const bool loaded = LoadGameDataFromBytes(
+      Poke().data(), Poke().size(), Nature().data(), Nature().size());
+  return loaded;
+}
+
+void BM_LoadGameData(benchmark::State& state) {
+  for (auto _ : state) {
+    bool ok = LoadGameDataFromBytes(Poke().data(), Poke().size(),
+                                    Nature().data(), Nature().size());
+    benchmark::DoNotOptimize(ok);
+  }
+}
+BENCHMARK(BM_LoadGameData);
+
+void BM_OneObservationNoClues(benchmark::State& state) {
+  if (!LoadOnce()) state.SkipWithError("game data not found");
+  IvResult result{};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(CallOneObservationNoClues(result));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_OneObservationNoClues);
+
+void BM_ThreeObservationsAllClues(benchmark::State& state) {
+  if (!LoadOnce()) state.SkipWithError("game data not found");
+  IvResult result{};
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(CallThreeObservationsAllClues(result));
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_ThreeObservationsAllClues);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,94 @@
+// The game data tables and their loading from the resources' bytes.
+#include "gamedata.h"
+
+SpeciesRecord SpeciesTable[SpeciesCount];
+NatureRecord NatureTable[NatureCount];
+uint32_t GameMode = ModeGen6;
+
+namespace {
+
+int16_t ReadInt16(const uint8_t* bytes) {
+  return static_cast<int16_t>(static_cast<uint16_t>(bytes[1] * 256 + bytes[0]));
+}
+
+// Bounded copy of a UTF-16LE name out of resource bytes: stops at the first
+// zero unit, copies at most capacity - 1 units and always terminates.
+void CopyResourceName(char16_t* dest, int capacity, const uint8_t* source,
+                      int sourceUnits) {
+  int length = 0;
+  while (length < capacity - 1 && length < sourceUnits) {
+    char16_t unit = static_cast<char16_t>(source[2 * length] |
+                                          (source[2 * length + 1] << 8));
+    if (unit == 0) break;
+    dest[length++] = unit;
+  }
+  dest[length] = 0;
+}
+
+void LoadSpecies(const uint8_t* data) {
+  for (int k = 0; k < SpeciesCount; ++k) {
+    const uint8_t* bytes = data + SpeciesRecordBytes * k;
+    SpeciesRecord& record = SpeciesTable[k];
+    int16_t* numbers[] = {&record.serialNo,          &record.nationalNo,
+                          &record.rsHoennNo,         &record.ptSinnohNo,
+                          &record.hgssJohtoNo,       &record.bwUnovaNo,
+                          &record.b2w2UnovaNo,       &record.nationalNo6,
+                          &record.xyCentralKalosNo,  &record.xyCoastalKalosNo,
+                          &record.xyMountainKalosNo, &record.orasHoennNo};
+    for (int i = 0; i < 12; ++i) *numbers[i] = ReadInt16(bytes + 2 * i);
+    CopyResourceName(record.name, SpeciesNameCapacity, bytes + 24, 20);
+    for (int i = 0; i < 6; ++i) record.baseStats[i] = bytes[64 + i];
+  }
+}
+
+void LoadNatures(const uint8_t* data) {
+  for (int k = 0; k < NatureCount; ++k) {
+    const uint8_t* bytes = data + NatureRecordBytes * k;
+    NatureRecord& record = NatureTable[k];
+    CopyResourceName(record.name, NatureNameMaxLength + 1, bytes, 6);
+    for (int i = 0; i < 6; ++i) record.multipliers[i] = bytes[12 + i] / 100.0;
+  }
+}
+
+}  // namespace
+
+bool LoadGameDataFromBytes(const uint8_t* pokeData, std::size_t pokeSize,
+                           const uint8_t* natureData, std::size_t natureSize) {
+  if (pokeData == nullptr || natureData == nullptr ||
+      pokeSize < PokeDataBytes || natureSize < NatureDataBytes)
+    return false;
+  LoadSpecies(pokeData);
+  LoadNatures(natureData);
+  return true;
+}
+
+bool IsListedInMode(const SpeciesRecord& record, uint32_t gameMode) {
+  switch (gameMode) {
+    case ModeGen3:
+      return record.nationalNo >= 1 && record.nationalNo <= 386;
+    case ModeGen4:
+      return record.nationalNo >= 1 && record.nationalNo <= 493;
+    case ModeGen5:
+      return record.nationalNo >= 1 && record.nationalNo <= 649;
+    case ModeGen6:
+      return record.nationalNo6 >= 1 && record.nationalNo6 <= 721;
+    default:
+      return false;
+  }
+}
+
+bool NameEquals(const char16_t* known, const char16_t* text) {
+  for (int i = 0;; ++i) {
+    if (known[i] != text[i]) return false;
+    if (known[i] == 0) return true;
+  }
+}
+
+void CopyName(char16_t* dest, int capacity, const char16_t* source) {
+  int length = 0;
+  while (length < capacity - 1 && source[length] != 0) {
+    dest[length] = source[length];
+    ++length;
+  }
+  dest[length] = 0;
+}

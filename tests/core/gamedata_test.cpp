@@ -1,0 +1,272 @@
+// The packed game data: its shape, the telling rows, and the loader's rules.
+#include "data/gamedata.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+
+#include "test_data.h"
+
+#ifdef _WIN32
+#include <windows.h>
+
+#include "data/gamedata_win32.h"
+#endif
+
+namespace {
+
+class GameDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(LoadTestGameData()); }
+};
+
+int Length(const char16_t* text) {
+  int n = 0;
+  while (text[n] != 0) ++n;
+  return n;
+}
+
+const SpeciesRecord& Row(int k) { return SpeciesTable[k - 1]; }
+
+void ExpectRow(int k, std::initializer_list<int> numbers, const char16_t* name,
+               std::initializer_list<int> base) {
+  const SpeciesRecord& r = Row(k);
+  const int16_t fields[] = {
+      r.serialNo,         r.nationalNo,        r.rsHoennNo,
+      r.ptSinnohNo,       r.hgssJohtoNo,       r.bwUnovaNo,
+      r.b2w2UnovaNo,      r.nationalNo6,       r.xyCentralKalosNo,
+      r.xyCoastalKalosNo, r.xyMountainKalosNo, r.orasHoennNo};
+  int i = 0;
+  for (int expected : numbers)
+    EXPECT_EQ(fields[i++], expected) << "row " << k << " field " << i - 1;
+  EXPECT_TRUE(NameEquals(name, r.name)) << "row " << k;
+  i = 0;
+  for (int expected : base)
+    EXPECT_EQ(r.baseStats[i++], expected) << "row " << k << " slot " << i - 1;
+}
+
+TEST_F(GameDataTest, TellingRowsLoadExactly) {
+  ExpectRow(1, {1, 1, -1, -1, 231, -1, -1, 1, 80, -1, -1, -1}, u"フシギダネ",
+            {45, 49, 49, 45, 65, 65});
+  ExpectRow(28, {28, 25, 156, 104, 22, -1, -1, -1, -1, -1, -1, -1},
+            u"ピカチュウ", {35, 55, 30, 90, 50, 40});
+  ExpectRow(29, {29, -1, -1, -1, -1, -1, -1, 25, 36, -1, -1, 163},
+            u"ピカチュウ", {35, 55, 40, 90, 50, 50});
+  ExpectRow(311, {311, 292, 44, -1, -1, -1, -1, 292, 113, -1, -1, 45},
+            u"ヌケニン", {1, 90, 45, 40, 30, 30});
+  ExpectRow(516, {516, 494, -1, -1, -1, 0, 0, 494, -1, -1, -1, -1},
+            u"ビクティニ", {100, 100, 100, 100, 100, 100});
+  ExpectRow(758, {758, 479, -1, 152, -1, -1, -1, 479, -1, -1, 68, -1},
+            u"ロトム　ヒートロトム", {50, 65, 107, 86, 105, 107});
+  ExpectRow(790, {790, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1},
+            u"リザードン　メガリザードンＸ", {78, 130, 111, 100, 130, 85});
+}
+
+TEST_F(GameDataTest, RowCountsByNationalNumbers) {
+  int both = 0, onlyOld = 0, onlyNew = 0, neither = 0;
+  for (int k = 1; k <= SpeciesCount; ++k) {
+    const SpeciesRecord& r = Row(k);
+    EXPECT_EQ(r.serialNo, k);
+    bool old = r.nationalNo != NoNumber, now = r.nationalNo6 != NoNumber;
+    both += old && now;
+    onlyOld += old && !now;
+    onlyNew += !old && now;
+    neither += !old && !now;
+  }
+  EXPECT_EQ(both, 637);
+  EXPECT_EQ(onlyOld, 29);
+  EXPECT_EQ(onlyNew, 108);
+  EXPECT_EQ(neither, 80);
+}
+
+TEST_F(GameDataTest, NamesAreShortAndUniqueWithinEachMode) {
+  const uint32_t modes[] = {ModeGen3, ModeGen4, ModeGen5, ModeGen6};
+  const int sizes[] = {389, 505, 666, 745};
+  for (int m = 0; m < 4; ++m) {
+    std::set<std::u16string> names;
+    int listed = 0;
+    for (const SpeciesRecord& r : SpeciesTable) {
+      if (!IsListedInMode(r, modes[m])) continue;
+      ++listed;
+      EXPECT_TRUE(names.insert(r.name).second)
+          << "mode " << modes[m] << " lists a name twice, row " << r.serialNo;
+    }
+    EXPECT_EQ(listed, sizes[m]) << "mode " << modes[m];
+  }
+  std::map<std::u16string, int> counts;
+  for (const SpeciesRecord& r : SpeciesTable) {
+    EXPECT_LE(Length(r.name), 18) << "row " << r.serialNo;
+    ++counts[r.name];
+  }
+  int doubled = 0;
+  for (const auto& entry : counts) doubled += entry.second == 2;
+  EXPECT_EQ(doubled, 29);
+}
+
+TEST_F(GameDataTest, RowsWithoutNationalNumberAreNeverListed) {
+  int megas = 0;
+  for (const SpeciesRecord& r : SpeciesTable) {
+    if (r.nationalNo != NoNumber || r.nationalNo6 != NoNumber) continue;
+    for (uint32_t mode = ModeGen3; mode <= ModeGen6; ++mode)
+      EXPECT_FALSE(IsListedInMode(r, mode)) << "row " << r.serialNo;
+    std::u16string name = r.name;
+    std::size_t space = name.find(u'　');
+    ASSERT_NE(space, std::u16string::npos) << "row " << r.serialNo;
+    megas += name.compare(space + 1, 2, u"メガ") == 0;
+  }
+  EXPECT_EQ(megas, 48);
+}
+
+TEST_F(GameDataTest, ModesCompareSignedNumbersAndRejectUnknownModes) {
+  SpeciesRecord r{};
+  r.nationalNo = 386;
+  r.nationalNo6 = NoNumber;
+  EXPECT_TRUE(IsListedInMode(r, ModeGen3));
+  r.nationalNo = 387;
+  EXPECT_FALSE(IsListedInMode(r, ModeGen3));
+  EXPECT_TRUE(IsListedInMode(r, ModeGen4));
+  EXPECT_FALSE(IsListedInMode(r, ModeGen6));
+  r.nationalNo6 = 721;
+  EXPECT_TRUE(IsListedInMode(r, ModeGen6));
+  r.nationalNo6 = 722;
+  EXPECT_FALSE(IsListedInMode(r, ModeGen6));
+  r.nationalNo = 0;
+  EXPECT_FALSE(IsListedInMode(r, ModeGen5));
+  EXPECT_FALSE(IsListedInMode(r, 0));
+  EXPECT_FALSE(IsListedInMode(r, 32805));
+}
+
+TEST_F(GameDataTest, NaturesLoadWithExactMultipliers) {
+  EXPECT_TRUE(NameEquals(u"いじっぱり", NatureTable[0].name));
+  EXPECT_TRUE(NameEquals(u"わんぱく", NatureTable[24].name));
+  const NatureRecord& sunao = NatureTable[10];
+  EXPECT_TRUE(NameEquals(u"すなお", sunao.name));
+  for (double m : sunao.multipliers) EXPECT_EQ(m, 1.0);
+  for (const NatureRecord& n : NatureTable) {
+    EXPECT_EQ(n.multipliers[0], 1.0);
+    int raised = 0, lowered = 0;
+    for (int i = 1; i < 6; ++i) {
+      double m = n.multipliers[i];
+      EXPECT_TRUE(m == 90 / 100.0 || m == 1.0 || m == 110 / 100.0);
+      raised += m == 110 / 100.0;
+      lowered += m == 90 / 100.0;
+    }
+    EXPECT_EQ(raised, lowered);
+    EXPECT_LE(raised, 1);
+  }
+  // いじっぱり raises Attack and lowers Sp. Atk (Speed is last).
+  EXPECT_EQ(NatureTable[0].multipliers[1], 110 / 100.0);
+  EXPECT_EQ(NatureTable[0].multipliers[3], 90 / 100.0);
+}
+
+// Loader rules on hand-made buffers.
+class LoaderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    poke = PokeDataBytesForTest();
+    nature = NatureDataBytesForTest();
+    ASSERT_EQ(poke.size(), PokeDataBytes);
+    ASSERT_EQ(nature.size(), NatureDataBytes);
+  }
+  bool Load() {
+    return LoadGameDataFromBytes(poke.data(), poke.size(), nature.data(),
+                                 nature.size());
+  }
+  void PutName(int record, const char16_t* units, int count) {
+    uint8_t* at = poke.data() + SpeciesRecordBytes * record + 24;
+    for (int i = 0; i < count; ++i) {
+      at[2 * i] = units[i] & 0xFF;
+      at[2 * i + 1] = units[i] >> 8;
+    }
+  }
+  std::vector<uint8_t> poke, nature;
+};
+
+TEST_F(LoaderTest, NameLeftoversAfterTerminatorAreIgnored) {
+  const char16_t name[20] = {u'ア', u'イ', 0, u'X', u'Y', u'Z', 0x7FFF};
+  PutName(0, name, 20);
+  const char16_t sunao[6] = {u'す', u'な', u'お', 0, u'ゴ', u'ミ'};
+  for (int i = 0; i < 6; ++i) {
+    nature[10 * 18 + 2 * i] = sunao[i] & 0xFF;
+    nature[10 * 18 + 2 * i + 1] = sunao[i] >> 8;
+  }
+  ASSERT_TRUE(Load());
+  EXPECT_TRUE(NameEquals(u"アイ", SpeciesTable[0].name));
+  EXPECT_TRUE(NameEquals(u"すなお", NatureTable[10].name));
+}
+
+TEST_F(LoaderTest, LongNamesAreCutAndTerminated) {
+  char16_t nineteen[20];
+  char16_t twenty[20];
+  for (int i = 0; i < 20; ++i) nineteen[i] = twenty[i] = u'ア' + i;
+  nineteen[19] = 0;
+  PutName(0, nineteen, 20);
+  PutName(1, twenty, 20);
+  // A nature name of six units without terminator keeps five.
+  for (int i = 0; i < 6; ++i) {
+    nature[2 * i] = 0x42 + i;
+    nature[2 * i + 1] = 0x30;
+  }
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(Length(SpeciesTable[0].name), 19);
+  EXPECT_EQ(SpeciesTable[0].name[18], u'ア' + 18);
+  EXPECT_EQ(Length(SpeciesTable[1].name), 19);
+  EXPECT_EQ(Length(NatureTable[0].name), 5);
+}
+
+TEST_F(LoaderTest, NumbersAreSignedLittleEndianAndZeroIsANumber) {
+  uint8_t* r = poke.data();
+  r[2] = 0xFE;
+  r[3] = 0xFF;  // nationalNo -2
+  r[10] = 0x00;
+  r[11] = 0x00;  // bwUnovaNo 0
+  r[14] = 0xD1;
+  r[15] = 0x02;  // nationalNo6 721
+  r[64] = 255;
+  ASSERT_TRUE(Load());
+  EXPECT_EQ(SpeciesTable[0].nationalNo, -2);
+  EXPECT_EQ(SpeciesTable[0].bwUnovaNo, 0);
+  EXPECT_EQ(SpeciesTable[0].nationalNo6, 721);
+  EXPECT_EQ(SpeciesTable[0].baseStats[0], 255);
+}
+
+TEST_F(LoaderTest, ShortOrMissingBuffersFailWithoutTouchingTables) {
+  ASSERT_TRUE(Load());
+  SpeciesRecord before = SpeciesTable[0];
+  NatureRecord natureBefore = NatureTable[0];
+  poke[24] = 'Q';
+  nature[0] = 'Q';
+  EXPECT_FALSE(LoadGameDataFromBytes(poke.data(), PokeDataBytes - 1,
+                                     nature.data(), nature.size()));
+  EXPECT_FALSE(LoadGameDataFromBytes(poke.data(), poke.size(), nature.data(),
+                                     NatureDataBytes - 1));
+  EXPECT_FALSE(LoadGameDataFromBytes(nullptr, 0, nature.data(), nature.size()));
+  EXPECT_FALSE(LoadGameDataFromBytes(poke.data(), poke.size(), nullptr, 0));
+  EXPECT_EQ(std::memcmp(&before, &SpeciesTable[0], sizeof before), 0);
+  EXPECT_EQ(std::memcmp(&natureBefore, &NatureTable[0], sizeof natureBefore),
+            0);
+  // Longer buffers are fine: only the required bytes are read.
+  poke.resize(PokeDataBytes + 7, 0xEE);
+  EXPECT_TRUE(Load());
+}
+
+#ifdef _WIN32
+TEST(Win32LoaderTest, LoadsFromTheModuleResources) {
+  std::memset(SpeciesTable, 0, sizeof SpeciesTable);
+  ASSERT_TRUE(LoadGameData(GetModuleHandleW(nullptr)));
+  EXPECT_TRUE(NameEquals(u"フシギダネ", SpeciesTable[0].name));
+  EXPECT_EQ(NatureTable[24].multipliers[2], 110 / 100.0);
+}
+
+TEST(Win32LoaderTest, ModuleWithoutResourcesFailsAndLeavesTables) {
+  ASSERT_TRUE(LoadTestGameData());
+  SpeciesTable[0].name[0] = u'Q';
+  EXPECT_FALSE(LoadGameData(GetModuleHandleW(L"kernel32.dll")));
+  EXPECT_EQ(SpeciesTable[0].name[0], u'Q');
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,127 @@
+// The species list orders: which records each lists and in what order.
+#include "data/species_order.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "test_data.h"
+
+namespace {
+
+// What the species list would show: the sorted table, filtered.
+std::vector<std::u16string> Listed(uint32_t order, uint32_t mode) {
+  SortSpeciesTable(order, mode);
+  std::vector<std::u16string> names;
+  for (const SpeciesRecord& r : SpeciesTable)
+    if (IsListedInMode(r, mode) && IsListedInOrder(r, order))
+      names.push_back(r.name);
+  return names;
+}
+
+class SpeciesOrderTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(LoadTestGameData()); }
+};
+
+TEST_F(SpeciesOrderTest, KanaAndNationalListEveryRecordOfTheMode) {
+  const uint32_t modes[] = {ModeGen3, ModeGen4, ModeGen5, ModeGen6};
+  const std::size_t sizes[] = {389, 505, 666, 745};
+  for (int m = 0; m < 4; ++m) {
+    EXPECT_EQ(Listed(OrderKana, modes[m]).size(), sizes[m]);
+    EXPECT_EQ(Listed(OrderNational, modes[m]).size(), sizes[m]);
+  }
+}
+
+TEST_F(SpeciesOrderTest, NationalOrderFollowsTheModesNumber) {
+  auto gen6 = Listed(OrderNational, ModeGen6);
+  ASSERT_GE(gen6.size(), 4u);
+  EXPECT_EQ(gen6[0], u"フシギダネ");
+  EXPECT_EQ(gen6[1], u"フシギソウ");
+  EXPECT_EQ(gen6[2], u"フシギバナ");
+  EXPECT_EQ(gen6[3], u"ヒトカゲ");
+  // Of the two ピカチュウ records only the generation-6 one is listed.
+  SortSpeciesTable(OrderNational, ModeGen6);
+  for (const SpeciesRecord& r : SpeciesTable)
+    if (IsListedInMode(r, ModeGen6) && NameEquals(u"ピカチュウ", r.name)) {
+      EXPECT_EQ(r.nationalNo, NoNumber);
+    }
+  // Deoxys' four records share national number 386: serialNo decides.
+  auto gen3 = Listed(OrderNational, ModeGen3);
+  ASSERT_EQ(gen3.size(), 389u);
+  EXPECT_EQ(gen3[385], u"デオキシス　ノーマルフォルム");
+  EXPECT_EQ(gen3[388].substr(0, 6), u"デオキシス　");
+  SortSpeciesTable(OrderNational, ModeGen3);
+  int16_t lastSerial = 0;
+  for (const SpeciesRecord& r : SpeciesTable) {
+    if (!IsListedInMode(r, ModeGen3) || r.nationalNo != 386) continue;
+    EXPECT_GT(r.serialNo, lastSerial);
+    lastSerial = r.serialNo;
+  }
+}
+
+TEST_F(SpeciesOrderTest, RegionalOrders) {
+  EXPECT_TRUE(Listed(OrderBwUnova, ModeGen3).empty());
+  EXPECT_EQ(Listed(OrderBwUnova, ModeGen5).front(), u"ビクティニ");
+  EXPECT_EQ(Listed(OrderBwUnova, ModeGen6).front(), u"ビクティニ");
+  EXPECT_EQ(Listed(OrderDpSinnoh, ModeGen3).size(), 70u);
+  auto dp = Listed(OrderDpSinnoh, ModeGen6);
+  EXPECT_EQ(dp.size(), 144u);
+  EXPECT_EQ(dp.front(), u"ナエトル");
+  // Platinum lists more of the same numbers than Diamond/Pearl.
+  EXPECT_GT(Listed(OrderPtSinnoh, ModeGen4).size(),
+            Listed(OrderDpSinnoh, ModeGen4).size());
+}
+
+TEST_F(SpeciesOrderTest, KanaOrderIsCodeUnitOrder) {
+  auto names = Listed(OrderKana, ModeGen6);
+  for (std::size_t i = 1; i < names.size(); ++i)
+    EXPECT_LT(names[i - 1], names[i]);
+  std::size_t rotom = 0;
+  while (rotom < names.size() && names[rotom] != u"ロトム") ++rotom;
+  ASSERT_LT(rotom + 6, names.size());
+  for (int i = 1; i <= 5; ++i)
+    EXPECT_EQ(names[rotom + i].substr(0, 4), u"ロトム　");
+  EXPECT_EQ(names[rotom + 6], u"ローブシン");
+}
+
+TEST(CompareTest, NumbersAreSignedThenSerial) {
+  SpeciesRecord a{}, b{};
+  a.serialNo = 5;
+  b.serialNo = 3;
+  EXPECT_LT(CompareByNumber(-1, 0, a, b), 0);
+  EXPECT_GT(CompareByNumber(7, 2, a, b), 0);
+  EXPECT_GT(CompareByNumber(4, 4, a, b), 0);
+  EXPECT_EQ(CompareByNumber(4, 4, a, a), 0);
+}
+
+TEST(CompareTest, NamesCompareUnsignedCodeUnitsPrefixFirst) {
+  SpeciesRecord a{}, b{};
+  CopyName(a.name, SpeciesNameCapacity, u"ロトム");
+  CopyName(b.name, SpeciesNameCapacity, u"ロトム　ヒートロトム");
+  EXPECT_LT(CompareByName(a, b), 0);
+  CopyName(b.name, SpeciesNameCapacity, u"ローブシン");
+  EXPECT_LT(CompareByName(a, b), 0);  // ー sorts after every katakana
+  CopyName(a.name, SpeciesNameCapacity, u"カ");
+  CopyName(b.name, SpeciesNameCapacity, u"ガ");
+  EXPECT_LT(CompareByName(a, b), 0);
+  EXPECT_EQ(CompareByName(a, a), 0);
+  a.name[0] = 0xFFFF;  // high code units are not negative
+  EXPECT_GT(CompareByName(a, b), 0);
+}
+
+TEST(ListedInOrderTest, DiamondPearlCutsThePlatinumList) {
+  SpeciesRecord r{};
+  r.ptSinnohNo = 151;
+  EXPECT_TRUE(IsListedInOrder(r, OrderDpSinnoh));
+  r.ptSinnohNo = 152;
+  EXPECT_FALSE(IsListedInOrder(r, OrderDpSinnoh));
+  EXPECT_TRUE(IsListedInOrder(r, OrderPtSinnoh));
+  r.ptSinnohNo = -1;
+  EXPECT_FALSE(IsListedInOrder(r, OrderPtSinnoh));
+  EXPECT_TRUE(IsListedInOrder(r, OrderKana));
+  EXPECT_FALSE(IsListedInOrder(r, 32817));
+}
+
+}  // namespace
