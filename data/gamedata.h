@@ -10,7 +10,8 @@ constexpr int SpeciesCount = 854;
 constexpr int NatureCount = 25;
 constexpr std::size_t SpeciesRecordBytes = 70;
 constexpr std::size_t NatureRecordBytes = 18;
-constexpr std::size_t PokeDataBytes = SpeciesCount * SpeciesRecordBytes;  // 59,780
+constexpr std::size_t PokeDataBytes =
+    SpeciesCount * SpeciesRecordBytes;  // 59,780
 constexpr std::size_t NatureDataBytes = NatureCount * NatureRecordBytes;  // 450
 constexpr int SpeciesNameCapacity = 20;  // 19 characters and the terminator
 constexpr int NatureNameCapacity = 8;    // at most 5 characters are loaded

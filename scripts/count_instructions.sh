@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Counts the instructions of one engine call with callgrind.
+# Usage: count_instructions.sh NATIVE_BUILD_DIR [--check]
+# With --check it fails when a count is above its budget.
+set -eu
+build=$1
+check=${2:-}
+probe="$build/bench/tessavar_callgrind_probe"
+[ -x "$probe" ] || { echo "no probe at $probe (build the native configuration)" >&2; exit 1; }
+status=0
+for entry in ProbeLoadGameData:0 ProbeOneObservationNoClues:20000 ProbeThreeObservationsAllClues:80000; do
+  name=${entry%%:*}
+  budget=${entry##*:}
+  out=$(mktemp)
+  valgrind --tool=callgrind --callgrind-out-file="$out" --toggle-collect="$name" "$probe" >/dev/null 2>&1
+  count=$(callgrind_annotate "$out" 2>/dev/null | awk '/PROGRAM TOTALS/ {gsub(",", "", $1); print $1}')
+  rm -f "$out"
+  if [ "$budget" -gt 0 ]; then
+    echo "$name: $count instructions (budget $budget)"
+    if [ "$check" = "--check" ] && [ "$count" -gt "$budget" ]; then status=1; fi
+  else
+    echo "$name: $count instructions"
+  fi
+done
+exit $status
