@@ -1,0 +1,371 @@
+// The clue stage against brute force: for small candidate sets every IV
+// combination is enumerated, the combinations that satisfy the clues' literal
+// meaning are kept, and the engine's sets must contain every IV that occurs
+// in a kept combination. The engine's filters work on bounds and are allowed
+// to keep more than that; each test prints how often they are exact.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "clue_reference.h"
+
+namespace {
+
+struct Tally {
+  long cases = 0;
+  long exact = 0;
+  long unsatisfiable = 0;  // no combination survives the clues
+
+  void Print(const char* what) const {
+    std::printf(
+        "[ exactness ] %s: exact in %ld of %ld cases (%.1f%%), %ld "
+        "without any surviving combination\n",
+        what, exact, cases, cases ? 100.0 * exact / cases : 0.0, unsatisfiable);
+  }
+};
+
+std::string Describe(const ClueCase& c) {
+  char text[256];
+  std::snprintf(text, sizeof text,
+                "masks %08x %08x %08x %08x %08x %08x, characteristic %d, "
+                "type %d, overall %d, marks %d %d %d %d %d %d, best %d",
+                c.masks[0], c.masks[1], c.masks[2], c.masks[3], c.masks[4],
+                c.masks[5], c.characteristic, c.type, c.overall, c.marks[0],
+                c.marks[1], c.marks[2], c.marks[3], c.marks[4], c.marks[5],
+                c.best);
+  return text;
+}
+
+// Runs one case through both sides. Fails when the engine drops an IV that a
+// surviving combination uses, or breaks its own invariants (all sets empty or
+// none, bounds equal to the lowest and highest candidate). Returns whether
+// the engine's sets equal the brute-force sets.
+bool CheckCase(const ClueCase& c, Tally& tally) {
+  IvMask expected[StatCount];
+  long survivors = ReferenceMasks(c, expected);
+  IvResult got = EngineMasks(c);
+  ++tally.cases;
+  if (survivors == 0) ++tally.unsatisfiable;
+  bool exact = true;
+  int empty = 0;
+  for (int s = 0; s < StatCount; ++s) {
+    const StatResult& stat = got.stats[s];
+    EXPECT_EQ(expected[s] & ~stat.mask, 0u)
+        << "stat " << s << " lost a possible IV; " << Describe(c);
+    if (stat.mask != expected[s]) exact = false;
+    if (stat.mask == 0) {
+      ++empty;
+      continue;
+    }
+    EXPECT_EQ(stat.minIv, __builtin_ctz(stat.mask)) << Describe(c);
+    EXPECT_EQ(stat.maxIv, 31 - __builtin_clz(stat.mask)) << Describe(c);
+  }
+  EXPECT_TRUE(empty == 0 || empty == StatCount)
+      << empty << " empty sets; " << Describe(c);
+  if (exact) ++tally.exact;
+  return exact;
+}
+
+// Six IVs: uniform, all high (where the judge's verdicts bite), all low, all
+// next to zero, or each stat on its own choice of these.
+void RandomIvs(std::mt19937& rng, int ivs[StatCount]) {
+  int style = static_cast<int>(rng() % 5);
+  for (int s = 0; s < StatCount; ++s) {
+    int pick = style == 4 ? static_cast<int>(rng() % 4) : style;
+    if (pick == 1)
+      ivs[s] = 20 + static_cast<int>(rng() % 12);
+    else if (pick == 2)
+      ivs[s] = static_cast<int>(rng() % 13);
+    else if (pick == 3)
+      ivs[s] = static_cast<int>(rng() % 2);
+    else
+      ivs[s] = static_cast<int>(rng() % 32);
+  }
+}
+
+// A candidate set holding `iv` and up to `extra` more IVs, near it or from
+// anywhere.
+IvMask MaskAround(std::mt19937& rng, int iv, int extra) {
+  IvMask mask = 1u << iv;
+  int wanted = 1 + static_cast<int>(rng() % (extra + 1));
+  bool near = rng() % 2 == 0;
+  int low = near && iv > 5 ? iv - 5 : 0;
+  int high = near && iv < 26 ? iv + 5 : 31;
+  while (__builtin_popcount(mask) < wanted)
+    mask |= 1u << (low + static_cast<int>(rng() % (high - low + 1)));
+  return mask;
+}
+
+int Highest(const int ivs[StatCount]) {
+  int highest = 0;
+  for (int s = 0; s < StatCount; ++s)
+    if (ivs[s] > highest) highest = ivs[s];
+  return highest;
+}
+
+// Case whose masks hold the monster's true IVs and some others; no clue yet.
+ClueCase AroundTruth(std::mt19937& rng, const int ivs[StatCount]) {
+  ClueCase c{};
+  for (int s = 0; s < StatCount; ++s) c.masks[s] = MaskAround(rng, ivs[s], 4);
+  c.characteristic = -1;
+  c.type = -1;
+  for (int32_t& mark : c.marks) mark = MarkUnknown;
+  return c;
+}
+
+// Clues as the game shows them for these IVs.
+int CharacteristicOf(std::mt19937& rng, const int ivs[StatCount]) {
+  int highest = Highest(ivs);
+  int rows[CharacteristicCount];
+  int count = 0;
+  for (int row = 0; row < CharacteristicCount; ++row) {
+    const CharacteristicRecord& r = CharacteristicTable[row];
+    if (ivs[r.stat] == highest && highest % 5 == r.remainder)
+      rows[count++] = row;
+  }
+  return rows[rng() % count];
+}
+
+int TypeOf(const int ivs[StatCount]) {
+  constexpr int weight[StatCount] = {1, 2, 4, 16, 32, 8};
+  int t = 0;
+  for (int s = 0; s < StatCount; ++s) t += (ivs[s] & 1) * weight[s];
+  return t * 15 / 63;
+}
+
+int32_t OverallOf(const int ivs[StatCount]) {
+  int sum = 0;
+  for (int s = 0; s < StatCount; ++s) sum += ivs[s];
+  return sum >= 151 ? 1 : sum >= 121 ? 2 : sum >= 91 ? 3 : 4;
+}
+
+int32_t BestVerdictOf(const int ivs[StatCount]) {
+  int highest = Highest(ivs);
+  return highest == 31 ? 1 : highest >= 26 ? 2 : highest >= 16 ? 3 : 4;
+}
+
+int32_t MarkOf(const int ivs[StatCount], int stat) {
+  return ivs[stat] == Highest(ivs) ? MarkBest : MarkNotBest;
+}
+
+// Checks a case built around true IVs: the truth itself must survive in the
+// reference (else the reference is wrong) and, through CheckCase, in the
+// engine.
+void CheckTruthCase(const ClueCase& c, Tally& tally) {
+  IvMask expected[StatCount];
+  ASSERT_GT(ReferenceMasks(c, expected), 0) << Describe(c);
+  CheckCase(c, tally);
+}
+
+// A set of 1..maxCandidates IVs, drawn from the whole range, around a random
+// IV, from the top or from the bottom, for clues that need not fit.
+IvMask RandomMask(std::mt19937& rng, int maxCandidates) {
+  int ivs[StatCount];
+  RandomIvs(rng, ivs);
+  return MaskAround(rng, ivs[rng() % StatCount], maxCandidates - 1);
+}
+
+ClueCase NoClues(std::mt19937& rng, int maxCandidates) {
+  ClueCase c{};
+  for (IvMask& m : c.masks) m = RandomMask(rng, maxCandidates);
+  c.characteristic = -1;
+  c.type = -1;
+  for (int32_t& mark : c.marks) mark = MarkUnknown;
+  return c;
+}
+
+// A mark as the check boxes deliver it, sometimes an out-of-range value.
+int32_t RandomMark(std::mt19937& rng) {
+  static const int32_t values[] = {0, 1, 2, 2, 2, 2, -1, 3};
+  return values[rng() % 8];
+}
+
+// A verdict index: mostly none or one of the four, sometimes out of range.
+int32_t RandomVerdict(std::mt19937& rng) {
+  static const int32_t values[] = {0, 0, 1, 2, 3, 4, -1, 5};
+  return values[rng() % 8];
+}
+
+TEST(ClueStageDifferential, WithoutCluesNothingChanges) {
+  std::mt19937 rng(1);
+  Tally tally;
+  const int32_t noneVerdicts[] = {0, -1, 5, 1000};
+  const int32_t unknownMarks[] = {2, -1, 3, 99};
+  for (int i = 0; i < 2000; ++i) {
+    ClueCase c = NoClues(rng, 5);
+    c.overall = noneVerdicts[rng() % 4];
+    c.best = noneVerdicts[rng() % 4];
+    for (int32_t& mark : c.marks) mark = unknownMarks[rng() % 4];
+    EXPECT_TRUE(CheckCase(c, tally)) << Describe(c);
+  }
+  tally.Print("no clue");
+}
+
+TEST(ClueStageDifferential, EachCharacteristic) {
+  std::mt19937 rng(2);
+  Tally fitting;
+  Tally arbitrary;
+  for (int row = 0; row < CharacteristicCount; ++row) {
+    const CharacteristicRecord& r = CharacteristicTable[row];
+    for (int i = 0; i < 300; ++i) {
+      // The named stat holds the highest IV, with the row's remainder.
+      int ivs[StatCount];
+      int top = r.remainder +
+                5 * static_cast<int>(rng() % ((31 - r.remainder) / 5 + 1));
+      for (int s = 0; s < StatCount; ++s)
+        ivs[s] = static_cast<int>(rng() % (top + 1));
+      ivs[r.stat] = top;
+      ClueCase c = AroundTruth(rng, ivs);
+      c.characteristic = row;
+      CheckTruthCase(c, fitting);
+    }
+    for (int i = 0; i < 100; ++i) {
+      ClueCase c = NoClues(rng, 5);
+      c.characteristic = row;
+      CheckCase(c, arbitrary);
+    }
+  }
+  fitting.Print("characteristic alone, fitting");
+  arbitrary.Print("characteristic alone, arbitrary");
+}
+
+// The type depends on parities only, and the filter keeps a parity exactly
+// when some fitting parity combination uses it: brute force must agree.
+TEST(ClueStageDifferential, EachHiddenPowerTypeIsExact) {
+  std::mt19937 rng(3);
+  Tally fitting;
+  Tally arbitrary;
+  for (int type = 0; type < HiddenPowerTypeCount; ++type) {
+    for (int i = 0; i < 300; ++i) {
+      int ivs[StatCount];
+      do RandomIvs(rng, ivs);
+      while (TypeOf(ivs) != type);
+      ClueCase c = AroundTruth(rng, ivs);
+      c.type = type;
+      CheckTruthCase(c, fitting);
+      EXPECT_EQ(fitting.exact, fitting.cases) << Describe(c);
+    }
+    for (int i = 0; i < 100; ++i) {
+      ClueCase c = NoClues(rng, 5);
+      c.type = type;
+      EXPECT_TRUE(CheckCase(c, arbitrary)) << Describe(c);
+    }
+  }
+  fitting.Print("hidden power type alone, fitting");
+  arbitrary.Print("hidden power type alone, arbitrary");
+}
+
+TEST(ClueStageDifferential, EachOverallVerdict) {
+  std::mt19937 rng(4);
+  Tally fitting;
+  Tally arbitrary;
+  for (int32_t verdict = 1; verdict <= 4; ++verdict) {
+    for (int i = 0; i < 500; ++i) {
+      int ivs[StatCount];
+      do RandomIvs(rng, ivs);
+      while (OverallOf(ivs) != verdict);
+      ClueCase c = AroundTruth(rng, ivs);
+      c.overall = verdict;
+      CheckTruthCase(c, fitting);
+    }
+    for (int i = 0; i < 500; ++i) {
+      ClueCase c = NoClues(rng, 5);
+      c.overall = verdict;
+      CheckCase(c, arbitrary);
+    }
+  }
+  fitting.Print("overall verdict alone, fitting");
+  arbitrary.Print("overall verdict alone, arbitrary");
+}
+
+// Every choice of which boxes the player ticked from the judge's answer, with
+// and without the verdict; and every pattern of best, not best and unknown
+// with every verdict, whether it fits or not.
+TEST(ClueStageDifferential, EveryBestStatMarkPattern) {
+  std::mt19937 rng(5);
+  Tally fitting;
+  Tally arbitrary;
+  for (int shown = 0; shown < 64; ++shown) {
+    for (int i = 0; i < 100; ++i) {
+      int ivs[StatCount];
+      RandomIvs(rng, ivs);
+      ClueCase c = AroundTruth(rng, ivs);
+      for (int s = 0; s < StatCount; ++s)
+        if (shown >> s & 1) c.marks[s] = MarkOf(ivs, s);
+      c.best = i % 2 ? BestVerdictOf(ivs) : 0;
+      CheckTruthCase(c, fitting);
+    }
+  }
+  for (int32_t verdict = 0; verdict <= 4; ++verdict) {
+    for (int pattern = 0; pattern < 729; ++pattern) {
+      for (int i = 0; i < 2; ++i) {
+        ClueCase c = NoClues(rng, 5);
+        c.best = verdict;
+        for (int s = 0, p = pattern; s < StatCount; ++s, p /= 3)
+          c.marks[s] = p % 3;
+        CheckCase(c, arbitrary);
+      }
+    }
+  }
+  fitting.Print("best-stat judge alone, fitting");
+  arbitrary.Print("best-stat judge alone, arbitrary");
+}
+
+// Each clue the game would show for the true IVs, each given or not.
+TEST(ClueStageDifferential, AllFittingCluesTogether) {
+  std::mt19937 rng(6);
+  Tally tally;
+  for (int i = 0; i < 20000 && !HasFailure(); ++i) {
+    int ivs[StatCount];
+    RandomIvs(rng, ivs);
+    ClueCase c = AroundTruth(rng, ivs);
+    if (rng() % 3) c.characteristic = CharacteristicOf(rng, ivs);
+    if (rng() % 3) c.type = TypeOf(ivs);
+    if (rng() % 3) c.overall = OverallOf(ivs);
+    if (rng() % 3) c.best = BestVerdictOf(ivs);
+    for (int s = 0; s < StatCount; ++s)
+      if (rng() % 2) c.marks[s] = MarkOf(ivs, s);
+    CheckTruthCase(c, tally);
+  }
+  tally.Print("all fitting clues together");
+}
+
+TEST(ClueStageDifferential, AllArbitraryCluesTogether) {
+  std::mt19937 rng(7);
+  Tally tally;
+  for (int i = 0; i < 20000 && !HasFailure(); ++i) {
+    ClueCase c = NoClues(rng, 5);
+    c.characteristic =
+        rng() % 3 == 0 ? -1 : static_cast<int>(rng() % CharacteristicCount);
+    c.type =
+        rng() % 3 == 0 ? -1 : static_cast<int>(rng() % HiddenPowerTypeCount);
+    c.overall = RandomVerdict(rng);
+    c.best = RandomVerdict(rng);
+    for (int32_t& mark : c.marks) mark = RandomMark(rng);
+    CheckCase(c, tally);
+  }
+  tally.Print("all arbitrary clues together");
+}
+
+// One stat without candidates (observations no IV reproduces) must empty
+// every stat, whatever the clues.
+TEST(ClueStageDifferential, OneEmptyStatEmptiesAll) {
+  std::mt19937 rng(8);
+  Tally tally;
+  for (int i = 0; i < 3000; ++i) {
+    ClueCase c = NoClues(rng, 5);
+    c.masks[rng() % StatCount] = 0;
+    c.characteristic =
+        rng() % 2 ? -1 : static_cast<int>(rng() % CharacteristicCount);
+    c.type = rng() % 2 ? -1 : static_cast<int>(rng() % HiddenPowerTypeCount);
+    c.overall = RandomVerdict(rng);
+    c.best = RandomVerdict(rng);
+    for (int32_t& mark : c.marks) mark = RandomMark(rng);
+    EXPECT_TRUE(CheckCase(c, tally)) << Describe(c);
+  }
+  tally.Print("one empty stat");
+}
+
+}  // namespace
