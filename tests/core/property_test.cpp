@@ -148,11 +148,11 @@ TEST_F(PropertyTest, SeveralObservationsIntersect) {
     // Half the time the second one belongs to another monster.
     if (rng() % 2) b.stats[rng() % StatCount] += rng() % 3;
     EngineCall call = CallFor(m);
-    call.entries = {a};
+    call.entries.assign(1, a);
     IvResult ra = call.Result();
-    call.entries = {b};
+    call.entries.assign(1, b);
     IvResult rb = call.Result();
-    call.entries = {a, b};
+    call.entries.push_back(a);
     IvResult both = call.Result();
     bool anyEmpty = false;
     for (int s = 0; s < StatCount; ++s)
@@ -170,7 +170,7 @@ TEST_F(PropertyTest, MasksAreAllEmptyOrAllNonEmptyWithTrueBounds) {
     EngineCall call = CallFor(m);
     StatusEntry e = Observe(m, 1 + rng() % 100);
     if (rng() % 2) e.stats[rng() % StatCount] += 1 + rng() % 2;
-    call.entries = {e};
+    call.entries.assign(1, e);
     Monster other = RandomMonster(ModeGen6);
     if (rng() % 2) AddTrueClues(other, call);  // clues that may not fit
     IvResult r = call.Result();
