@@ -1,0 +1,192 @@
+// The about box run modally through its real template and dialog procedure;
+// a thread timer inside the box's own modal loop reads it and presses keys.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/tools/tools_test_support.h"
+#include "tools/tools.h"
+#include "tools/tools_ids.h"
+
+namespace {
+
+const wchar_t TemplateVersion[] = L"Version 0.0.0 (Build 0)";
+const wchar_t TemplateCopyright[] = L"" TESSAVAR_COPYRIGHT_TEXT;
+
+// What a run of the box saw, and the keys or clicks to give it.
+struct AboutRun {
+  enum Action { PressEscape, PressEnter, ClickOk, CloseBox };
+  std::vector<Action> actions;
+  // Read once the box is up.
+  std::wstring caption, name, version, copyright, notice, extra;
+  bool focusOnOk = false;
+  // Whether the box was still open after each action but the last.
+  std::vector<bool> openAfter;
+  bool timedOut = false;
+  HWND box = nullptr;
+  size_t next = 0;
+  int ticks = 0;
+};
+
+AboutRun* CurrentRun = nullptr;
+constexpr int MaxTicks = 250;  // 5 seconds at 20 ms
+
+void PostAction(AboutRun& run, AboutRun::Action action) {
+  HWND ok = GetDlgItem(run.box, IDOK);
+  HWND focus = GetFocus() != nullptr ? GetFocus() : ok;
+  switch (action) {
+    case AboutRun::PressEscape:
+      PostMessageW(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+      break;
+    case AboutRun::PressEnter:
+      PostMessageW(focus, WM_KEYDOWN, VK_RETURN, 1);
+      break;
+    case AboutRun::ClickOk:
+      PostMessageW(ok, BM_CLICK, 0, 0);
+      break;
+    case AboutRun::CloseBox:
+      PostMessageW(run.box, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
+  }
+}
+
+void ReadBox(AboutRun& run) {
+  run.caption = WindowText(run.box);
+  run.name = ItemText(run.box, IDC_ABOUT_NAME);
+  run.version = ItemText(run.box, IDC_ABOUT_VERSION);
+  run.copyright = ItemText(run.box, IDC_ABOUT_COPYRIGHT);
+  run.notice = ItemText(run.box, IDC_ABOUT_NOTICE);
+  run.extra = ItemText(run.box, IDC_ABOUT_EXTRA);
+  run.focusOnOk = GetFocus() == GetDlgItem(run.box, IDOK);
+}
+
+// Runs in the box's modal loop: finds the box, then gives it one action per
+// tick, noting after each whether it is still open.
+void CALLBACK DriveAboutBox(HWND, UINT, UINT_PTR, DWORD) {
+  AboutRun& run = *CurrentRun;
+  if (++run.ticks > MaxTicks) {
+    run.timedOut = true;
+    if (run.box != nullptr) EndDialog(run.box, -1);
+    return;
+  }
+  if (run.box == nullptr) {
+    run.box = FindWindowW(L"#32770", L"バージョン情報");
+    if (run.box == nullptr) return;
+    ReadBox(run);
+  } else {
+    run.openAfter.push_back(IsWindow(run.box) && IsWindowVisible(run.box));
+  }
+  if (run.next < run.actions.size()) PostAction(run, run.actions[run.next++]);
+}
+
+INT_PTR RunAboutBox(AboutRun& run, const std::wstring& modulePath) {
+  lstrcpynW(ModulePath, modulePath.c_str(), 270);
+  CurrentRun = &run;
+  UINT_PTR timer = SetTimer(nullptr, 0, 20, DriveAboutBox);
+  INT_PTR result =
+      DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT),
+                      nullptr, AboutDlgProc, 0);
+  KillTimer(nullptr, timer);
+  CurrentRun = nullptr;
+  PumpMessages();
+  return result;
+}
+
+std::wstring OwnPath() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return path;
+}
+
+// ---- Texts ------------------------------------------------------------------
+
+TEST(AboutBoxTest, ShowsTheProgramsOwnVersionAndCopyright) {
+  AboutRun run;
+  run.actions = {AboutRun::ClickOk};
+  EXPECT_EQ(RunAboutBox(run, OwnPath()), 1);
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.caption, L"バージョン情報");
+  EXPECT_EQ(run.name, L"Tessavar");
+  EXPECT_EQ(run.version, L"Version 3.5.0 (Build 104)");
+  EXPECT_EQ(run.copyright, L"Copyright (C) 2026 Tessavar developers");
+  EXPECT_NE(run.notice.find(L"GAME FREAK"), std::wstring::npos);
+  EXPECT_EQ(run.extra, L"");
+  EXPECT_TRUE(run.focusOnOk);
+}
+
+TEST(AboutBoxTest, ShowsProductVersionNotFileVersion) {
+  // Product 1.2.3.4, file 9.8.7.6; the block has no copyright string, so the
+  // template's line stays.
+  AboutRun run;
+  run.actions = {AboutRun::ClickOk};
+  RunAboutBox(run, TestFolder() + L"version_no_copyright.dll");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.version, L"Version 1.2.3 (Build 4)");
+  EXPECT_EQ(run.copyright, TemplateCopyright);
+  EXPECT_EQ(run.name, L"Tessavar");
+}
+
+TEST(AboutBoxTest, WithoutTranslationTableKeepsTheTemplateCopyright) {
+  AboutRun run;
+  run.actions = {AboutRun::ClickOk};
+  RunAboutBox(run, TestFolder() + L"version_no_translation.dll");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.version, L"Version 1.2.3 (Build 4)");
+  EXPECT_EQ(run.copyright, TemplateCopyright);
+}
+
+TEST(AboutBoxTest, CopyrightComesFromTheFirstTranslation) {
+  AboutRun run;
+  run.actions = {AboutRun::ClickOk};
+  RunAboutBox(run, TestFolder() + L"version_english.dll");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.version, L"Version 65535.0.65534 (Build 7)");
+  EXPECT_EQ(run.copyright, L"Copyright (C) English block");
+}
+
+TEST(AboutBoxTest, FileWithoutVersionDataKeepsTheTemplateTexts) {
+  AboutRun run;
+  run.actions = {AboutRun::ClickOk};
+  RunAboutBox(run, TestFolder() + L"no_such_file.exe");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.name, L"Tessavar");
+  EXPECT_EQ(run.version, TemplateVersion);
+  EXPECT_EQ(run.copyright, TemplateCopyright);
+}
+
+TEST(AboutBoxTest, LibraryWithoutVersionDataKeepsTheTemplateTexts) {
+  AboutRun run;
+  run.actions = {AboutRun::ClickOk};
+  RunAboutBox(run, TestFolder() + L"fake_help_control.dll");
+  ASSERT_FALSE(run.timedOut);
+  EXPECT_EQ(run.version, TemplateVersion);
+  EXPECT_EQ(run.copyright, TemplateCopyright);
+}
+
+// ---- Closing ----------------------------------------------------------------
+
+TEST(AboutBoxTest, EscapeDoesNotCloseButEnterDoes) {
+  AboutRun run;
+  run.actions = {AboutRun::PressEscape, AboutRun::PressEnter};
+  EXPECT_EQ(RunAboutBox(run, OwnPath()), 1);
+  ASSERT_FALSE(run.timedOut);
+  ASSERT_GE(run.openAfter.size(), 1u);
+  EXPECT_TRUE(run.openAfter[0]);
+}
+
+TEST(AboutBoxTest, CloseBoxCloses) {
+  AboutRun run;
+  run.actions = {AboutRun::CloseBox};
+  EXPECT_EQ(RunAboutBox(run, OwnPath()), 1);
+  EXPECT_FALSE(run.timedOut);
+}
+
+TEST(AboutBoxTest, EscapeAloneLeavesItOpenUntilTheWatchdog) {
+  AboutRun run;
+  run.actions = {AboutRun::PressEscape, AboutRun::PressEscape};
+  EXPECT_EQ(RunAboutBox(run, OwnPath()), -1);
+  EXPECT_TRUE(run.timedOut);
+}
+
+}  // namespace

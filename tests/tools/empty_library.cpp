@@ -1,0 +1,1 @@
+// A library that carries nothing but its version resource.

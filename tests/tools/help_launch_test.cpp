@@ -1,0 +1,321 @@
+// The help launch: the bounded copy, the registry lookup of the HTML Help
+// control and the loading, fallback and failure rules of ShowHelp. The
+// lookup runs against a private registry tree put in place of
+// HKEY_CLASSES_ROOT for this process only.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "tests/tools/tools_test_support.h"
+#include "tools/tools.h"
+
+namespace {
+
+const char ControlKey[] =
+    "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+const char PrivateRoot[] = "Software\\TessavarToolsTest";
+const wchar_t ChildVariable[] = L"TESSAVAR_HELP_CHILD";
+
+// ---- BoundedCopy ------------------------------------------------------------
+
+class BoundedCopyTest : public ::testing::Test {
+ protected:
+  void SetUp() override { std::memset(dest_, '#', sizeof dest_); }
+  char dest_[16];
+};
+
+TEST_F(BoundedCopyTest, CopiesTextThatFits) {
+  EXPECT_EQ(BoundedCopy(dest_, 4, "abc"), BoundedCopyOk);
+  EXPECT_STREQ(dest_, "abc");
+  EXPECT_EQ(dest_[4], '#');
+}
+
+TEST_F(BoundedCopyTest, CutsTextOneTooLongAndTerminates) {
+  EXPECT_EQ(BoundedCopy(dest_, 4, "abcd"), static_cast<HRESULT>(0x8007007A));
+  EXPECT_STREQ(dest_, "abc");
+  EXPECT_EQ(dest_[4], '#');
+}
+
+TEST_F(BoundedCopyTest, SizeOneHoldsOnlyTheTerminator) {
+  EXPECT_EQ(BoundedCopy(dest_, 1, "x"), static_cast<HRESULT>(0x8007007A));
+  EXPECT_EQ(dest_[0], '\0');
+  EXPECT_EQ(dest_[1], '#');
+  EXPECT_EQ(BoundedCopy(dest_, 1, ""), BoundedCopyOk);
+}
+
+TEST_F(BoundedCopyTest, StopsAtTheSourceTerminator) {
+  EXPECT_EQ(BoundedCopy(dest_, sizeof dest_, "ab\0cd"), BoundedCopyOk);
+  EXPECT_STREQ(dest_, "ab");
+  EXPECT_EQ(dest_[3], '#');
+}
+
+TEST_F(BoundedCopyTest, SizeZeroWritesNothing) {
+  EXPECT_EQ(BoundedCopy(dest_, 0, "abc"), static_cast<HRESULT>(0x80070057));
+  EXPECT_EQ(dest_[0], '#');
+}
+
+TEST_F(BoundedCopyTest, SizeAboveTheLimitLeavesTheDestinationEmpty) {
+  EXPECT_EQ(BoundedCopy(dest_, std::size_t{2147483648u}, "abc"),
+            static_cast<HRESULT>(0x80070057));
+  EXPECT_EQ(dest_[0], '\0');
+  EXPECT_EQ(dest_[1], '#');
+}
+
+TEST_F(BoundedCopyTest, SizeAtTheLimitIsAccepted) {
+  EXPECT_EQ(BoundedCopy(dest_, std::size_t{2147483647u}, "abc"), BoundedCopyOk);
+  EXPECT_STREQ(dest_, "abc");
+}
+
+// ---- Registry
+// -----------------------------------------------------------------
+
+// Puts an empty private tree in place of HKEY_CLASSES_ROOT and starts the help
+// launch afresh.
+class HelpRegistryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegDeleteTreeA(HKEY_CURRENT_USER, PrivateRoot);
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, PrivateRoot, 0, nullptr, 0,
+                              KEY_ALL_ACCESS, nullptr, &root_, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_CLASSES_ROOT, root_), ERROR_SUCCESS);
+    ResetHelpLaunchForTesting();
+  }
+  void TearDown() override {
+    ResetHelpLaunchForTesting();
+    RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
+    RegCloseKey(root_);
+    RegDeleteTreeA(HKEY_CURRENT_USER, PrivateRoot);
+  }
+
+  // Sets the default value of the control's class key.
+  void Register(DWORD type, const void* data, DWORD bytes) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(root_, ControlKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                              nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(RegSetValueExA(key, nullptr, 0, type,
+                             static_cast<const BYTE*>(data), bytes),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+  }
+  void Register(DWORD type, const std::string& text) {
+    Register(type, text.c_str(), static_cast<DWORD>(text.size() + 1));
+  }
+
+  HKEY root_ = nullptr;
+  char path_[HelpPathCapacity];
+};
+
+TEST_F(HelpRegistryTest, AbsentKeyFindsNothing) {
+  EXPECT_FALSE(FindHelpControlPath(path_));
+}
+
+TEST_F(HelpRegistryTest, KeyWithoutDefaultValueFindsNothing) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(root_, ControlKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(key);
+  EXPECT_FALSE(FindHelpControlPath(path_));
+}
+
+TEST_F(HelpRegistryTest, PlainTextIsCopied) {
+  Register(REG_SZ, "C:\\windows\\system32\\hhctrl.ocx");
+  ASSERT_TRUE(FindHelpControlPath(path_));
+  EXPECT_STREQ(path_, "C:\\windows\\system32\\hhctrl.ocx");
+}
+
+TEST_F(HelpRegistryTest, ExpandableTextIsExpanded) {
+  SetEnvironmentVariableA("TESSAVAR_TEST_ROOT", "C:\\tessavar-root");
+  Register(REG_EXPAND_SZ, "%TESSAVAR_TEST_ROOT%\\system32\\hhctrl.ocx");
+  ASSERT_TRUE(FindHelpControlPath(path_));
+  EXPECT_STREQ(path_, "C:\\tessavar-root\\system32\\hhctrl.ocx");
+}
+
+TEST_F(HelpRegistryTest, ExpansionBeyondTheBufferFindsNothing) {
+  SetEnvironmentVariableA("TESSAVAR_TEST_ROOT", std::string(200, 'r').c_str());
+  Register(REG_EXPAND_SZ, "%TESSAVAR_TEST_ROOT%\\%TESSAVAR_TEST_ROOT%");
+  EXPECT_FALSE(FindHelpControlPath(path_));
+}
+
+TEST_F(HelpRegistryTest, LongestPathThatFitsIsKept) {
+  std::string longest(HelpPathCapacity - 1, 'p');
+  Register(REG_SZ, longest);
+  ASSERT_TRUE(FindHelpControlPath(path_));
+  EXPECT_EQ(std::string(path_), longest);
+}
+
+TEST_F(HelpRegistryTest, OverLongValueFindsNothing) {
+  Register(REG_SZ, std::string(300, 'p'));
+  EXPECT_FALSE(FindHelpControlPath(path_));
+  Register(REG_SZ, std::string(HelpPathCapacity, 'p'));
+  EXPECT_FALSE(FindHelpControlPath(path_));
+}
+
+TEST_F(HelpRegistryTest, UnterminatedFullValueIsNotCutToAPath) {
+  std::string full(HelpPathCapacity, 'p');
+  Register(REG_SZ, full.data(), static_cast<DWORD>(full.size()));
+  EXPECT_FALSE(FindHelpControlPath(path_));
+}
+
+TEST_F(HelpRegistryTest, ValueThatIsNoTextFindsNothing) {
+  DWORD number = 0x41414141;
+  Register(REG_DWORD, &number, sizeof number);
+  EXPECT_FALSE(FindHelpControlPath(path_));
+}
+
+// ---- ShowHelp ---------------------------------------------------------------
+
+using CallCountFunction = LONG(WINAPI*)();
+using LastCallFunction = void(WINAPI*)(HWND*, const wchar_t**, UINT*,
+                                       DWORD_PTR*);
+
+const HWND FakeHelpWindow =
+    reinterpret_cast<HWND>(static_cast<INT_PTR>(0x5150));
+
+// The fake control's record of calls; it must already be loaded.
+LONG FakeCalls() {
+  HMODULE fake = GetModuleHandleA("fake_help_control.dll");
+  if (fake == nullptr) return -1;
+  auto count = reinterpret_cast<CallCountFunction>(
+      reinterpret_cast<void*>(GetProcAddress(fake, "FakeHelpCallCount")));
+  return count();
+}
+
+class ShowHelpTest : public HelpRegistryTest {
+ protected:
+  void RegisterFake() {
+    SetEnvironmentVariableA("TESSAVAR_TEST_DIR", NarrowTestFolder().c_str());
+    Register(REG_EXPAND_SZ, "%TESSAVAR_TEST_DIR%fake_help_control.dll");
+  }
+  HWND caller_ = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1234));
+};
+
+TEST_F(ShowHelpTest, LoadsTheRegisteredControlAndForwardsTheArguments) {
+  RegisterFake();
+  ASSERT_EQ(GetModuleHandleA("fake_help_control.dll"), nullptr);
+  const wchar_t* file = L"Tessavar.chm";
+  EXPECT_EQ(ShowHelp(caller_, file, 1, 0), FakeHelpWindow);
+  HMODULE fake = GetModuleHandleA("fake_help_control.dll");
+  ASSERT_NE(fake, nullptr);
+  EXPECT_EQ(FakeCalls(), 1);
+  auto last = reinterpret_cast<LastCallFunction>(
+      reinterpret_cast<void*>(GetProcAddress(fake, "FakeHelpLastCall")));
+  HWND caller = nullptr;
+  const wchar_t* seenFile = nullptr;
+  UINT command = 0;
+  DWORD_PTR data = 1;
+  last(&caller, &seenFile, &command, &data);
+  EXPECT_EQ(caller, caller_);
+  EXPECT_EQ(seenFile, file);
+  EXPECT_EQ(command, 1u);
+  EXPECT_EQ(data, 0u);
+}
+
+TEST_F(ShowHelpTest, LaterCallsOnlyForward) {
+  RegisterFake();
+  ASSERT_EQ(ShowHelp(caller_, L"Tessavar.chm", 1, 0), FakeHelpWindow);
+  // Neither a changed registration nor a missing one matters any more.
+  Register(REG_SZ, "C:\\nowhere\\missing.ocx");
+  EXPECT_EQ(ShowHelp(caller_, L"Tessavar.chm", 2, 0), FakeHelpWindow);
+  RegDeleteTreeA(root_, "CLSID");
+  EXPECT_EQ(ShowHelp(caller_, L"Tessavar.chm", 1, 0), FakeHelpWindow);
+  EXPECT_EQ(FakeCalls(), 3);
+  EXPECT_EQ(GetModuleHandleA("hhctrl.ocx"), nullptr);
+}
+
+TEST_F(ShowHelpTest, UnloadableRegisteredPathFallsBackToTheBareName) {
+  Register(REG_SZ, "C:\\nowhere\\missing.ocx");
+  ASSERT_EQ(GetModuleHandleA("hhctrl.ocx"), nullptr);
+  // HH_CLOSE_ALL: a request that opens no window.
+  ShowHelp(nullptr, nullptr, 0x12, 0);
+  EXPECT_NE(GetModuleHandleA("hhctrl.ocx"), nullptr);
+}
+
+TEST_F(ShowHelpTest, AbsentRegistrationLoadsTheBareName) {
+  ShowHelp(nullptr, nullptr, 0x12, 0);
+  EXPECT_NE(GetModuleHandleA("hhctrl.ocx"), nullptr);
+}
+
+TEST_F(ShowHelpTest, ControlWithoutTheEntryPointFailsForTheRestOfTheRun) {
+  SetEnvironmentVariableA("TESSAVAR_TEST_DIR", NarrowTestFolder().c_str());
+  Register(REG_EXPAND_SZ, "%TESSAVAR_TEST_DIR%help_control_without_entry.dll");
+  EXPECT_EQ(ShowHelp(caller_, L"Tessavar.chm", 1, 0), nullptr);
+  // A working registration later on is not even looked at.
+  RegisterFake();
+  EXPECT_EQ(ShowHelp(caller_, L"Tessavar.chm", 2, 0), nullptr);
+  EXPECT_EQ(GetModuleHandleA("fake_help_control.dll"), nullptr);
+  EXPECT_EQ(GetModuleHandleA("hhctrl.ocx"), nullptr);
+}
+
+// A copy of the test program started with the HTML Help control disabled
+// for it alone (Wine's per-program library settings), so that neither the
+// registered path nor the bare name can be loaded.
+const wchar_t ChildProgram[] = L"tessavar_tools_nohelp.exe";
+const wchar_t ChildOverrides[] =
+    L"Software\\Wine\\AppDefaults\\tessavar_tools_nohelp.exe\\DllOverrides";
+
+DWORD RunChildWithoutHelpControl() {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring child = TestFolder() + ChildProgram;
+  if (!CopyFileW(self, child.c_str(), FALSE)) return 97;
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, ChildOverrides, 0, nullptr, 0,
+                      KEY_ALL_ACCESS, nullptr, &key,
+                      nullptr) != ERROR_SUCCESS) {
+    return 96;
+  }
+  RegSetValueExW(key, L"hhctrl.ocx", 0, REG_SZ,
+                 reinterpret_cast<const BYTE*>(L""), sizeof(wchar_t));
+  RegCloseKey(key);
+  std::wstring command =
+      L"\"" + child + L"\" --gtest_filter=ShowHelpWithoutControl.*";
+  SetEnvironmentVariableW(ChildVariable, L"1");
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr,
+                                FALSE, 0, nullptr, nullptr, &startup, &process);
+  SetEnvironmentVariableW(ChildVariable, nullptr);
+  DWORD exitCode = 98;
+  if (started) {
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
+      GetExitCodeProcess(process.hProcess, &exitCode);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  RegDeleteTreeW(HKEY_CURRENT_USER,
+                 L"Software\\Wine\\AppDefaults\\tessavar_tools_nohelp.exe");
+  DeleteFileW(child.c_str());
+  return exitCode;
+}
+
+TEST(ShowHelpFailureTest, NothingLoadableFailsNowAndLater) {
+  EXPECT_EQ(RunChildWithoutHelpControl(), 0u) << "the child's checks failed";
+}
+
+class ShowHelpWithoutControl : public ShowHelpTest {
+ protected:
+  void SetUp() override {
+    if (GetEnvironmentVariableW(ChildVariable, nullptr, 0) == 0) {
+      GTEST_SKIP() << "runs only in the child started by ShowHelpFailureTest";
+    }
+    ShowHelpTest::SetUp();
+  }
+};
+
+TEST_F(ShowHelpWithoutControl, FirstCommandFailsAndLaterOnesDoNotTryAgain) {
+  ASSERT_EQ(LoadLibraryExA("hhctrl.ocx", nullptr, 0), nullptr)
+      << "the control should be disabled in this process";
+  Register(REG_SZ, "C:\\nowhere\\missing.ocx");
+  EXPECT_EQ(ShowHelp(caller_, L"Tessavar.chm", 1, 0), nullptr);
+  RegisterFake();
+  EXPECT_EQ(ShowHelp(caller_, L"Tessavar.chm", 2, 0), nullptr);
+  EXPECT_EQ(GetModuleHandleA("fake_help_control.dll"), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,299 @@
+// The hidden power calculator window driven through its real template and
+// dialog procedure: typing, corrections, power rules, navigation, closing.
+#include <gtest/gtest.h>
+
+#include "engine/engine.h"
+#include "tests/tools/tools_test_support.h"
+#include "tools/tools.h"
+#include "tools/tools_ids.h"
+
+namespace {
+
+constexpr int IvFields[StatCount] = {
+    IDC_HPCALC_IV_HP,    IDC_HPCALC_IV_ATTACK, IDC_HPCALC_IV_DEFENSE,
+    IDC_HPCALC_IV_SPATK, IDC_HPCALC_IV_SPDEF,  IDC_HPCALC_IV_SPEED};
+
+class HiddenPowerWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedMode_ = GameMode;
+    GameMode = ModeGen5;
+    window_ = OpenHiddenPowerWindow(nullptr);
+    ASSERT_NE(window_, nullptr);
+    PumpMessages();
+  }
+  void TearDown() override {
+    if (HiddenPowerWindow != nullptr) DestroyWindow(HiddenPowerWindow);
+    HiddenPowerWindow = nullptr;
+    GameMode = savedMode_;
+    PumpMessages();
+  }
+
+  HWND Field(int id) const { return GetDlgItem(window_, id); }
+
+  // Types text into a field key by key, as the user would.
+  void Type(int id, const wchar_t* keys) {
+    HWND field = Field(id);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    for (const wchar_t* key = keys; *key != 0; ++key) {
+      SendMessageW(field, WM_CHAR, *key, 1);
+    }
+  }
+
+  // Replaces the whole field text at once, as a paste over a selection does.
+  void Paste(int id, const wchar_t* text) {
+    HWND field = Field(id);
+    SendMessageW(field, EM_SETSEL, 0, -1);
+    SendMessageW(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  }
+
+  std::wstring Type() const { return ItemText(window_, IDC_HPCALC_TYPE); }
+  std::wstring Power() const { return ItemText(window_, IDC_HPCALC_POWER); }
+
+  // What the engine says for six IVs, as the window should show it.
+  static std::pair<std::wstring, std::wstring> Expected(
+      std::initializer_list<int> ivs) {
+    IvResult scratch = {};
+    int stat = 0;
+    for (int iv : ivs) scratch.stats[stat++].minIv = static_cast<uint8_t>(iv);
+    CalcHiddenPower(&scratch);
+    return {reinterpret_cast<const wchar_t*>(scratch.hiddenPowerType),
+            std::to_wstring(scratch.hiddenPowerPower)};
+  }
+
+  // A key press for the focused control, as the message loop would get it.
+  static MSG KeyDown(WPARAM key) {
+    MSG msg = {};
+    msg.hwnd = GetFocus();
+    msg.message = WM_KEYDOWN;
+    msg.wParam = key;
+    msg.lParam = 1;
+    return msg;
+  }
+
+  HWND window_ = nullptr;
+  uint32_t savedMode_ = ModeGen6;
+};
+
+// ---- Opening ----------------------------------------------------------------
+
+TEST_F(HiddenPowerWindowTest, OpensEmptyWithTitleAndNoResult) {
+  EXPECT_EQ(WindowText(window_), L"めざめるパワー計算機");
+  EXPECT_EQ(HiddenPowerWindow, window_);
+  EXPECT_TRUE(IsWindowVisible(window_));
+  for (int id : IvFields) EXPECT_EQ(ItemText(window_, id), L"") << id;
+  EXPECT_EQ(Type(), L"");
+  EXPECT_EQ(Power(), L"");
+  LONG_PTR exStyle = GetWindowLongPtrW(window_, GWL_EXSTYLE);
+  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+}
+
+TEST_F(HiddenPowerWindowTest, OpeningAgainShowsTheSameWindowWithItsText) {
+  Type(IDC_HPCALC_IV_HP, L"7");
+  ShowWindow(window_, SW_MINIMIZE);
+  EXPECT_EQ(OpenHiddenPowerWindow(nullptr), window_);
+  EXPECT_FALSE(IsIconic(window_));
+  EXPECT_TRUE(IsWindowVisible(window_));
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_HP), L"7");
+}
+
+TEST_F(HiddenPowerWindowTest, ReopeningAfterCloseStartsEmpty) {
+  Type(IDC_HPCALC_IV_HP, L"7");
+  SendMessageW(window_, WM_CLOSE, 0, 0);
+  ASSERT_EQ(HiddenPowerWindow, nullptr);
+  window_ = OpenHiddenPowerWindow(nullptr);
+  ASSERT_NE(window_, nullptr);
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_HP), L"");
+  EXPECT_EQ(Power(), L"");
+}
+
+// ---- Results ----------------------------------------------------------------
+
+TEST_F(HiddenPowerWindowTest, HpOneWithEmptyFieldsIsFightingThirty) {
+  Type(IDC_HPCALC_IV_HP, L"1");
+  EXPECT_EQ(Type(), L"かくとう");
+  EXPECT_EQ(Power(), L"30");
+}
+
+TEST_F(HiddenPowerWindowTest, HpOneInGeneration6HasPowerSixty) {
+  GameMode = ModeGen6;
+  Type(IDC_HPCALC_IV_HP, L"1");
+  EXPECT_EQ(Type(), L"かくとう");
+  EXPECT_EQ(Power(), L"60");
+}
+
+TEST_F(HiddenPowerWindowTest, AllThirtyOneIsDarkSeventy) {
+  for (int id : IvFields) Type(id, L"31");
+  EXPECT_EQ(Type(), L"あく");
+  EXPECT_EQ(Power(), L"70");
+}
+
+TEST_F(HiddenPowerWindowTest, AllThirtyOneInGeneration6IsDarkSixty) {
+  GameMode = ModeGen6;
+  for (int id : IvFields) Type(id, L"31");
+  EXPECT_EQ(Type(), L"あく");
+  EXPECT_EQ(Power(), L"60");
+}
+
+TEST_F(HiddenPowerWindowTest, FieldsFeedTheEngineInStatOrder) {
+  // Only Speed odd gives ひこう; only Sp. Def odd gives はがね.
+  Type(IDC_HPCALC_IV_SPEED, L"1");
+  EXPECT_EQ(Type(), L"ひこう");
+  Type(IDC_HPCALC_IV_SPEED, L"0");
+  Type(IDC_HPCALC_IV_SPDEF, L"3");
+  EXPECT_EQ(Type(), L"はがね");
+  Type(IDC_HPCALC_IV_ATTACK, L"22");
+  Type(IDC_HPCALC_IV_SPATK, L"7");
+  auto expected = Expected({0, 22, 0, 7, 3, 0});
+  EXPECT_EQ(Type(), expected.first);
+  EXPECT_EQ(Power(), expected.second);
+}
+
+TEST_F(HiddenPowerWindowTest, PowerFollowsTheModeOfTheLastChange) {
+  for (int id : IvFields) Type(id, L"31");
+  ASSERT_EQ(Power(), L"70");
+  GameMode = ModeGen6;
+  EXPECT_EQ(Power(), L"70");
+  Type(IDC_HPCALC_IV_HP, L"31");
+  EXPECT_EQ(Power(), L"60");
+}
+
+TEST_F(HiddenPowerWindowTest, TextThatIsNoNumberCountsAsZero) {
+  Type(IDC_HPCALC_IV_SPEED, L"1");
+  ASSERT_EQ(Type(), L"ひこう");
+  Paste(IDC_HPCALC_IV_SPEED, L"x5");
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_SPEED), L"x5");
+  EXPECT_EQ(Type(), L"かくとう");
+}
+
+// ---- Corrections
+// --------------------------------------------------------------
+
+TEST_F(HiddenPowerWindowTest, TypingFortyFiveUsesFourThenThirtyOne) {
+  Type(IDC_HPCALC_IV_ATTACK, L"4");
+  auto withFour = Expected({0, 4, 0, 0, 0, 0});
+  EXPECT_EQ(Type(), withFour.first);
+  EXPECT_EQ(Power(), withFour.second);
+  SendMessageW(Field(IDC_HPCALC_IV_ATTACK), WM_CHAR, L'5', 1);
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_ATTACK), L"31");
+  auto withMax = Expected({0, 31, 0, 0, 0, 0});
+  EXPECT_EQ(Type(), withMax.first);
+  EXPECT_EQ(Power(), withMax.second);
+}
+
+TEST_F(HiddenPowerWindowTest, PastedNegativeBecomesZero) {
+  Type(IDC_HPCALC_IV_HP, L"1");
+  Paste(IDC_HPCALC_IV_HP, L"-3");
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_HP), L"0");
+  EXPECT_EQ(Type(), L"かくとう");
+  EXPECT_EQ(Power(), L"30");
+}
+
+TEST_F(HiddenPowerWindowTest, ElevenDigitNumberBecomesThirtyOne) {
+  // 12884901889 is 3 * 2^32 + 1: wrapped to 32 bits it would read as 1.
+  SetWindowTextW(Field(IDC_HPCALC_IV_DEFENSE), L"12884901889");
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_DEFENSE), L"31");
+  auto expected = Expected({0, 0, 31, 0, 0, 0});
+  EXPECT_EQ(Type(), expected.first);
+  EXPECT_EQ(Power(), expected.second);
+}
+
+TEST_F(HiddenPowerWindowTest, NumbersThatWouldWrapStillReadOutOfRange) {
+  // Wrapped, these would read as 0, as 1 and as 1; leading zeros do not make
+  // a number long.
+  SetWindowTextW(Field(IDC_HPCALC_IV_HP), L"4294967296");
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_HP), L"31");
+  SetWindowTextW(Field(IDC_HPCALC_IV_SPEED), L"0000004294967297");
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_SPEED), L"31");
+  SetWindowTextW(Field(IDC_HPCALC_IV_SPATK), L"-4294967295");
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_SPATK), L"0");
+  SetWindowTextW(Field(IDC_HPCALC_IV_SPDEF), L"000000000000017");
+  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_SPDEF), L"000000000000017");
+  auto expected = Expected({31, 0, 0, 0, 17, 31});
+  EXPECT_EQ(Type(), expected.first);
+  EXPECT_EQ(Power(), expected.second);
+}
+
+TEST(ReadIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
+  HWND field = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_AUTOHSCROLL, 0, 0,
+                               50, 20, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(field, nullptr);
+  struct Case {
+    const wchar_t* text;
+    int32_t value;
+    const wchar_t* after;
+  } cases[] = {{L"", 0, L""},
+               {L"0", 0, L"0"},
+               {L"31", 31, L"31"},
+               {L"32", 31, L"31"},
+               {L"-1", 0, L"0"},
+               {L"17abc", 17, L"17abc"},
+               {L"abc", 0, L"abc"},
+               {L"99999999999999999999", 31, L"31"},
+               {L"4294967297", 31, L"31"},
+               {L"-4294967295", 0, L"0"},
+               {L"-0", 0, L"-0"}};
+  for (const Case& c : cases) {
+    SetWindowTextW(field, c.text);
+    ASSERT_EQ(WindowText(field), c.text);
+    EXPECT_EQ(ReadIvField(field), c.value) << std::wstring(c.text).size();
+    EXPECT_EQ(WindowText(field), c.after);
+  }
+  DestroyWindow(field);
+}
+
+// ---- Navigation and closing
+// ---------------------------------------------------
+
+TEST_F(HiddenPowerWindowTest, TabVisitsFieldsResultsAndButtonInOrder) {
+  SetForegroundWindow(window_);
+  SetFocus(Field(IDC_HPCALC_IV_HP));
+  const int order[] = {
+      IDC_HPCALC_IV_ATTACK, IDC_HPCALC_IV_DEFENSE, IDC_HPCALC_IV_SPATK,
+      IDC_HPCALC_IV_SPDEF,  IDC_HPCALC_IV_SPEED,   IDC_HPCALC_TYPE,
+      IDC_HPCALC_POWER,     IDC_HPCALC_CLOSE,      IDC_HPCALC_IV_HP};
+  for (int next : order) {
+    MSG msg = KeyDown(VK_TAB);
+    ASSERT_TRUE(IsDialogMessageW(window_, &msg));
+    EXPECT_EQ(GetDlgCtrlID(GetFocus()), next);
+  }
+}
+
+TEST_F(HiddenPowerWindowTest, EscapeDoesNothing) {
+  SetFocus(Field(IDC_HPCALC_IV_HP));
+  MSG msg = KeyDown(VK_ESCAPE);
+  IsDialogMessageW(window_, &msg);
+  PumpMessages();
+  EXPECT_TRUE(IsWindow(window_));
+  EXPECT_EQ(HiddenPowerWindow, window_);
+}
+
+TEST_F(HiddenPowerWindowTest, CloseButtonClosesAndClearsTheHandle) {
+  SendMessageW(Field(IDC_HPCALC_CLOSE), BM_CLICK, 0, 0);
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_EQ(HiddenPowerWindow, nullptr);
+}
+
+TEST_F(HiddenPowerWindowTest, CloseBoxClosesAndClearsTheHandle) {
+  SendMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  PumpMessages();
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_EQ(HiddenPowerWindow, nullptr);
+}
+
+TEST_F(HiddenPowerWindowTest, DestroyedWithItsOwnerItIsForgotten) {
+  DestroyWindow(window_);
+  HiddenPowerWindow = nullptr;
+  HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0,
+                               0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(owner, nullptr);
+  window_ = OpenHiddenPowerWindow(owner);
+  ASSERT_NE(window_, nullptr);
+  EXPECT_EQ(GetWindow(window_, GW_OWNER), owner);
+  DestroyWindow(owner);
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_EQ(HiddenPowerWindow, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,95 @@
+// The about box: the program's name, the version and copyright line read from
+// the running file's own version resource, and the games' rights notice.
+#include "tools/tools.h"
+#include "tools/tools_ids.h"
+
+namespace {
+
+constexpr int CopyrightCapacity = 256;
+
+// The first translation's "LegalCopyright" string copied into `copyright`,
+// or false when the block has no translation table or no such string.
+bool FindCopyright(const void* block, wchar_t* copyright) {
+  void* table = nullptr;
+  UINT tableBytes = 0;
+  if (!VerQueryValueW(block, L"\\VarFileInfo\\Translation", &table,
+                      &tableBytes) ||
+      table == nullptr || tableBytes < 2 * sizeof(WORD)) {
+    return false;
+  }
+  const WORD* translation = static_cast<const WORD*>(table);
+  wchar_t path[64];
+  wsprintfW(path, L"\\StringFileInfo\\%04x%04x\\LegalCopyright", translation[0],
+            translation[1]);
+  void* text = nullptr;
+  UINT length = 0;
+  if (!VerQueryValueW(block, path, &text, &length) || text == nullptr) {
+    return false;
+  }
+  // The string is not guaranteed to be terminated within its stated length.
+  const wchar_t* source = static_cast<const wchar_t*>(text);
+  UINT count = 0;
+  while (count < length && count < CopyrightCapacity - 1 &&
+         source[count] != 0) {
+    copyright[count] = source[count];
+    ++count;
+  }
+  copyright[count] = 0;
+  return true;
+}
+
+// Shows the product version and the copyright line of a read version block.
+// Leaves the template texts when the block has no fixed file information.
+void ShowVersionBlock(HWND window, const void* block) {
+  void* fixedData = nullptr;
+  UINT fixedBytes = 0;
+  if (!VerQueryValueW(block, L"\\", &fixedData, &fixedBytes) ||
+      fixedData == nullptr || fixedBytes < sizeof(VS_FIXEDFILEINFO)) {
+    return;
+  }
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(fixedData);
+  wchar_t copyright[CopyrightCapacity];
+  bool hasCopyright = FindCopyright(block, copyright);
+  wchar_t version[64];
+  wsprintfW(
+      version, L"Version %d.%d.%d (Build %d)",
+      HIWORD(fixed->dwProductVersionMS), LOWORD(fixed->dwProductVersionMS),
+      HIWORD(fixed->dwProductVersionLS), LOWORD(fixed->dwProductVersionLS));
+  SetDlgItemTextW(window, IDC_ABOUT_VERSION, version);
+  if (hasCopyright) SetDlgItemTextW(window, IDC_ABOUT_COPYRIGHT, copyright);
+}
+
+void FillAboutBox(HWND window) {
+  SetDlgItemTextW(window, IDC_ABOUT_NAME, L"Tessavar");
+  DWORD ignored = 0;
+  DWORD size = GetFileVersionInfoSizeW(ModulePath, &ignored);
+  if (size == 0) return;
+  HANDLE heap = GetProcessHeap();
+  void* block = HeapAlloc(heap, HEAP_ZERO_MEMORY, size);
+  if (block == nullptr) return;
+  if (GetFileVersionInfoW(ModulePath, 0, size, block)) {
+    ShowVersionBlock(window, block);
+  }
+  HeapFree(heap, 0, block);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK AboutDlgProc(HWND window, UINT message, WPARAM wParam,
+                              LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      FillAboutBox(window);
+      return TRUE;
+    case WM_COMMAND:
+      // Only OK (button or Enter) closes the box; Esc's IDCANCEL does not.
+      if (LOWORD(wParam) != IDOK) return FALSE;
+      SendMessageW(window, WM_CLOSE, 0, 0);
+      return TRUE;
+    case WM_CLOSE:
+      EndDialog(window, 1);
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}

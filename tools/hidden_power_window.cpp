@@ -1,0 +1,125 @@
+// The hidden power calculator: a modeless window that shows the hidden power
+// type and power of six typed IVs.
+#include <shlwapi.h>
+
+#include "engine/engine.h"
+#include "tools/tools.h"
+#include "tools/tools_ids.h"
+
+namespace {
+
+constexpr int MaxIv = 31;
+
+// The IV fields in StatIndex order.
+constexpr int IvFieldIds[StatCount] = {
+    IDC_HPCALC_IV_HP,    IDC_HPCALC_IV_ATTACK, IDC_HPCALC_IV_DEFENSE,
+    IDC_HPCALC_IV_SPATK, IDC_HPCALC_IV_SPDEF,  IDC_HPCALC_IV_SPEED};
+
+// More significant digits than this may not fit a 32-bit int.
+constexpr int SafeDigitCount = 9;
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// StrToIntW wraps numbers beyond 32 bits around, so a long digit string
+// could turn into a small or negative value. Such a number is far out of
+// range: report it as just past the end its sign points to.
+int ConvertIvText(const wchar_t* text) {
+  const wchar_t* digits = text;
+  bool negative = false;
+  if (*digits == L'-' || *digits == L'+') {
+    negative = *digits == L'-';
+    ++digits;
+  }
+  while (*digits == L'0') ++digits;
+  int significant = 0;
+  while (IsDigit(digits[significant])) ++significant;
+  if (significant > SafeDigitCount) return negative ? -1 : MaxIv + 1;
+  return StrToIntW(text);
+}
+
+// Rewrites a field with an in-range value. The field raises EN_UPDATE, so
+// the whole calculation runs again (nested) with the corrected text.
+int32_t CorrectIvField(HWND field, int32_t value) {
+  wchar_t text[16];
+  wsprintfW(text, L"%i", value);
+  SetWindowTextW(field, text);
+  return value;
+}
+
+void ShowHiddenPowerOfFields(HWND window) {
+  IvResult scratch = {};
+  for (int stat = 0; stat < StatCount; ++stat) {
+    int32_t iv = ReadIvField(GetDlgItem(window, IvFieldIds[stat]));
+    scratch.stats[stat].minIv = static_cast<uint8_t>(iv);
+  }
+  CalcHiddenPower(&scratch);
+  SetDlgItemTextW(window, IDC_HPCALC_TYPE,
+                  reinterpret_cast<const wchar_t*>(scratch.hiddenPowerType));
+  wchar_t power[8];
+  wsprintfW(power, L"%hu",
+            static_cast<unsigned short>(scratch.hiddenPowerPower));
+  SetDlgItemTextW(window, IDC_HPCALC_POWER, power);
+}
+
+bool IsIvField(int id) {
+  return id >= IDC_HPCALC_IV_HP && id <= IDC_HPCALC_IV_SPEED;
+}
+
+void OnHiddenPowerCommand(HWND window, int id, int code) {
+  if (IsIvField(id) && code == EN_UPDATE) {
+    ShowHiddenPowerOfFields(window);
+  } else if (id == IDC_HPCALC_CLOSE) {
+    SendMessageW(window, WM_CLOSE, 0, 0);
+  }
+}
+
+// The window is destroyed by its close button or close box, and also with
+// its owner; either way the frame must stop offering it messages.
+void ForgetHiddenPowerWindow(HWND window) {
+  if (HiddenPowerWindow == window) HiddenPowerWindow = nullptr;
+}
+
+}  // namespace
+
+int32_t ReadIvField(HWND field) {
+  int length = GetWindowTextLengthW(field);
+  if (length < 0) length = 0;
+  HANDLE heap = GetProcessHeap();
+  auto* text = static_cast<wchar_t*>(
+      HeapAlloc(heap, HEAP_ZERO_MEMORY, (length + 4) * sizeof(wchar_t)));
+  if (text == nullptr) return 0;
+  GetWindowTextW(field, text, length + 4);
+  int value = ConvertIvText(text);
+  HeapFree(heap, 0, text);
+  if (value > MaxIv) return CorrectIvField(field, MaxIv);
+  if (value < 0) return CorrectIvField(field, 0);
+  return value;
+}
+
+HWND OpenHiddenPowerWindow(HWND owner) {
+  if (HiddenPowerWindow != nullptr) {
+    ShowWindow(HiddenPowerWindow, SW_SHOWNORMAL);
+    return HiddenPowerWindow;
+  }
+  HiddenPowerWindow = CreateDialogParamW(GetModuleHandleW(nullptr),
+                                         MAKEINTRESOURCEW(IDD_HIDDEN_POWER),
+                                         owner, HiddenPowerDlgProc, 0);
+  return HiddenPowerWindow;
+}
+
+INT_PTR CALLBACK HiddenPowerDlgProc(HWND window, UINT message, WPARAM wParam,
+                                    LPARAM) {
+  switch (message) {
+    case WM_COMMAND:
+      OnHiddenPowerCommand(window, LOWORD(wParam), HIWORD(wParam));
+      return FALSE;
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return TRUE;
+    case WM_DESTROY:
+      ForgetHiddenPowerWindow(window);
+      return FALSE;
+    default:
+      return FALSE;
+  }
+}
