@@ -10,4 +10,7 @@ if [ ! -f build/mingw/Tessavar.exe ]; then
   echo "Tessavar.exe was not built." >&2
   exit 1
 fi
-exec scripts/wine-run.sh "$PWD/build/mingw" "$PWD/build/mingw/Tessavar.exe"
+# Started from its own folder, so the help viewer finds Tessavar.chm beside it.
+root=$PWD
+cd build/mingw
+exec "$root/scripts/wine-run.sh" "$root/build/mingw" Tessavar.exe
