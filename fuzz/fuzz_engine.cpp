@@ -1,0 +1,366 @@
+// CalcIndividualValues over inputs decoded from the fuzz bytes, on the
+// shipped tables re-sorted in any order: species, nature and clue texts
+// valid, cut short, unterminated within their buffers or unknown, each in a
+// buffer exactly as long as the caller's field (so AddressSanitizer sees any
+// read past it); any number of observations with any values, or with the
+// values a real monster would show; any verdict indices and marks; every
+// generation mode including invalid ones. Beyond the sanitizers it checks
+// the result's invariants, that the clues only ever remove candidates, that
+// a monster's true IVs survive its own observations and clues, that a
+// repeated call gives the same result, and that the table's order does not
+// matter for a name the mode lists.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "data/species_order.h"
+#include "fuzz_support.h"
+
+namespace {
+
+// Buffer lengths of the caller's fields: a species name of up to 19
+// characters, a nature of up to 5, a characteristic of up to 12 and a type
+// of up to 4, each with its terminator. The engine reads a caller's text no
+// further than one unit past the known name it compares with, and no known
+// name is longer than these.
+constexpr int SpeciesUnits = 20;
+constexpr int NatureUnits = 6;
+constexpr int CharacteristicUnits = 13;
+constexpr int TypeUnits = 5;
+
+constexpr int BaseStatSlot[StatCount] = {0, 1, 2, 4, 5, 3};
+
+struct Text {
+  std::unique_ptr<char16_t[]> units;
+  bool missing = false;
+  const char16_t* get() const { return missing ? nullptr : units.get(); }
+};
+
+int Length(const char16_t* text, int limit) {
+  int n = 0;
+  while (n < limit && text[n] != 0) ++n;
+  return n;
+}
+
+// A text in a buffer of exactly `capacity` units, built from a known name:
+// whole, cut short, followed by more characters, or filling the buffer
+// without a terminator; or units from the input; or a null pointer.
+Text MakeText(FuzzedDataProvider& in, int capacity, const char16_t* known) {
+  Text text;
+  text.units.reset(new char16_t[capacity]);
+  char16_t* out = text.units.get();
+  for (int i = 0; i < capacity; ++i) out[i] = 0;
+  int knownLength = Length(known, capacity);
+  switch (in.ConsumeIntegralInRange<int>(0, 6)) {
+    case 0:  // the known name as it is
+      for (int i = 0; i < knownLength; ++i) out[i] = known[i];
+      break;
+    case 1: {  // cut short
+      int cut = in.ConsumeIntegralInRange<int>(0, knownLength);
+      for (int i = 0; i < cut; ++i) out[i] = known[i];
+      break;
+    }
+    case 2:    // the name, then characters up to the end: no terminator
+    case 3: {  // the name, then a few more characters
+      for (int i = 0; i < knownLength; ++i) out[i] = known[i];
+      int end = capacity;
+      if (in.ConsumeBool() || knownLength + 1 >= capacity)
+        end = capacity;
+      else
+        end = in.ConsumeIntegralInRange<int>(knownLength + 1, capacity - 1);
+      for (int i = knownLength; i < end; ++i)
+        out[i] = in.ConsumeIntegralInRange<char16_t>(1, 0xFFFF);
+      break;
+    }
+    case 4:  // any units, zeros included, filling the whole buffer
+      for (int i = 0; i < capacity; ++i)
+        out[i] = in.ConsumeIntegral<char16_t>();
+      break;
+    case 5:  // empty
+      break;
+    default:
+      text.missing = true;
+      break;
+  }
+  return text;
+}
+
+uint32_t PickMode(FuzzedDataProvider& in) {
+  switch (in.ConsumeIntegralInRange<int>(0, 5)) {
+    case 4:
+      return in.ConsumeIntegral<uint32_t>();
+    case 5:
+      return in.ConsumeBool() ? ModeGen3 - 1 : ModeGen6 + 1;
+    default:
+      return ModeGen6 - in.ConsumeIntegralInRange<uint32_t>(0, 3);
+  }
+}
+
+void SortTable(FuzzedDataProvider& in) {
+  uint32_t order =
+      in.ConsumeIntegralInRange<int>(0, 7) == 7
+          ? in.ConsumeIntegral<uint32_t>()
+          : in.ConsumeIntegralInRange<uint32_t>(FirstSortOrder, LastSortOrder);
+  SortSpeciesTable(order, PickMode(in));
+}
+
+int32_t PickSmall(FuzzedDataProvider& in, int32_t low, int32_t high) {
+  return in.ConsumeIntegralInRange<int>(0, 15) == 15
+             ? in.ConsumeIntegral<int32_t>()
+             : in.ConsumeIntegralInRange<int32_t>(low, high);
+}
+
+struct Call {
+  Text species;
+  Text nature;
+  std::vector<StatusEntry> entries;
+  int32_t count = 0;
+  bool noEntries = false;
+  Text characteristic;
+  Text type;
+  int32_t overall = 0;
+  int32_t marks[StatCount] = {};
+  int32_t best = 0;
+
+  int32_t Run(IvResult& result, bool withClues) const {
+    const char16_t* none = u"";
+    return CalcIndividualValues(
+        species.get(), nature.get(), noEntries ? nullptr : entries.data(),
+        count, &result, withClues ? characteristic.get() : none,
+        withClues ? type.get() : none, withClues ? overall : 0,
+        withClues ? marks[0] : MarkUnknown, withClues ? marks[1] : MarkUnknown,
+        withClues ? marks[2] : MarkUnknown, withClues ? marks[3] : MarkUnknown,
+        withClues ? marks[4] : MarkUnknown, withClues ? marks[5] : MarkUnknown,
+        withClues ? best : 0);
+  }
+};
+
+// What the game shows for these IVs: the stats at a level, and the clues.
+StatusEntry ObserveMonster(FuzzedDataProvider& in, const SpeciesRecord& species,
+                           const NatureRecord& nature,
+                           const int ivs[StatCount]) {
+  StatusEntry e{};
+  e.level = in.ConsumeIntegralInRange<uint8_t>(1, 100);
+  int budget = 510;
+  for (int s = 0; s < StatCount; ++s) {
+    int ev = in.ConsumeIntegralInRange<int>(0, budget < 255 ? budget : 255);
+    budget -= ev;
+    e.effortValues[s] = static_cast<uint16_t>(ev);
+    uint16_t base = species.baseStats[BaseStatSlot[s]];
+    e.stats[s] = static_cast<uint16_t>(
+        s == StatHp
+            ? CalcHpStat(base, ivs[s], ev, e.level)
+            : CalcOtherStat(base, ivs[s], ev, e.level, nature.multipliers[s]));
+  }
+  return e;
+}
+
+int Highest(const int ivs[StatCount]) {
+  int highest = 0;
+  for (int s = 0; s < StatCount; ++s)
+    if (ivs[s] > highest) highest = ivs[s];
+  return highest;
+}
+
+bool IsSubset(const IvResult& inner, const IvResult& outer) {
+  for (int s = 0; s < StatCount; ++s)
+    if ((inner.stats[s].mask & ~outer.stats[s].mask) != 0) return false;
+  return true;
+}
+
+// Whether a record of this name is listed in the current mode (then the
+// lookup does not depend on the table's order).
+bool ListedName(const char16_t* name) {
+  if (name == nullptr) return false;
+  for (const SpeciesRecord& r : SpeciesTable)
+    if (NameEquals(r.name, name) && IsListedInMode(r, GameMode)) return true;
+  return false;
+}
+
+// Whether `text` names `species`, and every record of that name has the same
+// base stats (so whichever the lookup takes, the stats fit). Shedinja's own
+// HP rule is left out.
+bool SameStatsUnderName(const SpeciesRecord& species, const char16_t* text) {
+  if (text == nullptr || !NameEquals(species.name, text) ||
+      NameEquals(ShedinjaName, text))
+    return false;
+  for (const SpeciesRecord& r : SpeciesTable)
+    if (NameEquals(r.name, text) &&
+        std::memcmp(r.baseStats, species.baseStats, sizeof r.baseStats) != 0)
+      return false;
+  return true;
+}
+
+// The characteristic row or type the engine takes for a text, or -1.
+int FoundRow(const char16_t* text) {
+  if (text == nullptr) return -1;
+  for (int i = 0; i < CharacteristicCount; ++i)
+    if (NameEquals(CharacteristicTable[i].text, text)) return i;
+  return -1;
+}
+
+int FoundType(const char16_t* text) {
+  if (text == nullptr) return -1;
+  for (int i = 0; i < HiddenPowerTypeCount; ++i)
+    if (NameEquals(HiddenPowerTypeNames[i], text)) return i;
+  return -1;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  LoadShippedTables();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  FuzzedDataProvider in(data, size);
+  // Every input starts from the resource order, so that a finding replays
+  // alone; sorting is the slow part, so most inputs keep that order.
+  static bool sorted = false;
+  if (sorted) RestoreSpeciesOrder();
+  GameMode = PickMode(in);
+  int sorts = in.ConsumeIntegralInRange<int>(0, 3) - 1;
+  sorted = sorts > 0;
+  for (int i = 0; i < sorts; ++i) SortTable(in);
+
+  // The known names the texts are built from. A real monster (true IVs, the
+  // stats it shows, the clues it gives) is used when the texts are kept whole.
+  const SpeciesRecord& species =
+      SpeciesTable[in.ConsumeIntegralInRange<int>(0, SpeciesCount - 1)];
+  const NatureRecord& nature =
+      NatureTable[in.ConsumeIntegralInRange<int>(0, NatureCount - 1)];
+  int ivs[StatCount];
+  for (int& iv : ivs) iv = in.ConsumeIntegralInRange<int>(0, 31);
+  int highest = Highest(ivs);
+
+  Call call;
+  call.species =
+      MakeText(in, SpeciesUnits,
+               in.ConsumeIntegralInRange<int>(0, 15) == 15 ? ShedinjaName
+                                                           : species.name);
+  call.nature = MakeText(in, NatureUnits, nature.name);
+  bool truthful = in.ConsumeBool();
+  int entryCount = in.ConsumeIntegralInRange<int>(0, 6);
+  for (int i = 0; i < entryCount; ++i) {
+    if (truthful) {
+      call.entries.push_back(ObserveMonster(in, species, nature, ivs));
+      continue;
+    }
+    StatusEntry e{};
+    e.level = in.ConsumeIntegral<uint8_t>();
+    for (int s = 0; s < StatCount; ++s) {
+      e.stats[s] = in.ConsumeIntegral<uint16_t>();
+      e.effortValues[s] = in.ConsumeIntegral<uint16_t>();
+    }
+    call.entries.push_back(e);
+  }
+  call.count = entryCount;
+  switch (in.ConsumeIntegralInRange<int>(0, 7)) {
+    case 6:  // a count of 0 or less skips the observations
+      call.count = in.ConsumeBool()
+                       ? INT32_MIN
+                       : -1 - in.ConsumeIntegralInRange<int32_t>(0, 1000);
+      break;
+    case 7:
+      call.noEntries = true;
+      call.count = 0;
+      break;
+  }
+
+  // Clues: the monster's own, or any.
+  int row = in.ConsumeIntegralInRange<int>(0, CharacteristicCount - 1);
+  IvResult scratch{};
+  for (int s = 0; s < StatCount; ++s) scratch.stats[s].minIv = ivs[s];
+  CalcHiddenPower(&scratch);
+  int sum = 0;
+  for (int iv : ivs) sum += iv;
+  if (truthful) {
+    // A row naming a stat that holds the highest IV with its remainder.
+    for (int i = 0; i < CharacteristicCount; ++i) {
+      const CharacteristicRecord& r =
+          CharacteristicTable[(row + i) % CharacteristicCount];
+      if (ivs[r.stat] == highest && highest % 5 == r.remainder) {
+        row = (row + i) % CharacteristicCount;
+        break;
+      }
+    }
+  }
+  call.characteristic =
+      MakeText(in, CharacteristicUnits, CharacteristicTable[row].text);
+  int typeIndex = in.ConsumeIntegralInRange<int>(0, HiddenPowerTypeCount - 1);
+  call.type = MakeText(
+      in, TypeUnits,
+      truthful ? scratch.hiddenPowerType : HiddenPowerTypeNames[typeIndex]);
+  if (truthful) {
+    call.overall = in.ConsumeBool() ? 0
+                   : sum >= 151     ? 1
+                   : sum >= 121     ? 2
+                   : sum >= 91      ? 3
+                                    : 4;
+    call.best = in.ConsumeBool() ? 0
+                : highest == 31  ? 1
+                : highest >= 26  ? 2
+                : highest >= 16  ? 3
+                                 : 4;
+    for (int s = 0; s < StatCount; ++s)
+      call.marks[s] = in.ConsumeBool()
+                          ? MarkUnknown
+                          : (ivs[s] == highest ? MarkBest : MarkNotBest);
+  } else {
+    call.overall = PickSmall(in, -1, 5);
+    call.best = PickSmall(in, -1, 5);
+    for (int32_t& mark : call.marks) mark = PickSmall(in, -1, 3);
+  }
+
+  // The result record starts with junk; a failed call must leave it so.
+  IvResult result;
+  std::memset(&result, in.ConsumeIntegral<uint8_t>(), sizeof result);
+  IvResult before = result;
+  int32_t rc = call.Run(result, true);
+  FUZZ_CHECK(rc == CalcOk || rc == CalcUnknownSpecies ||
+             rc == CalcUnknownNature);
+  if (rc != CalcOk) {
+    FUZZ_CHECK(std::memcmp(&before, &result, sizeof result) == 0);
+    return 0;
+  }
+  CheckResultInvariants(result);
+
+  IvResult again;
+  FUZZ_CHECK(call.Run(again, true) == CalcOk);
+  FUZZ_CHECK(std::memcmp(&again, &result, sizeof result) == 0);
+
+  IvResult unclued;
+  FUZZ_CHECK(call.Run(unclued, false) == CalcOk);
+  CheckResultInvariants(unclued);
+  FUZZ_CHECK(IsSubset(result, unclued));
+
+  // A monster observed and judged truthfully keeps its true IVs when the
+  // engine finds the species (every record of that name has its base stats)
+  // and the nature the stats were computed from, and each clue text is the
+  // monster's own or none at all.
+  if (truthful && SameStatsUnderName(species, call.species.get()) &&
+      call.nature.get() != nullptr &&
+      NameEquals(nature.name, call.nature.get()) &&
+      (FoundRow(call.characteristic.get()) < 0 ||
+       FoundRow(call.characteristic.get()) == row) &&
+      (FoundType(call.type.get()) < 0 ||
+       NameEquals(HiddenPowerTypeNames[FoundType(call.type.get())],
+                  scratch.hiddenPowerType))) {
+    for (int s = 0; s < StatCount; ++s)
+      FUZZ_CHECK(result.stats[s].mask >> ivs[s] & 1u);
+  }
+
+  // For a name the mode lists, the table's order does not matter.
+  if (ListedName(call.species.get())) {
+    SortTable(in);
+    sorted = true;
+    IvResult resorted;
+    FUZZ_CHECK(call.Run(resorted, true) == CalcOk);
+    FUZZ_CHECK(std::memcmp(&resorted, &result, sizeof result) == 0);
+  }
+  return 0;
+}

@@ -1,0 +1,89 @@
+#include "fuzz_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::vector<uint8_t> ReadFile(const char* name) {
+  std::string path = std::string(TESSAVAR_GAMEDATA_DIR) + "/" + name + ".bin";
+  std::vector<uint8_t> bytes;
+  if (FILE* file = std::fopen(path.c_str(), "rb")) {
+    uint8_t buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+      bytes.insert(bytes.end(), buffer, buffer + n);
+    std::fclose(file);
+  }
+  if (bytes.empty()) {
+    std::fprintf(stderr, "cannot read %s\n", path.c_str());
+    std::abort();
+  }
+  return bytes;
+}
+
+SpeciesRecord ResourceOrder[SpeciesCount];
+
+}  // namespace
+
+void FuzzCheckFailed(const char* what, const char* file, int line) {
+  std::fprintf(stderr, "%s:%d: check failed: %s\n", file, line, what);
+  std::abort();
+}
+
+const std::vector<uint8_t>& ShippedPokeData() {
+  static const std::vector<uint8_t> bytes = ReadFile("POKE_DATA");
+  return bytes;
+}
+
+const std::vector<uint8_t>& ShippedNatureData() {
+  static const std::vector<uint8_t> bytes = ReadFile("NATURE_DATA");
+  return bytes;
+}
+
+void LoadShippedTables() {
+  const auto& poke = ShippedPokeData();
+  const auto& nature = ShippedNatureData();
+  FUZZ_CHECK(LoadGameDataFromBytes(poke.data(), poke.size(), nature.data(),
+                                   nature.size()));
+  std::memcpy(ResourceOrder, SpeciesTable, sizeof ResourceOrder);
+}
+
+void RestoreSpeciesOrder() {
+  std::memcpy(SpeciesTable, ResourceOrder, sizeof ResourceOrder);
+}
+
+void CheckResultInvariants(const IvResult& result) {
+  int empty = 0;
+  bool pinned = true;
+  for (int s = 0; s < StatCount; ++s) {
+    const StatResult& stat = result.stats[s];
+    if (s != StatHp) FUZZ_CHECK(stat.natureDir >= -1 && stat.natureDir <= 1);
+    if (stat.mask == 0) {
+      ++empty;
+      pinned = false;
+      continue;
+    }
+    FUZZ_CHECK(stat.minIv == __builtin_ctz(stat.mask));
+    FUZZ_CHECK(stat.maxIv == 31 - __builtin_clz(stat.mask));
+    if (stat.minIv != stat.maxIv) pinned = false;
+  }
+  FUZZ_CHECK(empty == 0 || empty == StatCount);
+  FUZZ_CHECK(result.hiddenPowerKnown == (pinned ? 1 : 0));
+  if (!pinned) {
+    FUZZ_CHECK(result.hiddenPowerType[0] == 0);
+    FUZZ_CHECK(result.hiddenPowerPower == 0);
+    return;
+  }
+  IvResult scratch{};
+  for (int s = 0; s < StatCount; ++s)
+    scratch.stats[s].minIv = result.stats[s].minIv;
+  CalcHiddenPower(&scratch);
+  FUZZ_CHECK(std::memcmp(scratch.hiddenPowerType, result.hiddenPowerType,
+                         sizeof scratch.hiddenPowerType) == 0);
+  FUZZ_CHECK(scratch.hiddenPowerPower == result.hiddenPowerPower);
+  FUZZ_CHECK(result.hiddenPowerPower >= 30 && result.hiddenPowerPower <= 70);
+  if (GameMode == ModeGen6) FUZZ_CHECK(result.hiddenPowerPower == 60);
+}
