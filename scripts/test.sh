@@ -10,6 +10,7 @@ echo "== native build and tests"
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/native -j"$jobs"
 ctest --test-dir build/native --output-on-failure -j"$jobs"
+bash scripts/harden.sh build
 
 echo "== instruction budgets (callgrind)"
 bash scripts/count_instructions.sh build/native --check
