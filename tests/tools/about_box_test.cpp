@@ -21,6 +21,7 @@ struct AboutRun {
   // Read once the box is up.
   std::wstring caption, name, version, copyright, notice, extra;
   bool focusOnOk = false;
+  bool noticeFits = false;
   // Whether the box was still open after each action but the last.
   std::vector<bool> openAfter;
   bool timedOut = false;
@@ -59,6 +60,9 @@ void ReadBox(AboutRun& run) {
   run.notice = ItemText(run.box, IDC_ABOUT_NOTICE);
   run.extra = ItemText(run.box, IDC_ABOUT_EXTRA);
   run.focusOnOk = GetFocus() == GetDlgItem(run.box, IDOK);
+  run.noticeFits = TextFits(GetDlgItem(run.box, IDC_ABOUT_NOTICE)) &&
+                   TextFits(GetDlgItem(run.box, IDC_ABOUT_VERSION)) &&
+                   TextFits(GetDlgItem(run.box, IDC_ABOUT_COPYRIGHT));
 }
 
 // Runs in the box's modal loop: finds the box, then gives it one action per
@@ -113,6 +117,7 @@ TEST(AboutBoxTest, ShowsTheProgramsOwnVersionAndCopyright) {
   EXPECT_NE(run.notice.find(L"GAME FREAK"), std::wstring::npos);
   EXPECT_EQ(run.extra, L"");
   EXPECT_TRUE(run.focusOnOk);
+  EXPECT_TRUE(run.noticeFits);
 }
 
 TEST(AboutBoxTest, ShowsProductVersionNotFileVersion) {

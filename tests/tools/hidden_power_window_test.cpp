@@ -88,6 +88,20 @@ TEST_F(HiddenPowerWindowTest, OpensEmptyWithTitleAndNoResult) {
   EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
 }
 
+TEST_F(HiddenPowerWindowTest, LabelsAndLongestTypeNameShowUnclipped) {
+  for (int id = IDC_HPCALC_LABEL_HP; id <= IDC_HPCALC_LABEL_SPEED; ++id) {
+    EXPECT_TRUE(TextFits(GetDlgItem(window_, id))) << id;
+  }
+  EXPECT_TRUE(TextFits(GetDlgItem(window_, IDC_HPCALC_HEADING)));
+  EXPECT_TRUE(TextFits(GetDlgItem(window_, IDC_HPCALC_LABEL_TYPE)));
+  EXPECT_TRUE(TextFits(GetDlgItem(window_, IDC_HPCALC_LABEL_POWER)));
+  for (const char16_t* name : {u"ゴースト", u"ドラゴン", u"エスパー"}) {
+    HWND type = GetDlgItem(window_, IDC_HPCALC_TYPE);
+    SetWindowTextW(type, reinterpret_cast<const wchar_t*>(name));
+    EXPECT_TRUE(TextFits(type)) << WindowText(type).size();
+  }
+}
+
 TEST_F(HiddenPowerWindowTest, OpeningAgainShowsTheSameWindowWithItsText) {
   Type(IDC_HPCALC_IV_HP, L"7");
   ShowWindow(window_, SW_MINIMIZE);

@@ -18,6 +18,34 @@ inline std::wstring ItemText(HWND dialog, int id) {
   return WindowText(GetDlgItem(dialog, id));
 }
 
+// Whether each line of a control's text fits its client area in the
+// control's font, so nothing shows clipped.
+inline bool TextFits(HWND control) {
+  std::wstring text = WindowText(control);
+  RECT client;
+  GetClientRect(control, &client);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(
+      dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  RECT needed = {0, 0, client.right, 0};
+  DrawTextW(dc, text.c_str(), -1, &needed,
+            DT_CALCRECT | DT_NOPREFIX | DT_WORDBREAK | DT_EDITCONTROL);
+  SIZE widest = {};
+  size_t start = 0;
+  while (start <= text.size()) {
+    size_t end = text.find(L'\n', start);
+    if (end == std::wstring::npos) end = text.size();
+    SIZE line;
+    GetTextExtentPoint32W(dc, text.c_str() + start,
+                          static_cast<int>(end - start), &line);
+    if (line.cx > widest.cx) widest = line;
+    start = end + 1;
+  }
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return widest.cx <= client.right && needed.bottom <= client.bottom;
+}
+
 // Dispatches whatever is waiting in the thread's queue.
 inline void PumpMessages() {
   MSG msg;
