@@ -166,6 +166,16 @@ TEST_F(HelpRegistryTest, ValueThatIsNoTextFindsNothing) {
   EXPECT_FALSE(FindHelpControlPath(path_));
 }
 
+// The system's own registration of the control, as installed with it.
+TEST(HelpRegistrySystemTest, FindsTheInstalledControl) {
+  char path[HelpPathCapacity];
+  ASSERT_TRUE(FindHelpControlPath(path));
+  std::string found(path);
+  CharLowerA(found.data());
+  EXPECT_NE(found.find("hhctrl.ocx"), std::string::npos) << found;
+  EXPECT_NE(GetFileAttributesA(path), INVALID_FILE_ATTRIBUTES) << found;
+}
+
 // ---- ShowHelp ---------------------------------------------------------------
 
 using CallCountFunction = LONG(WINAPI*)();
