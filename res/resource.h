@@ -1,0 +1,125 @@
+// Ids of the main window's resources, controls and menu commands. Plain
+// #defines so that the resource script can use them as well as the C++ code.
+#pragma once
+
+// Resources.
+#define IDI_TESSAVAR_ICON 100
+#define IDM_MAIN_MENU 200
+#define IDD_MAIN_WINDOW 203
+
+// The status bar, created at run time.
+#define IDC_STATUS_BAR 1
+
+// Names and clues.
+#define IDC_SPECIES_LABEL 1046
+#define IDC_SPECIES 1044
+#define IDC_NATURE_LABEL 1047
+#define IDC_NATURE 1045
+#define IDC_CHARACTERISTIC_LABEL 1072
+#define IDC_CHARACTERISTIC 1099
+#define IDC_HP_TYPE_CLUE_LABEL 1066
+#define IDC_HP_TYPE_CLUE 1071
+#define IDC_JUDGE_GROUP 1121
+#define IDC_OVERALL_VERDICT 1101
+#define IDC_BEST_STAT_CAPTION (-1)
+#define IDC_BEST_HP 1122
+#define IDC_BEST_ATTACK 1123
+#define IDC_BEST_DEFENSE 1124
+#define IDC_BEST_SPATK 1125
+#define IDC_BEST_SPDEF 1126
+#define IDC_BEST_SPEED 1127
+#define IDC_BEST_VERDICT 1102
+
+// Level and column headings.
+#define IDC_LEVEL_LABEL 1048
+#define IDC_LEVEL 1049
+#define IDC_LEVEL_SPIN 1050
+#define IDC_STAT_HEADING 1051
+#define IDC_EV_HEADING 1082
+#define IDC_IV_HEADING 1100
+
+// The six stat rows: label, stat field and its up-down, EV field and its
+// up-down, IV result field, nature mark.
+#define IDC_HP_ROW_LABEL 1052
+#define IDC_HP_STAT 1053
+#define IDC_HP_STAT_SPIN 1054
+#define IDC_HP_EV 1083
+#define IDC_HP_EV_SPIN 1084
+#define IDC_HP_IV 1114
+
+#define IDC_ATTACK_ROW_LABEL 1055
+#define IDC_ATTACK_STAT 1056
+#define IDC_ATTACK_STAT_SPIN 1057
+#define IDC_ATTACK_EV 1085
+#define IDC_ATTACK_EV_SPIN 1086
+#define IDC_ATTACK_IV 1116
+#define IDC_ATTACK_MARK 1058
+
+#define IDC_DEFENSE_ROW_LABEL 1061
+#define IDC_DEFENSE_STAT 1062
+#define IDC_DEFENSE_STAT_SPIN 1063
+#define IDC_DEFENSE_EV 1087
+#define IDC_DEFENSE_EV_SPIN 1088
+#define IDC_DEFENSE_IV 1117
+#define IDC_DEFENSE_MARK 1064
+
+#define IDC_SPATK_ROW_LABEL 1067
+#define IDC_SPATK_STAT 1068
+#define IDC_SPATK_STAT_SPIN 1069
+#define IDC_SPATK_EV 1089
+#define IDC_SPATK_EV_SPIN 1090
+#define IDC_SPATK_IV 1118
+#define IDC_SPATK_MARK 1079
+
+#define IDC_SPDEF_ROW_LABEL 1073
+#define IDC_SPDEF_STAT 1074
+#define IDC_SPDEF_STAT_SPIN 1075
+#define IDC_SPDEF_EV 1091
+#define IDC_SPDEF_EV_SPIN 1092
+#define IDC_SPDEF_IV 1119
+#define IDC_SPDEF_MARK 1080
+
+#define IDC_SPEED_ROW_LABEL 1076
+#define IDC_SPEED_STAT 1077
+#define IDC_SPEED_STAT_SPIN 1078
+#define IDC_SPEED_EV 1093
+#define IDC_SPEED_EV_SPIN 1094
+#define IDC_SPEED_IV 1120
+#define IDC_SPEED_MARK 1081
+
+// Hidden power result.
+#define IDC_HIDDEN_POWER_HEADING 1109
+#define IDC_HIDDEN_POWER_TYPE_LABEL 1110
+#define IDC_HIDDEN_POWER_TYPE 1111
+#define IDC_HIDDEN_POWER_POWER_LABEL 1112
+#define IDC_HIDDEN_POWER_POWER 1113
+
+// The status list and its buttons.
+#define IDC_ADD_ROW 1059
+#define IDC_EDIT_ROW 1097
+#define IDC_DELETE_ROWS 1098
+#define IDC_STATUS_LIST_LABEL 1070
+#define IDC_STATUS_LIST 1060
+
+// Menu commands.
+#define IDM_EXIT 32800
+#define IDM_MODE_GEN3 32801
+#define IDM_MODE_GEN4 32802
+#define IDM_MODE_GEN5 32803
+#define IDM_MODE_GEN6 32804
+#define IDM_SORT_KANA 32805
+#define IDM_SORT_NATIONAL 32806
+#define IDM_SORT_RS_HOENN 32807
+#define IDM_SORT_DP_SINNOH 32808
+#define IDM_SORT_PT_SINNOH 32809
+#define IDM_SORT_HGSS_JOHTO 32810
+#define IDM_SORT_BW_UNOVA 32811
+#define IDM_SORT_B2W2_UNOVA 32812
+#define IDM_SORT_XY_CENTRAL_KALOS 32813
+#define IDM_SORT_XY_COASTAL_KALOS 32814
+#define IDM_SORT_XY_MOUNTAIN_KALOS 32815
+#define IDM_SORT_ORAS_HOENN 32816
+#define IDM_HIDDEN_POWER 32817
+#define IDM_HELP_CONTENTS 32818
+#define IDM_HELP_INDEX 32819
+#define IDM_ABOUT 32820

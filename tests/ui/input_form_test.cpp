@@ -1,0 +1,240 @@
+// The input form: its lists and ranges after start-up, the clamp of the
+// numeric fields and the check of the name fields.
+#include "data/gamedata.h"
+#include "engine/engine.h"
+#include "ui_test_support.h"
+#include "worked_examples.h"
+
+namespace {
+
+using FormSetUp = MainWindowTest;
+using FieldClamp = MainWindowTest;
+using NameCheck = MainWindowTest;
+
+int Range(HWND spin, bool high) {
+  int low = -1, top = -1;
+  SendMessageW(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+               reinterpret_cast<LPARAM>(&top));
+  return high ? top : low;
+}
+
+TEST_F(FormSetUp, CharacteristicListHasEmptyItemThenTheTable) {
+  std::vector<std::wstring> items = ComboItems(IDC_CHARACTERISTIC);
+  ASSERT_EQ(items.size(), 31u);
+  EXPECT_EQ(items[0], L"");
+  for (int k = 0; k < CharacteristicCount; ++k)
+    EXPECT_EQ(items[k + 1],
+              reinterpret_cast<const wchar_t*>(CharacteristicTable[k].text));
+  EXPECT_EQ(SendMessageW(Item(IDC_CHARACTERISTIC), CB_GETCURSEL, 0, 0), CB_ERR);
+}
+
+TEST_F(FormSetUp, HiddenPowerTypesInKanaOrderWithEmptyItemSelected) {
+  std::vector<std::wstring> expected = {
+      L"",         L"あく",   L"いわ",   L"エスパー", L"かくとう", L"くさ",
+      L"ゴースト", L"こおり", L"じめん", L"でんき",   L"どく",     L"ドラゴン",
+      L"はがね",   L"ひこう", L"ほのお", L"みず",     L"むし"};
+  EXPECT_EQ(ComboItems(IDC_HP_TYPE_CLUE), expected);
+  EXPECT_EQ(SendMessageW(Item(IDC_HP_TYPE_CLUE), CB_GETCURSEL, 0, 0), 0);
+}
+
+TEST_F(FormSetUp, JudgeListsHoldTheVerdictsWithEmptyItemSelected) {
+  std::vector<std::wstring> overall = {
+      L"", L"すばらしい のうりょく", L"そうとう ゆうしゅうな のうりょく",
+      L"へいきん いじょうの のうりょく", L"まずまずの のうりょく"};
+  std::vector<std::wstring> best = {
+      L"", L"さいこうの ちから (ばっちりっ! ぱーふぇくと)",
+      L"すばらしい ちから", L"かなりの ちから", L"まあまあの ちから"};
+  EXPECT_EQ(ComboItems(IDC_OVERALL_VERDICT), overall);
+  EXPECT_EQ(ComboItems(IDC_BEST_VERDICT), best);
+  EXPECT_EQ(SendMessageW(Item(IDC_OVERALL_VERDICT), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(Item(IDC_BEST_VERDICT), CB_GETCURSEL, 0, 0), 0);
+}
+
+TEST_F(FormSetUp, NatureListHoldsThe25NaturesUnselected) {
+  std::vector<std::wstring> items = ComboItems(IDC_NATURE);
+  ASSERT_EQ(items.size(), 25u);
+  for (int k = 0; k < NatureCount; ++k)
+    EXPECT_EQ(items[k], reinterpret_cast<const wchar_t*>(NatureTable[k].name));
+  EXPECT_EQ(Text(IDC_NATURE), L"");
+}
+
+TEST_F(FormSetUp, BestStatBoxesStartIndeterminate) {
+  for (int id = IDC_BEST_HP; id <= IDC_BEST_SPEED; ++id)
+    EXPECT_EQ(IsDlgButtonChecked(window_, id), BST_INDETERMINATE) << id;
+}
+
+TEST_F(FormSetUp, RangesOfTheUpDownControls) {
+  EXPECT_EQ(Range(Item(IDC_LEVEL_SPIN), false), 1);
+  EXPECT_EQ(Range(Item(IDC_LEVEL_SPIN), true), 100);
+  for (int spin :
+       {IDC_HP_STAT_SPIN, IDC_ATTACK_STAT_SPIN, IDC_DEFENSE_STAT_SPIN,
+        IDC_SPATK_STAT_SPIN, IDC_SPDEF_STAT_SPIN, IDC_SPEED_STAT_SPIN}) {
+    EXPECT_EQ(Range(Item(spin), false), 0) << spin;
+    EXPECT_EQ(Range(Item(spin), true), 999) << spin;
+  }
+  for (int spin : {IDC_HP_EV_SPIN, IDC_ATTACK_EV_SPIN, IDC_DEFENSE_EV_SPIN,
+                   IDC_SPATK_EV_SPIN, IDC_SPDEF_EV_SPIN, IDC_SPEED_EV_SPIN}) {
+    EXPECT_EQ(Range(Item(spin), false), 0) << spin;
+    EXPECT_EQ(Range(Item(spin), true), 255) << spin;
+  }
+}
+
+TEST_F(FormSetUp, EveryUpDownHasTheFieldBeforeItAsBuddy) {
+  const int pairs[][2] = {
+      {IDC_LEVEL, IDC_LEVEL_SPIN},           {IDC_HP_STAT, IDC_HP_STAT_SPIN},
+      {IDC_SPEED_STAT, IDC_SPEED_STAT_SPIN}, {IDC_HP_EV, IDC_HP_EV_SPIN},
+      {IDC_SPDEF_EV, IDC_SPDEF_EV_SPIN},     {IDC_SPEED_EV, IDC_SPEED_EV_SPIN}};
+  for (const auto& pair : pairs)
+    EXPECT_EQ(
+        reinterpret_cast<HWND>(SendMessageW(Item(pair[1]), UDM_GETBUDDY, 0, 0)),
+        Item(pair[0]))
+        << pair[1];
+}
+
+TEST_F(FormSetUp, StatusListHasFourteenColumnsAndTextLimits) {
+  HWND header = reinterpret_cast<HWND>(
+      SendMessageW(Item(IDC_STATUS_LIST), LVM_GETHEADER, 0, 0));
+  EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 14);
+  const wchar_t* headers[] = {L"",     L"Lv",   L"HP",   L"攻撃", L"防御",
+                              L"特攻", L"特防", L"素早", L"HP",   L"攻撃",
+                              L"防御", L"特攻", L"特防", L"素早"};
+  for (int k = 0; k < 14; ++k) {
+    wchar_t text[16] = L"";
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.pszText = text;
+    column.cchTextMax = 16;
+    SendMessageW(Item(IDC_STATUS_LIST), LVM_GETCOLUMNW, k,
+                 reinterpret_cast<LPARAM>(&column));
+    EXPECT_STREQ(text, headers[k]) << k;
+    EXPECT_EQ(column.cx, k == 0 ? 0 : 42) << k;
+  }
+  LRESULT styles =
+      SendMessageW(Item(IDC_STATUS_LIST), LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  EXPECT_TRUE(styles & LVS_EX_GRIDLINES);
+  EXPECT_TRUE(styles & LVS_EX_FULLROWSELECT);
+  EXPECT_EQ(SendMessageW(ComboEdit(IDC_SPECIES), EM_GETLIMITTEXT, 0, 0), 19);
+  EXPECT_EQ(SendMessageW(ComboEdit(IDC_NATURE), EM_GETLIMITTEXT, 0, 0), 5);
+}
+
+TEST_F(FieldClamp, LeavingAFieldForcesItIntoItsRange) {
+  EnterNumber(IDC_HP_EV, L"300");
+  EXPECT_EQ(Text(IDC_HP_EV), L"255");
+  EnterNumber(IDC_ATTACK_STAT, L"1000");
+  EXPECT_EQ(Text(IDC_ATTACK_STAT), L"999");
+  EnterNumber(IDC_DEFENSE_STAT, L"");
+  EXPECT_EQ(Text(IDC_DEFENSE_STAT), L"0");
+  EnterNumber(IDC_SPEED_EV, L"");
+  EXPECT_EQ(Text(IDC_SPEED_EV), L"0");
+  EnterNumber(IDC_SPATK_STAT, L"007");
+  EXPECT_EQ(Text(IDC_SPATK_STAT), L"7");
+  EnterNumber(IDC_LEVEL, L"");
+  EXPECT_EQ(Text(IDC_LEVEL), L"1");
+  EnterNumber(IDC_LEVEL, L"101");
+  EXPECT_EQ(Text(IDC_LEVEL), L"100");
+}
+
+TEST_F(FieldClamp, EmptyLevelBecomesTwoInGeneration3) {
+  Command(IDM_MODE_GEN3);
+  EnterNumber(IDC_LEVEL, L"");
+  EXPECT_EQ(Text(IDC_LEVEL), L"2");
+}
+
+TEST_F(FieldClamp, PastedNonDigitsAndHugeNumbersAreTamed) {
+  EnterNumber(IDC_HP_STAT, L"12abc");
+  EXPECT_EQ(Text(IDC_HP_STAT), L"12");
+  EnterNumber(IDC_HP_STAT, L"abc");
+  EXPECT_EQ(Text(IDC_HP_STAT), L"0");
+  EnterNumber(IDC_HP_STAT, L"-40");
+  EXPECT_EQ(Text(IDC_HP_STAT), L"0");
+  // Too long for 32 bits: still the top of the range, not a wrapped value.
+  EnterNumber(IDC_HP_STAT, L"4294967296");
+  EXPECT_EQ(Text(IDC_HP_STAT), L"999");
+  EnterNumber(IDC_LEVEL, L"99999999999999999999");
+  EXPECT_EQ(Text(IDC_LEVEL), L"100");
+}
+
+TEST_F(FieldClamp, UpArrowWrapsAtTheTopOfTheRange) {
+  EnterNumber(IDC_HP_EV, L"255");
+  Focus(IDC_HP_EV);
+  SendMessageW(Item(IDC_HP_EV), WM_KEYDOWN, VK_UP, 0);
+  SendMessageW(Item(IDC_HP_EV), WM_KEYUP, VK_UP, 0);
+  PumpMessages();
+  EXPECT_EQ(Text(IDC_HP_EV), L"0");
+}
+
+TEST_F(FieldClamp, TypingIntoNumericFieldsChangesNoResult) {
+  ChooseText(IDC_SPECIES, L"フシギダネ");
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  ASSERT_EQ(Text(IDC_HP_IV), L"30～31");
+  EnterNumber(IDC_LEVEL, L"100");
+  EnterNumber(IDC_HP_STAT, L"231");
+  EXPECT_EQ(Text(IDC_HP_IV), L"30～31");
+  EXPECT_EQ(RowCount(), 1);
+}
+
+TEST_F(NameCheck, UnknownSpeciesWarnsAndKeepsFocusAndText) {
+  TypeName(IDC_SPECIES, L"ナゾノ");
+  LeaveField();
+  std::vector<SeenDialog> seen = TakeSeenDialogs();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].caption, L"Tessavar");
+  EXPECT_EQ(seen[0].text, L"指定されたポケモンはデータに存在しません");
+  EXPECT_FALSE(seen[0].hasCancel);
+  EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, IDI_WARNING));
+  EXPECT_EQ(Text(IDC_SPECIES), L"ナゾノ");
+  HWND focus = GetFocus();
+  EXPECT_TRUE(focus == Item(IDC_SPECIES) || focus == ComboEdit(IDC_SPECIES));
+}
+
+TEST_F(NameCheck, UnknownNatureWarns) {
+  TypeName(IDC_NATURE, L"げんき");
+  LeaveField();
+  std::vector<SeenDialog> seen = TakeSeenDialogs();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, L"指定された性格はデータに存在しません");
+  EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, IDI_WARNING));
+  EXPECT_EQ(Text(IDC_NATURE), L"げんき");
+}
+
+TEST_F(NameCheck, KnownEmptyAndNotListedNames) {
+  TypeName(IDC_SPECIES, L"フシギダネ");
+  LeaveField();
+  EXPECT_TRUE(TakeSeenDialogs().empty());
+  TypeName(IDC_NATURE, L"ようき");
+  LeaveField();
+  EXPECT_TRUE(TakeSeenDialogs().empty());
+  TypeName(IDC_SPECIES, L"");
+  LeaveField();
+  EXPECT_TRUE(TakeSeenDialogs().empty());
+  // A species of generation 6 is not in the generation-3 list.
+  Command(IDM_MODE_GEN3);
+  TypeName(IDC_SPECIES, L"ハリマロン");
+  LeaveField();
+  EXPECT_EQ(TakeSeenDialogs().size(), 1u);
+}
+
+TEST_F(NameCheck, NineteenCharacterNamesAreHandledWhole) {
+  std::wstring longName(19, L'ア');
+  TypeName(IDC_SPECIES, longName + L"イウ");  // the field stops at 19
+  EXPECT_EQ(Text(IDC_SPECIES), longName);
+  LeaveField();
+  EXPECT_EQ(TakeSeenDialogs().size(), 1u);
+  TypeName(IDC_SPECIES, L"");
+  EXPECT_EQ(Text(IDC_SPECIES), L"");
+  EXPECT_TRUE(TakeSeenDialogs().empty());
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  EXPECT_TRUE(TakeSeenDialogs().empty());
+  // A longer text put into the box is read cut to 19 characters.
+  SetWindowTextW(Item(IDC_SPECIES), (L"フシギダネ" + longName).c_str());
+  ChooseText(IDC_NATURE, L"ようき");
+  EXPECT_EQ(Text(IDC_HP_IV), L"");
+  SetWindowTextW(Item(IDC_SPECIES), L"フシギダネ");
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  EXPECT_EQ(Text(IDC_HP_IV), L"30～31");
+  EXPECT_TRUE(TakeSeenDialogs().empty());
+}
+
+}  // namespace

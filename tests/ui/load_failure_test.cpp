@@ -1,0 +1,26 @@
+// A program whose resources lack the game data: the main window reports it
+// and closes itself during start-up.
+#include <gtest/gtest.h>
+
+#include "ui/frame.h"
+#include "ui_test_support.h"
+
+namespace {
+
+TEST(LoadFailure, ErrorMessageThenTheWindowCloses) {
+  HWND window = CreateMainWindow(GetModuleHandleW(nullptr));
+  if (window != nullptr) {
+    EXPECT_FALSE(IsWindow(window));
+  }
+  std::vector<SeenDialog> seen = TakeSeenDialogs();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].caption, L"Tessavar");
+  EXPECT_EQ(seen[0].text, L"ポケモンデータを読み込めませんでした。");
+  EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, IDI_ERROR));
+  EXPECT_FALSE(seen[0].hasCancel);
+  int exitCode = -1;
+  EXPECT_TRUE(TakeQuitMessage(&exitCode));
+  EXPECT_EQ(exitCode, 0);
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+// Generation modes and the menu: status texts, radio marks, the level range
+// and clamp, the characteristic rule, the effort value ranges, and the tool
+// commands.
+#include "data/gamedata.h"
+#include "ui/frame.h"
+#include "ui_test_support.h"
+#include "worked_examples.h"
+
+namespace {
+
+using Modes = MainWindowTest;
+using ToolCommands = MainWindowTest;
+
+int LowLevel(HWND spin) {
+  int low = -1, high = -1;
+  SendMessageW(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+               reinterpret_cast<LPARAM>(&high));
+  EXPECT_EQ(high, 100);
+  return low;
+}
+
+TEST_F(Modes, EveryModeShowsItsNameAndMovesTheMark) {
+  const wchar_t* names[] = {L"RS/Em/FRLGモード", L"DP/Pt/HGSSモード",
+                            L"BW/B2W2モード", L"XY/ORASモード"};
+  for (int mode = IDM_MODE_GEN3; mode <= IDM_MODE_GEN6; ++mode) {
+    Command(mode);
+    EXPECT_EQ(StatusText(1), names[mode - IDM_MODE_GEN3]);
+    EXPECT_EQ(GameMode, static_cast<uint32_t>(mode));
+    for (int other = IDM_MODE_GEN3; other <= IDM_MODE_GEN6; ++other)
+      EXPECT_EQ(MenuChecked(other), other == mode) << mode << " " << other;
+    EXPECT_TRUE(MenuChecked(IDM_SORT_KANA));
+    EXPECT_EQ(StatusText(2), L"五十音順");
+  }
+}
+
+TEST_F(Modes, Generation3RaisesTheLowestLevelToTwo) {
+  EXPECT_EQ(Text(IDC_LEVEL), L"1");
+  Command(IDM_MODE_GEN3);
+  EXPECT_EQ(LowLevel(Item(IDC_LEVEL_SPIN)), 2);
+  EXPECT_EQ(Text(IDC_LEVEL), L"2");
+  Command(IDM_MODE_GEN4);
+  EXPECT_EQ(LowLevel(Item(IDC_LEVEL_SPIN)), 1);
+  EXPECT_EQ(Text(IDC_LEVEL), L"2");
+  EnterNumber(IDC_LEVEL, L"1");
+  EXPECT_EQ(Text(IDC_LEVEL), L"1");
+}
+
+TEST_F(Modes, ModeChangeClampsAnEmptyOrWrongLevel) {
+  SetWindowTextW(Item(IDC_LEVEL), L"");
+  Command(IDM_MODE_GEN5);
+  EXPECT_EQ(Text(IDC_LEVEL), L"1");
+  SetWindowTextW(Item(IDC_LEVEL), L"x");
+  Command(IDM_MODE_GEN3);
+  EXPECT_EQ(Text(IDC_LEVEL), L"2");
+  SetWindowTextW(Item(IDC_LEVEL), L"250");
+  Command(IDM_MODE_GEN3);  // the same mode again repeats every step
+  EXPECT_EQ(Text(IDC_LEVEL), L"100");
+}
+
+TEST_F(Modes, Generation3DisablesAndResetsTheCharacteristicList) {
+  ChooseText(IDC_CHARACTERISTIC, L"たべるのが　だいすき");
+  ASSERT_NE(SendMessageW(Item(IDC_CHARACTERISTIC), CB_GETCURSEL, 0, 0), 0);
+  Command(IDM_MODE_GEN3);
+  EXPECT_FALSE(IsWindowEnabled(Item(IDC_CHARACTERISTIC)));
+  EXPECT_EQ(SendMessageW(Item(IDC_CHARACTERISTIC), CB_GETCURSEL, 0, 0), 0);
+  Command(IDM_MODE_GEN4);
+  EXPECT_TRUE(IsWindowEnabled(Item(IDC_CHARACTERISTIC)));
+  EXPECT_EQ(SendMessageW(Item(IDC_CHARACTERISTIC), CB_GETCURSEL, 0, 0), 0);
+  ChooseText(IDC_CHARACTERISTIC, L"たべるのが　だいすき");
+  Command(IDM_MODE_GEN6);
+  EXPECT_NE(SendMessageW(Item(IDC_CHARACTERISTIC), CB_GETCURSEL, 0, 0), 0);
+}
+
+TEST_F(Modes, EffortValueRangesAndHeadingInEveryMode) {
+  for (int mode = IDM_MODE_GEN3; mode <= IDM_MODE_GEN6; ++mode) {
+    SetWindowTextW(Item(IDC_EV_HEADING), L"");
+    Command(mode);
+    EXPECT_EQ(Text(IDC_EV_HEADING), L"努力値");
+    int low = -1, high = -1;
+    SendMessageW(Item(IDC_SPEED_EV_SPIN), UDM_GETRANGE32,
+                 reinterpret_cast<WPARAM>(&low),
+                 reinterpret_cast<LPARAM>(&high));
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, 255);
+  }
+}
+
+TEST_F(Modes, SpeciesTextStaysWhenTheNewModeDoesNotListIt) {
+  ChooseText(IDC_SPECIES, L"ハリマロン");
+  Command(IDM_MODE_GEN3);
+  EXPECT_EQ(Text(IDC_SPECIES), L"ハリマロン");
+}
+
+TEST_F(Modes, ModeChangeRecalculatesAndSortChangeDoesNot) {
+  ChooseText(IDC_SPECIES, L"フシギダネ");
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  SetWindowTextW(Item(IDC_HP_IV), L"stale");
+  Command(IDM_SORT_RS_HOENN);
+  EXPECT_EQ(Text(IDC_HP_IV), L"stale");
+  Command(IDM_MODE_GEN6);
+  EXPECT_EQ(Text(IDC_HP_IV), L"30～31");
+}
+
+TEST_F(Modes, UnknownModeShowsNothing) {
+  ChooseText(IDC_SPECIES, L"フシギダネ");
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  uint32_t saved = GameMode;
+  GameMode = 12345;
+  SendMessageW(window_, WM_RECALC, 0, 0);
+  GameMode = saved;
+  EXPECT_EQ(Text(IDC_HP_IV), L"");
+  EXPECT_EQ(Text(IDC_ATTACK_MARK), L"");
+}
+
+TEST_F(Modes, CommandsOutsideTheMenuGetDefaultProcessing) {
+  SendMessageW(window_, WM_COMMAND, 32821, 0);
+  SendMessageW(window_, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(IsWindow(window_));
+  EXPECT_EQ(StatusText(1), L"XY/ORASモード");
+}
+
+#ifdef TESSAVAR_HAVE_TOOLS
+TEST_F(ToolCommands, HiddenPowerCommandOpensOneWindowOnly) {
+  ASSERT_EQ(HiddenPowerWindow, nullptr);
+  Command(IDM_HIDDEN_POWER);
+  HWND first = HiddenPowerWindow;
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(GetWindow(first, GW_OWNER), window_);
+  ShowWindow(first, SW_MINIMIZE);
+  Command(IDM_HIDDEN_POWER);
+  EXPECT_EQ(HiddenPowerWindow, first);
+  EXPECT_FALSE(IsIconic(first));
+  EXPECT_TRUE(IsWindowVisible(first));
+}
+
+TEST_F(ToolCommands, AboutCommandRunsTheModalAboutBox) {
+  Command(IDM_ABOUT);
+  std::vector<SeenDialog> seen = TakeSeenDialogs();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].caption, L"バージョン情報");
+  EXPECT_EQ(seen[0].owner, window_);
+}
+#endif
+
+}  // namespace

@@ -1,0 +1,210 @@
+// Recalculation: the engine's worked examples as the result fields show
+// them, the empty-result rules and the nature marks.
+#include "ui_test_support.h"
+#include "worked_examples.h"
+
+namespace {
+
+using Results = MainWindowTest;
+
+const int IvFields[6] = {IDC_HP_IV,    IDC_ATTACK_IV, IDC_DEFENSE_IV,
+                         IDC_SPATK_IV, IDC_SPDEF_IV,  IDC_SPEED_IV};
+const int MarkFields[5] = {IDC_ATTACK_MARK, IDC_DEFENSE_MARK, IDC_SPATK_MARK,
+                           IDC_SPDEF_MARK, IDC_SPEED_MARK};
+
+class ResultsTest : public MainWindowTest {
+ protected:
+  void Name(const wchar_t* species, const wchar_t* nature) {
+    ChooseText(IDC_SPECIES, species);
+    ChooseText(IDC_NATURE, nature);
+  }
+  std::vector<std::wstring> Ranges() {
+    std::vector<std::wstring> texts;
+    for (int id : IvFields) texts.push_back(Text(id));
+    return texts;
+  }
+  std::vector<std::wstring> Marks() {
+    std::vector<std::wstring> texts;
+    for (int id : MarkFields) texts.push_back(Text(id));
+    return texts;
+  }
+  void ExpectAllEmpty() {
+    for (int id : IvFields) EXPECT_EQ(Text(id), L"") << id;
+    for (int id : MarkFields) EXPECT_EQ(Text(id), L"") << id;
+    EXPECT_EQ(Text(IDC_HIDDEN_POWER_TYPE), L"");
+    EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"");
+  }
+};
+
+using WorkedExamples = ResultsTest;
+using EmptyResults = ResultsTest;
+using Clues = ResultsTest;
+
+const std::vector<std::wstring> Same(const wchar_t* text) {
+  return std::vector<std::wstring>(6, text);
+}
+
+TEST_F(WorkedExamples, OneObservationLeavesThirtyAndThirtyOne) {
+  Name(L"フシギダネ", L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  EXPECT_EQ(Ranges(), Same(L"30～31"));
+  EXPECT_EQ(Marks(), (std::vector<std::wstring>{L"↑", L"", L"↓", L"", L""}));
+  EXPECT_EQ(Text(IDC_HIDDEN_POWER_TYPE), L"");
+  EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"");
+}
+
+TEST_F(WorkedExamples, SecondObservationPinsEveryStatAndShowsHiddenPower) {
+  Name(L"フシギダネ", L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  AddRow(BulbasaurAt100);
+  EXPECT_EQ(Ranges(), Same(L"31"));
+  EXPECT_EQ(Text(IDC_HIDDEN_POWER_TYPE), L"あく");
+  EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"60");
+}
+
+TEST_F(WorkedExamples, ModeSwitchRecalculatesWithTheRowsInPlace) {
+  Name(L"フシギダネ", L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  AddRow(BulbasaurAt100);
+  Command(IDM_MODE_GEN5);
+  EXPECT_EQ(RowCount(), 2);
+  EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"70");
+  Command(IDM_MODE_GEN6);
+  EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"60");
+}
+
+TEST_F(WorkedExamples, EffortValuesGiveTheDocumentedRanges) {
+  Name(L"フシギダネ", L"いじっぱり");
+  AddRow(TrainedBulbasaurAt50);
+  EXPECT_EQ(Ranges(),
+            (std::vector<std::wstring>{L"31", L"19～20", L"12～13", L" 6～ 7",
+                                       L"30～31", L"21～22"}));
+}
+
+TEST_F(WorkedExamples, SortOrderChangeLeavesTheResults) {
+  Name(L"フシギダネ", L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  SetWindowTextW(Item(IDC_HP_IV), L"kept");
+  Command(IDM_SORT_NATIONAL);
+  EXPECT_EQ(Text(IDC_HP_IV), L"kept");
+}
+
+TEST_F(EmptyResults, EmptyListShowsNothingEvenWithNames) {
+  Name(L"フシギダネ", L"いじっぱり");
+  ExpectAllEmpty();
+  Command(IDM_MODE_GEN4);
+  ExpectAllEmpty();
+}
+
+TEST_F(EmptyResults, NameBeingTypedShowsNothingAndNoMessage) {
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  TypeName(IDC_SPECIES, L"フシギ");
+  ExpectAllEmpty();
+  Type(L"ダネ");  // every keystroke recalculates
+  EXPECT_EQ(Text(IDC_HP_IV), L"30～31");
+  EXPECT_TRUE(TakeSeenDialogs().empty());
+}
+
+TEST_F(EmptyResults, UnknownNatureShowsNothing) {
+  ChooseText(IDC_SPECIES, L"フシギダネ");
+  AddRow(BulbasaurAt50);
+  TypeName(IDC_NATURE, L"いじ");
+  ExpectAllEmpty();
+  Type(L"っぱり");
+  EXPECT_EQ(Text(IDC_SPEED_IV), L"30～31");
+}
+
+TEST_F(EmptyResults, ContradictionKeepsOnlyTheNatureMarks) {
+  Name(L"フシギダネ", L"いじっぱり");
+  AddRow({L"50", L"120", L"75", L"69", L"76", L"85", L"200", L"0", L"0", L"0",
+          L"0", L"0", L"0"});
+  for (int id : IvFields) EXPECT_EQ(Text(id), L"") << id;
+  EXPECT_EQ(Marks(), (std::vector<std::wstring>{L"↑", L"", L"↓", L"", L""}));
+  EXPECT_EQ(Text(IDC_HIDDEN_POWER_TYPE), L"");
+}
+
+TEST_F(EmptyResults, EmptyStatCellCountsAsZero) {
+  Name(L"フシギダネ", L"さみしがり");
+  for (int k = 0; k < 13; ++k)
+    EnterNumber(NumericFieldIds[k], BulbasaurAt50[k]);
+  // Emptied without leaving the field: the row takes the empty text.
+  SetWindowTextW(Item(IDC_DEFENSE_STAT), L"");
+  Click(IDC_ADD_ROW);
+  ASSERT_EQ(Cell(0, 4), L"");
+  for (int id : IvFields) EXPECT_EQ(Text(id), L"") << id;
+  EXPECT_EQ(Marks(), (std::vector<std::wstring>{L"↑", L"↓", L"", L"", L""}));
+}
+
+TEST_F(EmptyResults, DeletingEveryRowClearsEverything) {
+  Name(L"フシギダネ", L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  AddRow(BulbasaurAt100);
+  SelectRows({0, 1});
+  Click(IDC_DELETE_ROWS);
+  ExpectAllEmpty();
+}
+
+TEST_F(EmptyResults, NeutralNatureShowsNoMark) {
+  Name(L"フシギダネ", L"がんばりや");
+  AddRow(BulbasaurAt50);
+  EXPECT_EQ(Marks(), (std::vector<std::wstring>(5, L"")));
+}
+
+// コイキング at level 1: every IV gives the same stats, so nothing narrows.
+const std::vector<std::wstring> MagikarpAt1 = {L"1", L"11", L"5", L"6", L"5",
+                                               L"5", L"6",  L"0", L"0", L"0",
+                                               L"0", L"0",  L"0"};
+
+TEST_F(Clues, WithoutCluesAllThirtyTwoCandidatesRemain) {
+  Name(L"コイキング", L"がんばりや");
+  AddRow(MagikarpAt1);
+  EXPECT_EQ(Ranges(), Same(L" 0～31"));
+}
+
+TEST_F(Clues, CharacteristicNarrowsAndResetsWithItsEmptyItem) {
+  Name(L"コイキング", L"がんばりや");
+  AddRow(MagikarpAt1);
+  ChooseText(IDC_CHARACTERISTIC, L"たべるのが　だいすき");
+  EXPECT_EQ(Ranges(), Same(L" 0～30"));
+  Choose(IDC_CHARACTERISTIC, 0);
+  EXPECT_EQ(Ranges(), Same(L" 0～31"));
+}
+
+TEST_F(Clues, HiddenPowerTypeNarrowsToOddIvs) {
+  Name(L"コイキング", L"がんばりや");
+  AddRow(MagikarpAt1);
+  ChooseText(IDC_HP_TYPE_CLUE, L"あく");
+  EXPECT_EQ(Ranges(), Same(L" 1～31"));
+  Choose(IDC_HP_TYPE_CLUE, 0);
+  EXPECT_EQ(Ranges(), Same(L" 0～31"));
+}
+
+TEST_F(Clues, BestStatBoxesCycleAndRecalculate) {
+  Name(L"コイキング", L"がんばりや");
+  AddRow(MagikarpAt1);
+  // "すばらしい ちから" with Attack best: Attack 26..30, the rest up to 30.
+  Choose(IDC_BEST_VERDICT, 2);
+  Click(IDC_BEST_ATTACK);  // indeterminate -> unchecked
+  EXPECT_EQ(IsDlgButtonChecked(window_, IDC_BEST_ATTACK), BST_UNCHECKED);
+  Click(IDC_BEST_ATTACK);  // unchecked -> checked
+  EXPECT_EQ(IsDlgButtonChecked(window_, IDC_BEST_ATTACK), BST_CHECKED);
+  EXPECT_EQ(Text(IDC_ATTACK_IV), L"26～30");
+  EXPECT_EQ(Text(IDC_HP_IV), L" 0～30");
+  Click(IDC_BEST_ATTACK);  // checked -> indeterminate
+  EXPECT_EQ(IsDlgButtonChecked(window_, IDC_BEST_ATTACK), BST_INDETERMINATE);
+  EXPECT_NE(Text(IDC_ATTACK_IV), L"26～30");
+}
+
+TEST_F(Clues, OverallVerdictNarrowsTheSum) {
+  Name(L"フシギダネ", L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  // All six at 30 or 31 sum to 180 or more: "すばらしい のうりょく" fits.
+  Choose(IDC_OVERALL_VERDICT, 1);
+  EXPECT_EQ(Ranges(), Same(L"30～31"));
+  // "まずまずの のうりょく" allows no sum that high.
+  Choose(IDC_OVERALL_VERDICT, 4);
+  EXPECT_EQ(Ranges(), Same(L""));
+}
+
+}  // namespace

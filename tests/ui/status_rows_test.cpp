@@ -1,0 +1,197 @@
+// The status list: adding observations, the effort value total, copying a
+// row back, deleting with the selection rules, and the row buttons.
+#include "ui_test_support.h"
+#include "worked_examples.h"
+
+namespace {
+
+using StatusRows = MainWindowTest;
+
+std::vector<std::wstring> RowValues(int level) {
+  std::wstring l = std::to_wstring(level);
+  return {l,    L"100", L"50", L"60", L"70", L"80", L"90",
+          L"1", L"2",   L"3",  L"4",  L"5",  L"6"};
+}
+
+TEST_F(StatusRows, AddCopiesTheThirteenFieldTexts) {
+  AddRow(BulbasaurAt50);
+  ASSERT_EQ(RowCount(), 1);
+  EXPECT_EQ(Cell(0, 0), L"");
+  for (int k = 0; k < 13; ++k) EXPECT_EQ(Cell(0, k + 1), BulbasaurAt50[k]) << k;
+}
+
+TEST_F(StatusRows, EffortTotalOf510IsAcceptedAnd511Refused) {
+  AddRow({L"50", L"1", L"1", L"1", L"1", L"1", L"1", L"255", L"255", L"0", L"0",
+          L"0", L"0"});
+  EXPECT_EQ(RowCount(), 1);
+  EXPECT_TRUE(TakeSeenDialogs().empty());
+  AddRow({L"50", L"1", L"1", L"1", L"1", L"1", L"1", L"255", L"255", L"1", L"0",
+          L"0", L"0"});
+  EXPECT_EQ(RowCount(), 1);
+  std::vector<SeenDialog> seen = TakeSeenDialogs();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].caption, L"Tessavar");
+  EXPECT_EQ(seen[0].text, L"努力値の合計が510を超えています");
+  EXPECT_EQ(seen[0].owner, window_);
+  EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, IDI_WARNING));
+  EXPECT_FALSE(seen[0].hasCancel);
+}
+
+TEST_F(StatusRows, RefusedRowDoesNotRecalculate) {
+  ChooseText(IDC_SPECIES, L"フシギダネ");
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  ASSERT_EQ(Text(IDC_ATTACK_IV), L"30～31");
+  // Only the effort values change; the stats stay those of the first row.
+  for (int id : {IDC_HP_EV, IDC_ATTACK_EV, IDC_DEFENSE_EV})
+    EnterNumber(id, L"200");
+  SetWindowTextW(Item(IDC_ATTACK_IV), L"x");
+  Click(IDC_ADD_ROW);
+  EXPECT_EQ(TakeSeenDialogs().size(), 1u);
+  EXPECT_EQ(RowCount(), 1);
+  EXPECT_EQ(Text(IDC_ATTACK_IV), L"x");
+}
+
+TEST_F(StatusRows, AddSelectsOnlyTheNewRowAndLeavesTheFocusedRow) {
+  for (int level = 10; level < 13; ++level) AddRow(RowValues(level));
+  FocusRow(1);
+  AddRow(RowValues(40));
+  ASSERT_EQ(RowCount(), 4);
+  EXPECT_EQ(SelectedRows(), std::vector<int>{3});
+  Click(IDC_EDIT_ROW);
+  EXPECT_EQ(Text(IDC_LEVEL), L"11");  // the row that had the focus
+}
+
+TEST_F(StatusRows, AddScrollsTheNewRowIntoView) {
+  for (int k = 0; k < 40; ++k) AddRow(RowValues(k + 1));
+  ASSERT_EQ(RowCount(), 40);
+  HWND list = Item(IDC_STATUS_LIST);
+  int top = static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  int perPage = static_cast<int>(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0));
+  EXPECT_GT(top, 0);
+  EXPECT_LE(39, top + perPage - 1);
+}
+
+TEST_F(StatusRows, CellsKeepAtMostThreeCharactersAndEmptyFields) {
+  SetWindowTextW(Item(IDC_HP_STAT), L"12345");
+  SetWindowTextW(Item(IDC_ATTACK_STAT), L"");
+  Click(IDC_ADD_ROW);
+  ASSERT_EQ(RowCount(), 1);
+  EXPECT_EQ(Cell(0, 2), L"123");
+  EXPECT_EQ(Cell(0, 3), L"");
+}
+
+TEST_F(StatusRows, EditCopiesTheFocusedRowAndChangesNothingElse) {
+  ChooseText(IDC_SPECIES, L"フシギダネ");
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  AddRow(BulbasaurAt100);
+  std::wstring shown = Text(IDC_HP_IV);
+  FocusRow(0);
+  SetWindowTextW(Item(IDC_HP_IV), L"kept");
+  Click(IDC_EDIT_ROW);
+  EXPECT_EQ(Text(IDC_LEVEL), L"50");
+  EXPECT_EQ(Text(IDC_HP_STAT), L"120");
+  EXPECT_EQ(Text(IDC_SPEED_STAT), L"65");
+  EXPECT_EQ(Text(IDC_SPEED_EV), L"0");
+  EXPECT_EQ(RowCount(), 2);
+  EXPECT_EQ(Text(IDC_HP_IV), L"kept");  // no recalculation
+}
+
+TEST_F(StatusRows, EditWithoutFocusedRowDoesNothing) {
+  AddRow(RowValues(7));
+  LVITEMW item{};
+  item.stateMask = LVIS_FOCUSED;
+  SendMessageW(Item(IDC_STATUS_LIST), LVM_SETITEMSTATE, -1,
+               reinterpret_cast<LPARAM>(&item));
+  EnterNumber(IDC_LEVEL, L"55");
+  SendMessageW(window_, WM_COMMAND, IDC_EDIT_ROW, 0);
+  EXPECT_EQ(Text(IDC_LEVEL), L"55");
+}
+
+TEST_F(StatusRows, DoubleClickCopiesTheRow) {
+  AddRow(RowValues(21));
+  AddRow(RowValues(22));
+  EnterNumber(IDC_LEVEL, L"99");
+  DoubleClickRow(0);
+  EXPECT_EQ(Text(IDC_LEVEL), L"21");
+  EXPECT_EQ(Text(IDC_SPEED_EV), L"6");
+  EXPECT_EQ(RowCount(), 2);
+}
+
+class DeleteRows : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    for (int level = 1; level <= 5; ++level) AddRow(RowValues(level));
+  }
+  std::vector<std::wstring> Levels() {
+    std::vector<std::wstring> levels;
+    for (int row = 0; row < RowCount(); ++row) levels.push_back(Cell(row, 1));
+    return levels;
+  }
+};
+
+TEST_F(DeleteRows, RowsOneAndThreeSelectTheFormerRowFour) {
+  SelectRows({1, 3});
+  Click(IDC_DELETE_ROWS);
+  EXPECT_EQ(Levels(), (std::vector<std::wstring>{L"1", L"3", L"5"}));
+  EXPECT_EQ(SelectedRows(), std::vector<int>{2});
+}
+
+TEST_F(DeleteRows, RowsAtTheEndSelectTheNewLastRow) {
+  SelectRows({3, 4});
+  Click(IDC_DELETE_ROWS);
+  EXPECT_EQ(Levels(), (std::vector<std::wstring>{L"1", L"2", L"3"}));
+  EXPECT_EQ(SelectedRows(), std::vector<int>{2});
+}
+
+TEST_F(DeleteRows, AllRowsLeaveAnEmptyListAndDisabledButtons) {
+  SelectRows({0, 1, 2, 3, 4});
+  Click(IDC_DELETE_ROWS);
+  EXPECT_EQ(RowCount(), 0);
+  EXPECT_TRUE(SelectedRows().empty());
+  EXPECT_FALSE(IsWindowEnabled(Item(IDC_EDIT_ROW)));
+  EXPECT_FALSE(IsWindowEnabled(Item(IDC_DELETE_ROWS)));
+}
+
+TEST_F(DeleteRows, NothingSelectedDeletesNothingButRecalculates) {
+  SelectRows({});
+  SetWindowTextW(Item(IDC_HP_IV), L"stale");
+  SendMessageW(window_, WM_COMMAND, MAKEWPARAM(IDC_DELETE_ROWS, BN_CLICKED), 0);
+  EXPECT_EQ(RowCount(), 5);
+  EXPECT_TRUE(SelectedRows().empty());
+  EXPECT_EQ(Text(IDC_HP_IV), L"");
+}
+
+TEST_F(DeleteRows, ButtonsFollowTheSelection) {
+  SelectRows({});
+  EXPECT_FALSE(IsWindowEnabled(Item(IDC_EDIT_ROW)));
+  EXPECT_FALSE(IsWindowEnabled(Item(IDC_DELETE_ROWS)));
+  SelectRows({2});
+  EXPECT_TRUE(IsWindowEnabled(Item(IDC_EDIT_ROW)));
+  EXPECT_TRUE(IsWindowEnabled(Item(IDC_DELETE_ROWS)));
+}
+
+TEST_F(StatusRows, HundredsOfRowsAreAddedAndComputed) {
+  ChooseText(IDC_SPECIES, L"フシギダネ");
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  for (int k = 0; k < 150; ++k) {
+    AddRow(k % 2 == 0 ? BulbasaurAt50 : BulbasaurAt100);
+  }
+  EXPECT_EQ(RowCount(), 150);
+  EXPECT_EQ(Text(IDC_SPEED_IV), L"31");
+  SelectRows({});
+  for (int k = 0; k < 150; k += 2) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageW(Item(IDC_STATUS_LIST), LVM_SETITEMSTATE, k,
+                 reinterpret_cast<LPARAM>(&item));
+  }
+  Click(IDC_DELETE_ROWS);
+  EXPECT_EQ(RowCount(), 75);
+  EXPECT_EQ(Text(IDC_SPEED_IV), L"31");
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+// Drives the real main window the way a player's actions do and reads back
+// what the window shows.
+#pragma once
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+
+// The thirteen numeric fields in status list column order.
+constexpr int NumericFieldIds[13] = {
+    IDC_LEVEL,      IDC_HP_STAT,    IDC_ATTACK_STAT, IDC_DEFENSE_STAT,
+    IDC_SPATK_STAT, IDC_SPDEF_STAT, IDC_SPEED_STAT,  IDC_HP_EV,
+    IDC_ATTACK_EV,  IDC_DEFENSE_EV, IDC_SPATK_EV,    IDC_SPDEF_EV,
+    IDC_SPEED_EV};
+
+// A message box (or other dialog) that appeared during a test and was
+// dismissed by the test program.
+struct SeenDialog {
+  std::wstring caption;
+  std::wstring text;
+  HWND owner;
+  bool hasCancel;
+  HICON icon;
+};
+
+// Watches the thread for dialogs of the program: message boxes titled
+// "Tessavar" and the about box are recorded and closed with OK so that no
+// test ever waits for a person.
+void InstallDialogWatcher();
+// The dialogs seen since the last call, in order; forgets them.
+std::vector<SeenDialog> TakeSeenDialogs();
+
+// Dispatches whatever waits in the thread's queue.
+void PumpMessages();
+// Removes a pending WM_QUIT (every closed main window posts one) and returns
+// whether there was one; `exitCode` receives its wParam.
+bool TakeQuitMessage(int* exitCode = nullptr);
+
+std::wstring WindowText(HWND window);
+
+// The main window as the program creates it, destroyed after each test.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  HWND Item(int id) const { return GetDlgItem(window_, id); }
+  std::wstring Text(int id) const { return WindowText(Item(id)); }
+  std::wstring StatusText(int part) const;
+  // The edit field inside an editable combo box.
+  HWND ComboEdit(int id) const;
+
+  // Focus moves into the control (into an editable combo box's edit field).
+  void Focus(int id);
+  // Focus moves on to a control that reacts to nothing.
+  void LeaveField();
+  // Types characters into the focused field, one WM_CHAR each.
+  void Type(const std::wstring& text);
+  // Focus into a numeric field, select all, paste `text`, leave the field.
+  void EnterNumber(int id, const std::wstring& text);
+  // Focus into a name field, replace its text by typing, stay in the field.
+  void TypeName(int id, const std::wstring& text);
+  // A choice from a list: the selection moves and the list notifies.
+  void Choose(int id, int index);
+  void ChooseText(int id, const std::wstring& text);
+  // A mouse click on a button or check box.
+  void Click(int id);
+  // A menu command chosen by the player.
+  void Command(int command);
+
+  // Fills level, stats and effort values (each as typed and left) and
+  // presses Add.
+  void AddRow(const std::vector<std::wstring>& thirteenValues);
+  int RowCount() const;
+  std::wstring Cell(int row, int column) const;
+  std::vector<int> SelectedRows() const;
+  void SelectRows(const std::vector<int>& rows);
+  void FocusRow(int row);
+  void DoubleClickRow(int row);
+
+  std::vector<std::wstring> ComboItems(int id) const;
+  bool MenuChecked(int command) const;
+
+  HWND window_ = nullptr;
+};

@@ -1,0 +1,69 @@
+// Where the input form's controls stand: the ids of each stat row and of the
+// thirteen numeric fields with their up-down controls.
+#pragma once
+
+#include "engine/engine.h"
+#include "res/resource.h"
+
+// The controls of one stat row (0 where the row has none).
+struct StatRowControls {
+  int statField;
+  int statSpin;
+  int evField;
+  int evSpin;
+  int ivField;
+  int natureMark;
+  int bestBox;
+};
+
+// In StatIndex order: HP, Attack, Defense, Sp. Atk, Sp. Def, Speed.
+constexpr StatRowControls StatRows[StatCount] = {
+    {IDC_HP_STAT, IDC_HP_STAT_SPIN, IDC_HP_EV, IDC_HP_EV_SPIN, IDC_HP_IV, 0,
+     IDC_BEST_HP},
+    {IDC_ATTACK_STAT, IDC_ATTACK_STAT_SPIN, IDC_ATTACK_EV, IDC_ATTACK_EV_SPIN,
+     IDC_ATTACK_IV, IDC_ATTACK_MARK, IDC_BEST_ATTACK},
+    {IDC_DEFENSE_STAT, IDC_DEFENSE_STAT_SPIN, IDC_DEFENSE_EV,
+     IDC_DEFENSE_EV_SPIN, IDC_DEFENSE_IV, IDC_DEFENSE_MARK, IDC_BEST_DEFENSE},
+    {IDC_SPATK_STAT, IDC_SPATK_STAT_SPIN, IDC_SPATK_EV, IDC_SPATK_EV_SPIN,
+     IDC_SPATK_IV, IDC_SPATK_MARK, IDC_BEST_SPATK},
+    {IDC_SPDEF_STAT, IDC_SPDEF_STAT_SPIN, IDC_SPDEF_EV, IDC_SPDEF_EV_SPIN,
+     IDC_SPDEF_IV, IDC_SPDEF_MARK, IDC_BEST_SPDEF},
+    {IDC_SPEED_STAT, IDC_SPEED_STAT_SPIN, IDC_SPEED_EV, IDC_SPEED_EV_SPIN,
+     IDC_SPEED_IV, IDC_SPEED_MARK, IDC_BEST_SPEED},
+};
+
+// The thirteen numeric fields in status-list column order (level, six stats,
+// six effort values), each with the up-down control that follows it.
+struct NumericField {
+  int field;
+  int spin;
+};
+constexpr int NumericFieldCount = 13;
+constexpr NumericField NumericFields[NumericFieldCount] = {
+    {IDC_LEVEL, IDC_LEVEL_SPIN},
+    {IDC_HP_STAT, IDC_HP_STAT_SPIN},
+    {IDC_ATTACK_STAT, IDC_ATTACK_STAT_SPIN},
+    {IDC_DEFENSE_STAT, IDC_DEFENSE_STAT_SPIN},
+    {IDC_SPATK_STAT, IDC_SPATK_STAT_SPIN},
+    {IDC_SPDEF_STAT, IDC_SPDEF_STAT_SPIN},
+    {IDC_SPEED_STAT, IDC_SPEED_STAT_SPIN},
+    {IDC_HP_EV, IDC_HP_EV_SPIN},
+    {IDC_ATTACK_EV, IDC_ATTACK_EV_SPIN},
+    {IDC_DEFENSE_EV, IDC_DEFENSE_EV_SPIN},
+    {IDC_SPATK_EV, IDC_SPATK_EV_SPIN},
+    {IDC_SPDEF_EV, IDC_SPDEF_EV_SPIN},
+    {IDC_SPEED_EV, IDC_SPEED_EV_SPIN},
+};
+
+// The up-down control of a numeric field, or 0 when `id` is not one.
+constexpr int SpinOfNumericField(int id) {
+  for (const NumericField& entry : NumericFields)
+    if (entry.field == id) return entry.spin;
+  return 0;
+}
+
+// Text capacities of the name fields: 19 and 5 characters and the terminator.
+constexpr int SpeciesTextCapacity = 20;
+constexpr int NatureTextCapacity = 6;
+// A status list cell holds at most 3 characters.
+constexpr int CellTextCapacity = 4;

@@ -1,0 +1,252 @@
+#include "ui/input_form.h"
+
+#include <commctrl.h>
+
+#include "data/gamedata.h"
+#include "engine/engine.h"
+#include "ui/common.h"
+#include "ui/form_layout.h"
+#include "ui/frame.h"
+#include "ui/status_rows.h"
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t),
+              "UTF-16 names pass to Win32 unchanged");
+
+namespace {
+
+// The hidden power types in kana order, after the empty item.
+constexpr const wchar_t* HiddenPowerClueItems[] = {
+    L"",         L"あく",   L"いわ",   L"エスパー", L"かくとう", L"くさ",
+    L"ゴースト", L"こおり", L"じめん", L"でんき",   L"どく",     L"ドラゴン",
+    L"はがね",   L"ひこう", L"ほのお", L"みず",     L"むし"};
+
+// Status list columns: the invisible item column, the level, six stats and
+// six effort values.
+struct ColumnSpec {
+  const wchar_t* header;
+  int width;
+  int format;
+};
+constexpr int StatusColumnCount = 14;
+constexpr ColumnSpec StatusColumns[StatusColumnCount] = {
+    {L"", 0, LVCFMT_LEFT},       {L"Lv", 42, LVCFMT_RIGHT},
+    {L"HP", 42, LVCFMT_RIGHT},   {L"攻撃", 42, LVCFMT_RIGHT},
+    {L"防御", 42, LVCFMT_RIGHT}, {L"特攻", 42, LVCFMT_RIGHT},
+    {L"特防", 42, LVCFMT_RIGHT}, {L"素早", 42, LVCFMT_RIGHT},
+    {L"HP", 42, LVCFMT_RIGHT},   {L"攻撃", 42, LVCFMT_RIGHT},
+    {L"防御", 42, LVCFMT_RIGHT}, {L"特攻", 42, LVCFMT_RIGHT},
+    {L"特防", 42, LVCFMT_RIGHT}, {L"素早", 42, LVCFMT_RIGHT}};
+
+constexpr int SpeciesTextLimit = 19;
+constexpr int NatureTextLimit = 5;
+constexpr int StatMaximum = 999;
+constexpr int EffortMaximum = 255;
+
+void InsertItem(HWND list, int index, const wchar_t* text) {
+  SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(text));
+}
+
+void FillCharacteristicList(HWND window) {
+  HWND list = GetDlgItem(window, IDC_CHARACTERISTIC);
+  InsertItem(list, 0, L"");
+  for (int k = 0; k < CharacteristicCount; ++k)
+    InsertItem(list, k + 1,
+               reinterpret_cast<const wchar_t*>(CharacteristicTable[k].text));
+}
+
+void FillHiddenPowerClueList(HWND window) {
+  HWND list = GetDlgItem(window, IDC_HP_TYPE_CLUE);
+  int index = 0;
+  for (const wchar_t* text : HiddenPowerClueItems)
+    InsertItem(list, index++, text);
+  SendMessageW(list, CB_SETCURSEL, 0, 0);
+}
+
+void FillVerdictList(HWND window, int id, const VerdictRecord* verdicts) {
+  HWND list = GetDlgItem(window, id);
+  for (int k = 0; k < VerdictCount; ++k) {
+    const char16_t* text = verdicts[k].text != nullptr ? verdicts[k].text : u"";
+    InsertItem(list, k, reinterpret_cast<const wchar_t*>(text));
+  }
+  SendMessageW(list, CB_SETCURSEL, 0, 0);
+}
+
+void SetSpinRange(HWND window, int spin, int low, int high) {
+  SendDlgItemMessageW(window, spin, UDM_SETRANGE32, static_cast<WPARAM>(low),
+                      static_cast<LPARAM>(high));
+}
+
+void SetUpStatusList(HWND window) {
+  HWND list = GetDlgItem(window, IDC_STATUS_LIST);
+  LRESULT styles = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+               styles | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+  for (int k = 0; k < StatusColumnCount; ++k) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = StatusColumns[k].format;
+    column.cx = StatusColumns[k].width;
+    column.pszText = const_cast<wchar_t*>(StatusColumns[k].header);
+    column.iSubItem = k;
+    SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(k),
+                 reinterpret_cast<LPARAM>(&column));
+  }
+}
+
+void FillNatureList(HWND window) {
+  HWND list = GetDlgItem(window, IDC_NATURE);
+  for (const NatureRecord& nature : NatureTable)
+    InsertItem(list, -1, reinterpret_cast<const wchar_t*>(nature.name));
+}
+
+// CBN_SELCHANGE of a name field: the edit text still holds the old name, so
+// copy the chosen item into it before the recalculation reads it.
+void CopySelectedName(HWND field) {
+  LRESULT index = SendMessageW(field, CB_GETCURSEL, 0, 0);
+  if (index == CB_ERR) return;
+  LRESULT length = SendMessageW(field, CB_GETLBTEXTLEN, index, 0);
+  if (length == CB_ERR || length >= 64) return;
+  wchar_t text[64] = L"";
+  SendMessageW(field, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+  SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+}
+
+bool HandleNameFieldCommand(HWND window, int id, int code) {
+  HWND field = GetDlgItem(window, id);
+  switch (code) {
+    case CBN_SELCHANGE:
+      CopySelectedName(field);
+      RequestRecalc(window);
+      return true;
+    case CBN_KILLFOCUS:
+      ValidateNameField(field);
+      return true;
+    case CBN_EDITCHANGE:
+      RequestRecalc(window);
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool HandleNumericFieldCommand(HWND window, int id, int code) {
+  switch (code) {
+    case EN_SETFOCUS:
+      SendDlgItemMessageW(window, id, EM_SETSEL, 0, -1);
+      return true;
+    case EN_KILLFOCUS:
+      ClampFieldToRange(GetDlgItem(window, SpinOfNumericField(id)));
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsClueList(int id) {
+  return id == IDC_HP_TYPE_CLUE || id == IDC_CHARACTERISTIC ||
+         id == IDC_OVERALL_VERDICT || id == IDC_BEST_VERDICT;
+}
+
+bool IsBestStatBox(int id) { return id >= IDC_BEST_HP && id <= IDC_BEST_SPEED; }
+
+}  // namespace
+
+void InitInputFormLists(HWND window) {
+  FillCharacteristicList(window);
+  FillHiddenPowerClueList(window);
+  FillVerdictList(window, IDC_OVERALL_VERDICT, OverallVerdict);
+  FillVerdictList(window, IDC_BEST_VERDICT, BestStatVerdict);
+}
+
+void InitInputFormControls(HWND window) {
+  SendDlgItemMessageW(window, IDC_SPECIES, CB_LIMITTEXT, SpeciesTextLimit, 0);
+  SendDlgItemMessageW(window, IDC_NATURE, CB_LIMITTEXT, NatureTextLimit, 0);
+  for (const StatRowControls& row : StatRows) {
+    SetSpinRange(window, row.statSpin, 0, StatMaximum);
+  }
+  for (const StatRowControls& row : StatRows) {
+    SetSpinRange(window, row.evSpin, 0, EffortMaximum);
+  }
+  SetUpStatusList(window);
+  FillNatureList(window);
+  for (const StatRowControls& row : StatRows)
+    CheckDlgButton(window, row.bestBox, BST_INDETERMINATE);
+}
+
+int ClampFieldToRange(HWND upDown) {
+  if (upDown == nullptr) return 0;
+  auto field = reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0));
+  int low = 0;
+  int high = 0;
+  SendMessageW(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+               reinterpret_cast<LPARAM>(&high));
+  int value = ReadWindowNumber(field);
+  if (value > high) {
+    value = high;
+  } else if (value < low) {
+    value = low;
+  }
+  SendMessageW(upDown, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
+  return value;
+}
+
+void ValidateNameField(HWND field) {
+  bool species = GetDlgCtrlID(field) == IDC_SPECIES;
+  wchar_t text[SpeciesTextCapacity] = L"";
+  ReadWindowText(field, text,
+                 species ? SpeciesTextCapacity : NatureTextCapacity);
+  if (text[0] == L'\0') return;
+  if (SendMessageW(field, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(text)) != CB_ERR)
+    return;
+  ShowMessage(field,
+              species ? L"指定されたポケモンはデータに存在しません"
+                      : L"指定された性格はデータに存在しません",
+              MB_ICONWARNING);
+  SetFocus(field);
+}
+
+bool HandleFormCommand(HWND window, int id, int code) {
+  if (id == IDC_SPECIES || id == IDC_NATURE)
+    return HandleNameFieldCommand(window, id, code);
+  if (IsClueList(id) && code == CBN_SELCHANGE) {
+    RequestRecalc(window);
+    return true;
+  }
+  if (IsBestStatBox(id) && code == BN_CLICKED) {
+    RequestRecalc(window);
+    return true;
+  }
+  if (SpinOfNumericField(id) != 0)
+    return HandleNumericFieldCommand(window, id, code);
+  if (id == IDC_ADD_ROW && code == BN_CLICKED) {
+    AddStatusRow(window);
+    return true;
+  }
+  if (id == IDC_EDIT_ROW) {
+    EditStatusRow(window);
+    return true;
+  }
+  if (id == IDC_DELETE_ROWS && code == BN_CLICKED) {
+    DeleteStatusRows(window);
+    return true;
+  }
+  return false;
+}
+
+LRESULT HandleStatusListNotify(HWND window, UINT message, WPARAM wParam,
+                               LPARAM lParam) {
+  UpdateRowButtons(window);
+  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+  switch (header->code) {
+    case NM_DBLCLK:
+      SendMessageW(window, WM_COMMAND, IDC_EDIT_ROW, 0);
+      return 0;
+    case NM_OUTOFMEMORY:
+      ShowMessage(window, L"メモリが不足しています", MB_ICONERROR);
+      return 0;
+    default:
+      return DefWindowProcW(window, message, wParam, lParam);
+  }
+}

@@ -1,0 +1,29 @@
+// The input form: set-up of its lists and ranges, the field discipline
+// (select on entry, clamp and name check on exit) and the routing of its
+// controls' notifications.
+#pragma once
+
+#include <windows.h>
+
+// First stretch of the form's set-up: the four clue lists.
+void InitInputFormLists(HWND window);
+
+// Rest of the form's set-up, after the status bar exists: text limits,
+// up-down ranges, status list columns, nature list, best-stat boxes.
+void InitInputFormControls(HWND window);
+
+// Forces the buddy field of an up-down control into the control's range and
+// writes the canonical number back; returns the value now shown.
+int ClampFieldToRange(HWND upDown);
+
+// Warns when the species (1044) or nature (1045) field holds a text that is
+// not an item of its own list, and puts the focus back on it.
+void ValidateNameField(HWND field);
+
+// WM_COMMAND from the form's controls; false for ids and codes it does not
+// handle, which then get default processing.
+bool HandleFormCommand(HWND window, int id, int code);
+
+// WM_NOTIFY from the status list (1060).
+LRESULT HandleStatusListNotify(HWND window, UINT message, WPARAM wParam,
+                               LPARAM lParam);

@@ -1,0 +1,148 @@
+#include "ui/menu_commands.h"
+
+#include <commctrl.h>
+
+#include "data/gamedata.h"
+#include "data/species_order.h"
+#include "res/resource.h"
+#include "ui/form_layout.h"
+#include "ui/frame.h"
+#include "ui/input_form.h"
+#include "ui/species_list.h"
+#ifdef TESSAVAR_HAVE_TOOLS
+#include "tools/tools.h"
+#endif
+
+namespace {
+
+constexpr const wchar_t* ModeStatusTexts[] = {
+    L"RS/Em/FRLGモード", L"DP/Pt/HGSSモード", L"BW/B2W2モード",
+    L"XY/ORASモード"};
+
+constexpr const wchar_t* SortOrderStatusTexts[] = {L"五十音順",
+                                                   L"全国図鑑順",
+                                                   L"RSホウエン図鑑順",
+                                                   L"DPシンオウ図鑑順",
+                                                   L"Ptシンオウ図鑑順",
+                                                   L"HGSSジョウト図鑑順",
+                                                   L"BWイッシュ図鑑順",
+                                                   L"B2W2イッシュ図鑑順",
+                                                   L"XYセントラルカロス図鑑順",
+                                                   L"XYコーストカロス図鑑順",
+                                                   L"XYマウンテンカロス図鑑順",
+                                                   L"ORASホウエン図鑑順"};
+
+// "設定(&O)" is the second menu; the modes are its first submenu.
+constexpr int SettingsMenuPosition = 1;
+constexpr int ModeMenuPosition = 0;
+
+// HTML Help commands: the contents tab and the keyword tab.
+constexpr UINT HelpDisplayToc = 1;    // HH_DISPLAY_TOC
+constexpr UINT HelpDisplayIndex = 2;  // HH_DISPLAY_INDEX
+constexpr wchar_t HelpFileName[] = L"Tessavar.chm";
+
+constexpr int LevelMaximum = 100;
+constexpr int EffortMaximum = 255;
+
+HINSTANCE InstanceOf(HWND window) {
+  return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
+
+void MarkGameMode(HWND window, uint32_t gameMode) {
+  HMENU settings = GetSubMenu(GetMenu(window), SettingsMenuPosition);
+  HMENU modes = GetSubMenu(settings, ModeMenuPosition);
+  CheckMenuRadioItem(modes, ModeGen3, ModeGen6, gameMode, MF_BYCOMMAND);
+}
+
+void ChangeGameMode(HWND window, uint32_t gameMode) {
+  SetStatusText(StatusPartMode, ModeStatusText(gameMode));
+  ApplyGameMode(window, gameMode);
+  RefillSpeciesList(window, GetDlgItem(window, IDC_SPECIES), SortOrder);
+  RequestRecalc(window);
+}
+
+void ChangeSortOrder(HWND window, uint32_t sortOrder) {
+  SetStatusText(StatusPartOrder, SortOrderStatusText(sortOrder));
+  RefillSpeciesList(window, GetDlgItem(window, IDC_SPECIES), sortOrder);
+}
+
+#ifdef TESSAVAR_HAVE_TOOLS
+void RunHiddenPowerCommand(HWND window) {
+  if (HiddenPowerWindow != nullptr) {
+    ShowWindow(HiddenPowerWindow, SW_SHOWNORMAL);
+    return;
+  }
+  HiddenPowerWindow =
+      CreateDialogParamW(InstanceOf(window), MAKEINTRESOURCEW(IDD_HIDDEN_POWER),
+                         window, HiddenPowerDlgProc, 0);
+}
+
+void ShowAboutBox(HWND window) {
+  DialogBoxParamW(InstanceOf(window), MAKEINTRESOURCEW(IDD_ABOUT), window,
+                  AboutDlgProc, 0);
+}
+#endif
+
+}  // namespace
+
+const wchar_t* ModeStatusText(uint32_t gameMode) {
+  if (gameMode < ModeGen3 || gameMode > ModeGen6) return nullptr;
+  return ModeStatusTexts[gameMode - ModeGen3];
+}
+
+const wchar_t* SortOrderStatusText(uint32_t sortOrder) {
+  if (sortOrder < FirstSortOrder || sortOrder > LastSortOrder) return nullptr;
+  return SortOrderStatusTexts[sortOrder - FirstSortOrder];
+}
+
+uint32_t ApplyGameMode(HWND window, uint32_t gameMode) {
+  HWND levelSpin = GetDlgItem(window, IDC_LEVEL_SPIN);
+  int lowestLevel = gameMode == ModeGen3 ? 2 : 1;
+  SendMessageW(levelSpin, UDM_SETRANGE32, static_cast<WPARAM>(lowestLevel),
+               LevelMaximum);
+  ClampFieldToRange(levelSpin);
+  HWND characteristic = GetDlgItem(window, IDC_CHARACTERISTIC);
+  if (gameMode == ModeGen3) {
+    EnableWindow(characteristic, FALSE);
+    SendMessageW(characteristic, CB_SETCURSEL, 0, 0);
+  } else {
+    EnableWindow(characteristic, TRUE);
+  }
+  SetDlgItemTextW(window, IDC_EV_HEADING, L"努力値");
+  for (const StatRowControls& row : StatRows)
+    SendDlgItemMessageW(window, row.evSpin, UDM_SETRANGE32, 0, EffortMaximum);
+  MarkGameMode(window, gameMode);
+  GameMode = gameMode;
+  return gameMode;
+}
+
+bool HandleMenuCommand(HWND window, UINT command) {
+  if (command < IDM_EXIT || command > IDM_ABOUT) return false;
+  switch (command) {
+    case IDM_EXIT:
+      SendMessageW(window, WM_CLOSE, 0, 0);
+      return true;
+#ifdef TESSAVAR_HAVE_TOOLS
+    case IDM_HIDDEN_POWER:
+      RunHiddenPowerCommand(window);
+      return true;
+    case IDM_HELP_CONTENTS:
+      ShowHelp(window, HelpFileName, HelpDisplayToc, 0);
+      return true;
+    case IDM_HELP_INDEX:
+      ShowHelp(window, HelpFileName, HelpDisplayIndex, 0);
+      return true;
+    case IDM_ABOUT:
+      ShowAboutBox(window);
+      return true;
+#endif
+    default:
+      break;
+  }
+  if (command >= ModeGen3 && command <= ModeGen6) {
+    ChangeGameMode(window, command);
+  } else if (command >= FirstSortOrder && command <= LastSortOrder) {
+    ChangeSortOrder(window, command);
+  }
+  return true;
+}

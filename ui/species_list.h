@@ -1,0 +1,11 @@
+// The species box's list: re-sorts the species table and refills the list
+// with the species of the current generation mode in the given order.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+// Keeps the box's edit text, moves the sort submenu's radio mark and stores
+// `sortOrder` as the current SortOrder.
+void RefillSpeciesList(HWND window, HWND list, uint32_t sortOrder);

@@ -1,0 +1,14 @@
+// The status list's rows: adding the numeric fields as a new observation,
+// copying a row back into the fields, deleting the selected rows, and the
+// Edit and Delete buttons that follow the selection.
+#pragma once
+
+#include <windows.h>
+
+// Highest total of the six effort values a monster can hold.
+constexpr int EffortTotalLimit = 510;
+
+void AddStatusRow(HWND window);
+void EditStatusRow(HWND window);
+void DeleteStatusRows(HWND window);
+void UpdateRowButtons(HWND window);
