@@ -1,8 +1,9 @@
 // Times the main window's start-up work (from WM_INITDIALOG until the
 // handler returns with the focus on the species box) and one recalculation
 // with 100 rows in the status list, with QueryPerformanceCounter.
-#include <commctrl.h>
 #include <windows.h>
+// The common controls need the definitions of windows.h.
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>

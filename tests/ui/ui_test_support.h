@@ -2,9 +2,10 @@
 // what the window shows.
 #pragma once
 
+#include <windows.h>
+// The common controls need the definitions of windows.h.
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <string>
 #include <vector>
