@@ -9,6 +9,49 @@ namespace {
 constexpr wchar_t PreviousProcProperty[] = L"DefWndProc";
 constexpr int HelpTextCapacity = 256;
 
+// The subclassed controls and their own procedures. The window property is
+// the record of the subclassing; this table answers the same question
+// without a property lookup, which ControlHelpProc needs for every message
+// and which costs a round trip to the window server under Wine.
+struct SubclassedControl {
+  HWND control;
+  WNDPROC previous;
+};
+constexpr int SubclassedCapacity = 256;
+SubclassedControl Subclassed[SubclassedCapacity];
+
+void RememberPrevious(HWND control, WNDPROC previous) {
+  SubclassedControl* slot = nullptr;
+  for (SubclassedControl& entry : Subclassed) {
+    if (entry.control == control) {
+      slot = &entry;
+      break;
+    }
+    if (entry.control == nullptr && slot == nullptr) slot = &entry;
+  }
+  // A full table only costs speed: PreviousProc falls back to the property.
+  if (slot == nullptr) return;
+  slot->control = control;
+  slot->previous = previous;
+}
+
+void ForgetPrevious(HWND control) {
+  for (SubclassedControl& entry : Subclassed) {
+    if (entry.control == control) {
+      entry.control = nullptr;
+      entry.previous = nullptr;
+      return;
+    }
+  }
+}
+
+// The control's own procedure: from the table, else from its property.
+WNDPROC PreviousProc(HWND control) {
+  for (const SubclassedControl& entry : Subclassed)
+    if (entry.control == control) return entry.previous;
+  return reinterpret_cast<WNDPROC>(GetPropW(control, PreviousProcProperty));
+}
+
 // The string whose ID is the control ID, or "" where there is none.
 void ShowControlHelp(HWND control, int id) {
   wchar_t text[HelpTextCapacity] = L"";
@@ -40,6 +83,7 @@ BOOL CALLBACK SubclassHelpControl(HWND child, LPARAM mainWindow) {
   if (GetParent(child) != reinterpret_cast<HWND>(mainWindow)) return TRUE;
   LONG_PTR previous = GetWindowLongPtrW(child, GWLP_WNDPROC);
   SetPropW(child, PreviousProcProperty, reinterpret_cast<HANDLE>(previous));
+  RememberPrevious(child, reinterpret_cast<WNDPROC>(previous));
   SetWindowLongPtrW(child, GWLP_WNDPROC,
                     reinterpret_cast<LONG_PTR>(ControlHelpProc));
   return TRUE;
@@ -48,11 +92,11 @@ BOOL CALLBACK SubclassHelpControl(HWND child, LPARAM mainWindow) {
 LRESULT CALLBACK ControlHelpProc(HWND control, UINT message, WPARAM wParam,
                                  LPARAM lParam) {
   int id = GetDlgCtrlID(control);
-  auto previous =
-      reinterpret_cast<WNDPROC>(GetPropW(control, PreviousProcProperty));
+  WNDPROC previous = PreviousProc(control);
   switch (message) {
     case WM_DESTROY:
       RemovePropW(control, PreviousProcProperty);
+      ForgetPrevious(control);
       if (previous != nullptr)
         SetWindowLongPtrW(control, GWLP_WNDPROC,
                           reinterpret_cast<LONG_PTR>(previous));
