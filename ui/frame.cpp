@@ -111,6 +111,19 @@ void ShowMenuHelp(HWND window, UINT id) {
   SetStatusText(StatusPartHelp, text);
 }
 
+// WM_NEXTDLGCTL, which IsDialogMessageW sends for Tab and Shift+Tab: the
+// default window procedure ignores it, so the focus is moved here as the
+// dialog manager's own procedure would move it.
+void MoveDialogFocus(HWND window, WPARAM wParam, LPARAM lParam) {
+  HWND target = LOWORD(lParam) != 0
+                    ? reinterpret_cast<HWND>(wParam)
+                    : GetNextDlgTabItem(window, GetFocus(), wParam != 0);
+  if (target == nullptr) return;
+  SetFocus(target);
+  if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+    SendMessageW(target, EM_SETSEL, 0, -1);
+}
+
 }  // namespace
 
 ATOM RegisterMainWindowClass(HINSTANCE instance) {
@@ -191,6 +204,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam,
     }
     case WM_RECALC:
       RecalculateResults(window);
+      return 0;
+    case WM_NEXTDLGCTL:
+      MoveDialogFocus(window, wParam, lParam);
       return 0;
     default:
       break;

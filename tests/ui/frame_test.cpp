@@ -230,3 +230,50 @@ TEST_F(StartUp, StatusBarIsDockedAtTheBottom) {
 }
 
 }  // namespace
+
+namespace {
+
+using KeyboardNavigation = MainWindowTest;
+
+// A key press as the message loop offers it to the dialog manager.
+bool PressKey(HWND mainWindow, WPARAM key) {
+  MSG message{};
+  message.hwnd = GetFocus();
+  message.message = WM_KEYDOWN;
+  message.wParam = key;
+  message.lParam = 1;
+  return IsDialogMessageW(mainWindow, &message) != FALSE;
+}
+
+TEST_F(KeyboardNavigation, TabMovesThroughTheFieldsInTemplateOrder) {
+  ASSERT_TRUE(PressKey(window_, VK_TAB));
+  EXPECT_EQ(GetFocus(), ComboEdit(IDC_NATURE));
+  ASSERT_TRUE(PressKey(window_, VK_TAB));
+  EXPECT_EQ(GetFocus(), Item(IDC_CHARACTERISTIC));
+  EnterNumber(IDC_HP_STAT, L"120");
+  Focus(IDC_LEVEL);
+  ASSERT_TRUE(PressKey(window_, VK_TAB));
+  EXPECT_EQ(GetFocus(), Item(IDC_HP_STAT));  // the up-down is skipped
+  DWORD start = 1, end = 0;
+  SendMessageW(Item(IDC_HP_STAT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(end, 3u);
+}
+
+TEST_F(KeyboardNavigation, LeavingAFieldByTabClampsIt) {
+  EnterNumber(IDC_SPEED_EV, L"");
+  Focus(IDC_SPEED_EV);
+  SetWindowTextW(Item(IDC_SPEED_EV), L"400");
+  ASSERT_TRUE(PressKey(window_, VK_TAB));
+  EXPECT_EQ(GetFocus(), Item(IDC_ADD_ROW));
+  EXPECT_EQ(Text(IDC_SPEED_EV), L"255");
+}
+
+TEST_F(KeyboardNavigation, NextControlMessageCanNameTheControl) {
+  SendMessageW(window_, WM_NEXTDLGCTL,
+               reinterpret_cast<WPARAM>(Item(IDC_STATUS_LIST)), TRUE);
+  EXPECT_EQ(GetFocus(), Item(IDC_STATUS_LIST));
+}
+
+}  // namespace
