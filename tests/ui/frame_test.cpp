@@ -51,7 +51,7 @@ TEST_F(StartUp, CaptionClassAndIcon) {
   EXPECT_EQ(GetWindowLongPtrW(window_, GWL_STYLE) & WS_THICKFRAME, 0);
 }
 
-TEST_F(StartUp, ResultFieldsAreEmptyAndButtonsEnabled) {
+TEST_F(StartUp, ResultFieldsAndStatusListAreEmpty) {
   for (int id : {IDC_HP_IV, IDC_ATTACK_IV, IDC_DEFENSE_IV, IDC_SPATK_IV,
                  IDC_SPDEF_IV, IDC_SPEED_IV, IDC_ATTACK_MARK, IDC_DEFENSE_MARK,
                  IDC_SPATK_MARK, IDC_SPDEF_MARK, IDC_SPEED_MARK,

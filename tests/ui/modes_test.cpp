@@ -135,6 +135,16 @@ TEST_F(ToolCommands, HiddenPowerCommandOpensOneWindowOnly) {
   EXPECT_TRUE(IsWindowVisible(first));
 }
 
+TEST_F(ToolCommands, ClosingTheMainWindowEndsTheLoopAndTheCalculator) {
+  Command(IDM_HIDDEN_POWER);
+  HWND calculator = HiddenPowerWindow;
+  ASSERT_NE(calculator, nullptr);
+  PostMessageW(window_, WM_COMMAND, IDM_EXIT, 0);
+  EXPECT_EQ(RunMessageLoop(window_), 0);
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_FALSE(IsWindow(calculator));
+}
+
 TEST_F(ToolCommands, AboutCommandRunsTheModalAboutBox) {
   Command(IDM_ABOUT);
   std::vector<SeenDialog> seen = TakeSeenDialogs();
