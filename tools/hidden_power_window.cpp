@@ -101,9 +101,14 @@ HWND OpenHiddenPowerWindow(HWND owner) {
     ShowWindow(HiddenPowerWindow, SW_SHOWNORMAL);
     return HiddenPowerWindow;
   }
-  HiddenPowerWindow = CreateDialogParamW(GetModuleHandleW(nullptr),
-                                         MAKEINTRESOURCEW(IDD_HIDDEN_POWER),
-                                         owner, HiddenPowerDlgProc, 0);
+  // The template lives in the owner's module (the program itself).
+  HINSTANCE instance = owner != nullptr
+                           ? reinterpret_cast<HINSTANCE>(
+                                 GetWindowLongPtrW(owner, GWLP_HINSTANCE))
+                           : GetModuleHandleW(nullptr);
+  HiddenPowerWindow =
+      CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_HIDDEN_POWER), owner,
+                         HiddenPowerDlgProc, 0);
   return HiddenPowerWindow;
 }
 

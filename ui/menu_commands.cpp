@@ -5,13 +5,11 @@
 #include "data/gamedata.h"
 #include "data/species_order.h"
 #include "res/resource.h"
+#include "tools/tools.h"
 #include "ui/form_layout.h"
 #include "ui/frame.h"
 #include "ui/input_form.h"
 #include "ui/species_list.h"
-#ifdef TESSAVAR_HAVE_TOOLS
-#include "tools/tools.h"
-#endif
 
 namespace {
 
@@ -66,22 +64,10 @@ void ChangeSortOrder(HWND window, uint32_t sortOrder) {
   RefillSpeciesList(window, GetDlgItem(window, IDC_SPECIES), sortOrder);
 }
 
-#ifdef TESSAVAR_HAVE_TOOLS
-void RunHiddenPowerCommand(HWND window) {
-  if (HiddenPowerWindow != nullptr) {
-    ShowWindow(HiddenPowerWindow, SW_SHOWNORMAL);
-    return;
-  }
-  HiddenPowerWindow =
-      CreateDialogParamW(InstanceOf(window), MAKEINTRESOURCEW(IDD_HIDDEN_POWER),
-                         window, HiddenPowerDlgProc, 0);
-}
-
 void ShowAboutBox(HWND window) {
   DialogBoxParamW(InstanceOf(window), MAKEINTRESOURCEW(IDD_ABOUT), window,
                   AboutDlgProc, 0);
 }
-#endif
 
 }  // namespace
 
@@ -122,9 +108,8 @@ bool HandleMenuCommand(HWND window, UINT command) {
     case IDM_EXIT:
       SendMessageW(window, WM_CLOSE, 0, 0);
       return true;
-#ifdef TESSAVAR_HAVE_TOOLS
     case IDM_HIDDEN_POWER:
-      RunHiddenPowerCommand(window);
+      OpenHiddenPowerWindow(window);
       return true;
     case IDM_HELP_CONTENTS:
       ShowHelp(window, HelpFileName, HelpDisplayToc, 0);
@@ -135,7 +120,6 @@ bool HandleMenuCommand(HWND window, UINT command) {
     case IDM_ABOUT:
       ShowAboutBox(window);
       return true;
-#endif
     default:
       break;
   }

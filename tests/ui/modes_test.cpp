@@ -121,7 +121,6 @@ TEST_F(Modes, CommandsOutsideTheMenuGetDefaultProcessing) {
   EXPECT_EQ(StatusText(1), L"XY/ORASモード");
 }
 
-#ifdef TESSAVAR_HAVE_TOOLS
 TEST_F(ToolCommands, HiddenPowerCommandOpensOneWindowOnly) {
   ASSERT_EQ(HiddenPowerWindow, nullptr);
   Command(IDM_HIDDEN_POWER);
@@ -152,6 +151,5 @@ TEST_F(ToolCommands, AboutCommandRunsTheModalAboutBox) {
   EXPECT_EQ(seen[0].caption, L"バージョン情報");
   EXPECT_EQ(seen[0].owner, window_);
 }
-#endif
 
 }  // namespace
