@@ -6,7 +6,7 @@ packages=(
   cmake make g++ python3 googletest libgtest-dev libbenchmark-dev valgrind
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth x11-utils
+  wine wine64 xvfb xauth x11-utils xdotool
   fp-utils fonts-ipafont-gothic imagemagick zip
 )
 missing=()
