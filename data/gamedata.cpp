@@ -1,6 +1,10 @@
 // The game data tables and their loading from the resources' bytes.
 #include "gamedata.h"
 
+#include <climits>
+
+#include "bounded_copy.h"
+
 SpeciesRecord SpeciesTable[SpeciesCount];
 NatureRecord NatureTable[NatureCount];
 uint32_t GameMode = ModeGen6;
@@ -11,18 +15,13 @@ int16_t ReadInt16(const uint8_t* bytes) {
   return static_cast<int16_t>(static_cast<uint16_t>(bytes[1] * 256 + bytes[0]));
 }
 
-// Bounded copy of a UTF-16LE name out of resource bytes: stops at the first
-// zero unit, copies at most capacity - 1 units and always terminates.
+// Bounded copy of a UTF-16LE name of `sourceUnits` units out of resource
+// bytes.
 void CopyResourceName(char16_t* dest, int capacity, const uint8_t* source,
                       int sourceUnits) {
-  int length = 0;
-  while (length < capacity - 1 && length < sourceUnits) {
-    char16_t unit = static_cast<char16_t>(source[2 * length] |
-                                          (source[2 * length + 1] << 8));
-    if (unit == 0) break;
-    dest[length++] = unit;
-  }
-  dest[length] = 0;
+  CopyUnitsBounded(dest, capacity, sourceUnits, [source](int i) {
+    return static_cast<char16_t>(source[2 * i] | (source[2 * i + 1] << 8));
+  });
 }
 
 void LoadSpecies(const uint8_t* data) {
@@ -85,10 +84,6 @@ bool NameEquals(const char16_t* known, const char16_t* text) {
 }
 
 void CopyName(char16_t* dest, int capacity, const char16_t* source) {
-  int length = 0;
-  while (length < capacity - 1 && source[length] != 0) {
-    dest[length] = source[length];
-    ++length;
-  }
-  dest[length] = 0;
+  CopyUnitsBounded(dest, capacity, INT_MAX,
+                   [source](int i) { return source[i]; });
 }

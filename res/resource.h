@@ -2,8 +2,10 @@
 // #defines so that the resource script can use them as well as the C++ code.
 #pragma once
 
+// The tool windows' ids and the icon group IDI_TESSAVAR_ICON.
+#include "../tools/tools_ids.h"
+
 // Resources.
-#define IDI_TESSAVAR_ICON 100
 #define IDM_MAIN_MENU 200
 #define IDD_MAIN_WINDOW 203
 

@@ -1,5 +1,6 @@
 // The about box: the program's name, the version and copyright line read from
 // the running file's own version resource, and the games' rights notice.
+#include "data/bounded_copy.h"
 #include "tools/tools.h"
 #include "tools/tools_ids.h"
 
@@ -28,13 +29,10 @@ bool FindCopyright(const void* block, wchar_t* copyright) {
   }
   // The string is not guaranteed to be terminated within its stated length.
   const wchar_t* source = static_cast<const wchar_t*>(text);
-  UINT count = 0;
-  while (count < length && count < CopyrightCapacity - 1 &&
-         source[count] != 0) {
-    copyright[count] = source[count];
-    ++count;
-  }
-  copyright[count] = 0;
+  int units =
+      length < CopyrightCapacity ? static_cast<int>(length) : CopyrightCapacity;
+  CopyUnitsBounded(copyright, CopyrightCapacity, units,
+                   [source](int i) { return source[i]; });
   return true;
 }
 
@@ -59,15 +57,16 @@ void ShowVersionBlock(HWND window, const void* block) {
   if (hasCopyright) SetDlgItemTextW(window, IDC_ABOUT_COPYRIGHT, copyright);
 }
 
-void FillAboutBox(HWND window) {
+void FillAboutBox(HWND window, const wchar_t* modulePath) {
   SetDlgItemTextW(window, IDC_ABOUT_NAME, L"Tessavar");
+  if (modulePath == nullptr) return;
   DWORD ignored = 0;
-  DWORD size = GetFileVersionInfoSizeW(ModulePath, &ignored);
+  DWORD size = GetFileVersionInfoSizeW(modulePath, &ignored);
   if (size == 0) return;
   HANDLE heap = GetProcessHeap();
   void* block = HeapAlloc(heap, HEAP_ZERO_MEMORY, size);
   if (block == nullptr) return;
-  if (GetFileVersionInfoW(ModulePath, 0, size, block)) {
+  if (GetFileVersionInfoW(modulePath, 0, size, block)) {
     ShowVersionBlock(window, block);
   }
   HeapFree(heap, 0, block);
@@ -76,10 +75,10 @@ void FillAboutBox(HWND window) {
 }  // namespace
 
 INT_PTR CALLBACK AboutDlgProc(HWND window, UINT message, WPARAM wParam,
-                              LPARAM) {
+                              LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      FillAboutBox(window);
+      FillAboutBox(window, reinterpret_cast<const wchar_t*>(lParam));
       return TRUE;
     case WM_COMMAND:
       // Only OK (button or Enter) closes the box; Esc's IDCANCEL does not.

@@ -16,7 +16,7 @@ constexpr WORD HtmlHelpOrdinal = 15;
 // attempt once loading the control or finding its entry point failed.
 HMODULE HelpModule = nullptr;
 HtmlHelpFunction HelpEntry = nullptr;
-uint32_t HelpFailed = 0;
+bool HelpFailed = false;
 
 // The default value of the opened registration key as a path in `dest`.
 bool ReadHelpControlValue(HKEY key, char* dest) {
@@ -93,14 +93,14 @@ HWND ShowHelp(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data) {
   if (HelpModule == nullptr) {
     HelpModule = LoadHelpControl();
     if (HelpModule == nullptr) {
-      HelpFailed = 1;
+      HelpFailed = true;
       return nullptr;
     }
   }
   if (HelpEntry == nullptr) {
     HelpEntry = FindHtmlHelp(HelpModule);
     if (HelpEntry == nullptr) {
-      HelpFailed = 1;
+      HelpFailed = true;
       return nullptr;
     }
   }
@@ -111,5 +111,5 @@ void ResetHelpLaunchForTesting() {
   if (HelpModule != nullptr) FreeLibrary(HelpModule);
   HelpModule = nullptr;
   HelpEntry = nullptr;
-  HelpFailed = 0;
+  HelpFailed = false;
 }

@@ -1,10 +1,11 @@
 // The hidden power calculator: a modeless window that shows the hidden power
 // type and power of six typed IVs.
-#include <shlwapi.h>
-
 #include "engine/engine.h"
+#include "tools/number_field.h"
 #include "tools/tools.h"
 #include "tools/tools_ids.h"
+
+HWND HiddenPowerWindow = nullptr;
 
 namespace {
 
@@ -14,28 +15,6 @@ constexpr int MaxIv = 31;
 constexpr int IvFieldIds[StatCount] = {
     IDC_HPCALC_IV_HP,    IDC_HPCALC_IV_ATTACK, IDC_HPCALC_IV_DEFENSE,
     IDC_HPCALC_IV_SPATK, IDC_HPCALC_IV_SPDEF,  IDC_HPCALC_IV_SPEED};
-
-// More significant digits than this may not fit a 32-bit int.
-constexpr int SafeDigitCount = 9;
-
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
-// StrToIntW wraps numbers beyond 32 bits around, so a long digit string
-// could turn into a small or negative value. Such a number is far out of
-// range: report it as just past the end its sign points to.
-int ConvertIvText(const wchar_t* text) {
-  const wchar_t* digits = text;
-  bool negative = false;
-  if (*digits == L'-' || *digits == L'+') {
-    negative = *digits == L'-';
-    ++digits;
-  }
-  while (*digits == L'0') ++digits;
-  int significant = 0;
-  while (IsDigit(digits[significant])) ++significant;
-  if (significant > SafeDigitCount) return negative ? -1 : MaxIv + 1;
-  return StrToIntW(text);
-}
 
 // Rewrites a field with an in-range value. The field raises EN_UPDATE, so
 // the whole calculation runs again (nested) with the corrected text.
@@ -82,17 +61,9 @@ void ForgetHiddenPowerWindow(HWND window) {
 }  // namespace
 
 int32_t ReadIvField(HWND field) {
-  int length = GetWindowTextLengthW(field);
-  if (length < 0) length = 0;
-  HANDLE heap = GetProcessHeap();
-  auto* text = static_cast<wchar_t*>(
-      HeapAlloc(heap, HEAP_ZERO_MEMORY, (length + 4) * sizeof(wchar_t)));
-  if (text == nullptr) return 0;
-  GetWindowTextW(field, text, length + 4);
-  int value = ConvertIvText(text);
-  HeapFree(heap, 0, text);
-  if (value > MaxIv) return CorrectIvField(field, MaxIv);
-  if (value < 0) return CorrectIvField(field, 0);
+  bool clamped = false;
+  int value = ReadClampedNumber(field, 0, MaxIv, &clamped);
+  if (clamped) return CorrectIvField(field, value);
   return value;
 }
 

@@ -7,14 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 
-// Dialog templates of the tool windows.
-constexpr int IDD_HIDDEN_POWER = 102;
-constexpr int IDD_ABOUT = 204;
+#include "tools/tools_ids.h"
 
-// Owned by the application frame: the open hidden power calculator window (or
-// null) and the running program file's path.
+// The open hidden power calculator window, or null. The program's message
+// loop offers it every message; the calculator clears it when it closes.
 extern HWND HiddenPowerWindow;
-extern wchar_t ModulePath[270];
 
 // ---- Hidden power calculator ------------------------------------------------
 
@@ -33,7 +30,8 @@ HWND OpenHiddenPowerWindow(HWND owner);
 
 // ---- About box --------------------------------------------------------------
 
-// Dialog procedure of the modal about box (template 204).
+// Dialog procedure of the modal about box (template 204). The dialog's
+// creation parameter is the path of the file whose version it shows.
 INT_PTR CALLBACK AboutDlgProc(HWND window, UINT message, WPARAM wParam,
                               LPARAM lParam);
 

@@ -2,6 +2,10 @@
 // the resource script can use them as well as the C++ code.
 #pragma once
 
+// Dialog templates of the tool windows.
+#define IDD_HIDDEN_POWER 102
+#define IDD_ABOUT 204
+
 // Hidden power calculator (template 102).
 #define IDC_HPCALC_HEADING 1027
 #define IDC_HPCALC_LABEL_HP 1020
@@ -30,8 +34,9 @@
 #define IDC_ABOUT_NOTICE 1127
 #define IDC_ABOUT_EXTRA 1128
 
-// The program's icon group, defined by the main resource script.
-#define IDI_ABOUT_ICON 100
+// The program's icon group, defined by the main resource script and shown
+// by the about box.
+#define IDI_TESSAVAR_ICON 100
 
 // The maker's copyright line: the about box's template text and the version
 // resource's "LegalCopyright" value.

@@ -3,6 +3,15 @@
 
 #include <windows.h>
 
+constexpr int ModulePathCapacity = 270;
+
+// Full path of the running program file, read by the about box.
+extern wchar_t ModulePath[ModulePathCapacity];
+
+// Stores the running file's path in ModulePath (cut short, but terminated,
+// when it does not fit).
+void StoreModulePath();
+
 // Title of every message box of the program.
 constexpr wchar_t AppTitle[] = L"Tessavar";
 
@@ -10,13 +19,10 @@ constexpr wchar_t AppTitle[] = L"Tessavar";
 // (MB_ICONWARNING for rejected input, MB_ICONERROR for failures).
 void ShowMessage(HWND owner, const wchar_t* text, UINT icon);
 
-// The decimal conversion of the fields: optional sign and digits up to the
-// first other character, 0 for a text without a number (StrToIntW). A number
-// too large for 32 bits saturates instead of wrapping around.
-int ParseNumber(const wchar_t* text);
-
-// ParseNumber of a window's whole text, whatever its length.
-int ReadWindowNumber(HWND window);
+// The module that created `window` (the program, or a test program).
+inline HINSTANCE InstanceOf(HWND window) {
+  return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
 
 // Reads a window's text into `buffer` (capacity in characters, terminator
 // included); the buffer is always terminated, empty on failure.

@@ -1,5 +1,6 @@
 // Where the input form's controls stand: the ids of each stat row and of the
-// thirteen numeric fields with their up-down controls.
+// thirteen numeric fields with their up-down controls, the fields' ranges,
+// and where the settings submenus stand in the menu bar.
 #pragma once
 
 #include "engine/engine.h"
@@ -67,3 +68,15 @@ constexpr int SpeciesTextCapacity = 20;
 constexpr int NatureTextCapacity = 6;
 // A status list cell holds at most 3 characters.
 constexpr int CellTextCapacity = 4;
+
+// Ranges of the numeric fields. The level's lowest value depends on the mode
+// (2 in generation 3, else 1).
+constexpr int LevelMaximum = 100;
+constexpr int StatMaximum = 999;
+constexpr int EffortMaximum = 255;
+
+// "設定(&O)" is the second menu; its first submenu holds the modes, its
+// second the species list orders.
+constexpr int SettingsMenuPosition = 1;
+constexpr int ModeMenuPosition = 0;
+constexpr int SortMenuPosition = 1;

@@ -1,31 +1,19 @@
-// The main window: class registration, creation, the message loop, the
-// start-up sequence, the status bar and shutdown.
+// The main window: class registration, creation, the start-up sequence, the
+// message loop and shutdown.
 #include "ui/frame.h"
 
 #include <commctrl.h>
 
 #include "data/gamedata_win32.h"
 #include "res/resource.h"
+#include "tools/tools.h"
 #include "ui/common.h"
 #include "ui/help_lines.h"
 #include "ui/input_form.h"
 #include "ui/menu_commands.h"
 #include "ui/recalc.h"
 
-HWND StatusBar = nullptr;
-int StatusPartEdges[3] = {0, 0, 0};
-wchar_t ModulePath[ModulePathCapacity] = L"";
-HWND HiddenPowerWindow = nullptr;
-
 namespace {
-
-// Status part 0 ends this far from the window's right edge, part 1 this far.
-constexpr int HelpPartMargin = 260;
-constexpr int ModePartMargin = 150;
-
-HINSTANCE InstanceOf(HWND window) {
-  return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
-}
 
 void InitCommonControlClasses() {
   InitCommonControls();
@@ -33,38 +21,6 @@ void InitCommonControlClasses() {
   classes.dwSize = sizeof(classes);  // 8
   classes.dwICC = ICC_UPDOWN_CLASS;  // 0x10
   InitCommonControlsEx(&classes);
-}
-
-void StoreModulePath() {
-  DWORD length = GetModuleFileNameW(nullptr, ModulePath, ModulePathCapacity);
-  // A path longer than the buffer comes back cut; keep it terminated.
-  if (length >= static_cast<DWORD>(ModulePathCapacity))
-    ModulePath[ModulePathCapacity - 1] = L'\0';
-}
-
-// Creates the status bar and grows the window by its height and the menu
-// bar's, which the template's size does not cover; returns the outer width.
-int CreateStatusBar(HWND window) {
-  StatusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, L"",
-                                  window, IDC_STATUS_BAR);
-  RECT windowRect{};
-  RECT barRect{};
-  GetWindowRect(window, &windowRect);
-  GetWindowRect(StatusBar, &barRect);
-  int width = windowRect.right - windowRect.left;
-  int height = (windowRect.bottom - windowRect.top) +
-               (barRect.bottom - barRect.top) + GetSystemMetrics(SM_CYMENU);
-  SetWindowPos(window, nullptr, 0, 0, width, height,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW);
-  return width;
-}
-
-void SetStatusParts(int windowWidth) {
-  StatusPartEdges[0] = windowWidth - HelpPartMargin;
-  StatusPartEdges[1] = windowWidth - ModePartMargin;
-  StatusPartEdges[2] = -1;
-  SendMessageW(StatusBar, SB_SETPARTS, 3,
-               reinterpret_cast<LPARAM>(StatusPartEdges));
 }
 
 // WM_INITDIALOG: the whole start-up sequence of the main window.
@@ -79,8 +35,7 @@ LRESULT OnInitMainWindow(HWND window) {
     return 0;
   }
   InitInputFormLists(window);
-  int width = CreateStatusBar(window);
-  SetStatusParts(width);
+  CreateStatusBar(window);
   InitInputFormControls(window);
   EnumChildWindows(window, SubclassHelpControl,
                    reinterpret_cast<LPARAM>(window));
@@ -144,6 +99,11 @@ ATOM RegisterMainWindowClass(HINSTANCE instance) {
   return RegisterClassW(&windowClass);
 }
 
+// The template names the window class "Tessavar", so every message of the
+// main window, WM_INITDIALOG included, goes to the class's procedure
+// MainWndProc; only DefDlgProcW would ever call a dialog procedure, and the
+// main window does not use it. CreateDialogParamW still takes one: the cast
+// hands it the window's one procedure.
 HWND CreateMainWindow(HINSTANCE instance) {
   return CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_WINDOW),
                             nullptr, reinterpret_cast<DLGPROC>(MainWndProc), 0);
@@ -163,13 +123,6 @@ int RunMessageLoop(HWND mainWindow) {
   }
   return static_cast<int>(message.wParam);
 }
-
-void SetStatusText(int part, const wchar_t* text) {
-  SendMessageW(StatusBar, SB_SETTEXTW, static_cast<WPARAM>(part & 0xFF),
-               reinterpret_cast<LPARAM>(text));
-}
-
-void RequestRecalc(HWND window) { SendMessageW(window, WM_RECALC, 0, 0); }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam,
                              LPARAM lParam) {

@@ -1,7 +1,9 @@
+// Help lines: subclassing the main window's children and showing the help
+// string of the control under the pointer.
 #include "ui/help_lines.h"
 
 #include "ui/form_layout.h"
-#include "ui/frame.h"
+#include "ui/status_bar.h"
 
 namespace {
 

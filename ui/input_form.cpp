@@ -1,12 +1,15 @@
+// The input form: its lists and ranges, the field discipline and the routing
+// of its controls' notifications.
 #include "ui/input_form.h"
 
 #include <commctrl.h>
 
 #include "data/gamedata.h"
 #include "engine/engine.h"
+#include "tools/number_field.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
-#include "ui/frame.h"
+#include "ui/recalc_request.h"
 #include "ui/status_rows.h"
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t),
@@ -39,8 +42,6 @@ constexpr ColumnSpec StatusColumns[StatusColumnCount] = {
 
 constexpr int SpeciesTextLimit = 19;
 constexpr int NatureTextLimit = 5;
-constexpr int StatMaximum = 999;
-constexpr int EffortMaximum = 255;
 
 void InsertItem(HWND list, int index, const wchar_t* text) {
   SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(index),
@@ -112,6 +113,24 @@ void CopySelectedName(HWND field) {
   SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
+// Warns when the species (1044) or nature (1045) field holds a text that is
+// not an item of its own list, and puts the focus back on it.
+void ValidateNameField(HWND field) {
+  bool species = GetDlgCtrlID(field) == IDC_SPECIES;
+  wchar_t text[SpeciesTextCapacity] = L"";
+  ReadWindowText(field, text,
+                 species ? SpeciesTextCapacity : NatureTextCapacity);
+  if (text[0] == L'\0') return;
+  if (SendMessageW(field, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(text)) != CB_ERR)
+    return;
+  ShowMessage(field,
+              species ? L"指定されたポケモンはデータに存在しません"
+                      : L"指定された性格はデータに存在しません",
+              MB_ICONWARNING);
+  SetFocus(field);
+}
+
 bool HandleNameFieldCommand(HWND window, int id, int code) {
   HWND field = GetDlgItem(window, id);
   switch (code) {
@@ -181,30 +200,9 @@ int ClampFieldToRange(HWND upDown) {
   int high = 0;
   SendMessageW(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
                reinterpret_cast<LPARAM>(&high));
-  int value = ReadWindowNumber(field);
-  if (value > high) {
-    value = high;
-  } else if (value < low) {
-    value = low;
-  }
+  int value = ReadClampedNumber(field, low, high, nullptr);
   SendMessageW(upDown, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
   return value;
-}
-
-void ValidateNameField(HWND field) {
-  bool species = GetDlgCtrlID(field) == IDC_SPECIES;
-  wchar_t text[SpeciesTextCapacity] = L"";
-  ReadWindowText(field, text,
-                 species ? SpeciesTextCapacity : NatureTextCapacity);
-  if (text[0] == L'\0') return;
-  if (SendMessageW(field, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(text)) != CB_ERR)
-    return;
-  ShowMessage(field,
-              species ? L"指定されたポケモンはデータに存在しません"
-                      : L"指定された性格はデータに存在しません",
-              MB_ICONWARNING);
-  SetFocus(field);
 }
 
 bool HandleFormCommand(HWND window, int id, int code) {

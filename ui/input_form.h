@@ -16,10 +16,6 @@ void InitInputFormControls(HWND window);
 // writes the canonical number back; returns the value now shown.
 int ClampFieldToRange(HWND upDown);
 
-// Warns when the species (1044) or nature (1045) field holds a text that is
-// not an item of its own list, and puts the focus back on it.
-void ValidateNameField(HWND field);
-
 // WM_COMMAND from the form's controls; false for ids and codes it does not
 // handle, which then get default processing.
 bool HandleFormCommand(HWND window, int id, int code);

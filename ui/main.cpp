@@ -1,6 +1,7 @@
 // Process entry of Tessavar.
 #include <windows.h>
 
+#include "tools/tools.h"
 #include "ui/frame.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/,

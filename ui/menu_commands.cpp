@@ -1,3 +1,4 @@
+// The menu commands: quit, modes, sort orders, tools and help.
 #include "ui/menu_commands.h"
 
 #include <commctrl.h>
@@ -6,10 +7,21 @@
 #include "data/species_order.h"
 #include "res/resource.h"
 #include "tools/tools.h"
+#include "ui/common.h"
 #include "ui/form_layout.h"
-#include "ui/frame.h"
 #include "ui/input_form.h"
+#include "ui/recalc_request.h"
 #include "ui/species_list.h"
+#include "ui/status_bar.h"
+
+// The generation modes and sort orders are their menu commands.
+static_assert(ModeGen3 == IDM_MODE_GEN3 && ModeGen4 == IDM_MODE_GEN4 &&
+                  ModeGen5 == IDM_MODE_GEN5 && ModeGen6 == IDM_MODE_GEN6,
+              "mode ids");
+static_assert(FirstSortOrder == IDM_SORT_KANA &&
+                  LastSortOrder == IDM_SORT_ORAS_HOENN &&
+                  LastSortOrder - FirstSortOrder == 11,
+              "sort order ids");
 
 namespace {
 
@@ -30,20 +42,19 @@ constexpr const wchar_t* SortOrderStatusTexts[] = {L"五十音順",
                                                    L"XYマウンテンカロス図鑑順",
                                                    L"ORASホウエン図鑑順"};
 
-// "設定(&O)" is the second menu; the modes are its first submenu.
-constexpr int SettingsMenuPosition = 1;
-constexpr int ModeMenuPosition = 0;
-
 // HTML Help commands: the contents tab and the keyword tab.
 constexpr UINT HelpDisplayToc = 1;    // HH_DISPLAY_TOC
 constexpr UINT HelpDisplayIndex = 2;  // HH_DISPLAY_INDEX
 constexpr wchar_t HelpFileName[] = L"Tessavar.chm";
 
-constexpr int LevelMaximum = 100;
-constexpr int EffortMaximum = 255;
+const wchar_t* ModeStatusText(uint32_t gameMode) {
+  if (gameMode < ModeGen3 || gameMode > ModeGen6) return nullptr;
+  return ModeStatusTexts[gameMode - ModeGen3];
+}
 
-HINSTANCE InstanceOf(HWND window) {
-  return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+const wchar_t* SortOrderStatusText(uint32_t sortOrder) {
+  if (sortOrder < FirstSortOrder || sortOrder > LastSortOrder) return nullptr;
+  return SortOrderStatusTexts[sortOrder - FirstSortOrder];
 }
 
 void MarkGameMode(HWND window, uint32_t gameMode) {
@@ -66,22 +77,12 @@ void ChangeSortOrder(HWND window, uint32_t sortOrder) {
 
 void ShowAboutBox(HWND window) {
   DialogBoxParamW(InstanceOf(window), MAKEINTRESOURCEW(IDD_ABOUT), window,
-                  AboutDlgProc, 0);
+                  AboutDlgProc, reinterpret_cast<LPARAM>(ModulePath));
 }
 
 }  // namespace
 
-const wchar_t* ModeStatusText(uint32_t gameMode) {
-  if (gameMode < ModeGen3 || gameMode > ModeGen6) return nullptr;
-  return ModeStatusTexts[gameMode - ModeGen3];
-}
-
-const wchar_t* SortOrderStatusText(uint32_t sortOrder) {
-  if (sortOrder < FirstSortOrder || sortOrder > LastSortOrder) return nullptr;
-  return SortOrderStatusTexts[sortOrder - FirstSortOrder];
-}
-
-uint32_t ApplyGameMode(HWND window, uint32_t gameMode) {
+void ApplyGameMode(HWND window, uint32_t gameMode) {
   HWND levelSpin = GetDlgItem(window, IDC_LEVEL_SPIN);
   int lowestLevel = gameMode == ModeGen3 ? 2 : 1;
   SendMessageW(levelSpin, UDM_SETRANGE32, static_cast<WPARAM>(lowestLevel),
@@ -94,12 +95,13 @@ uint32_t ApplyGameMode(HWND window, uint32_t gameMode) {
   } else {
     EnableWindow(characteristic, TRUE);
   }
+  // The effort heading and ranges are the same in every mode today; they are
+  // written again on each change so that a mode never inherits another's.
   SetDlgItemTextW(window, IDC_EV_HEADING, L"努力値");
   for (const StatRowControls& row : StatRows)
     SendDlgItemMessageW(window, row.evSpin, UDM_SETRANGE32, 0, EffortMaximum);
   MarkGameMode(window, gameMode);
   GameMode = gameMode;
-  return gameMode;
 }
 
 bool HandleMenuCommand(HWND window, UINT command) {

@@ -1,8 +1,11 @@
+// The recalculation handler: the form and the rows in, the result fields out.
 #include "ui/recalc.h"
 
 #include <commctrl.h>
 
+#include "data/bounded_copy.h"
 #include "data/gamedata.h"
+#include "tools/number_field.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
 
@@ -11,8 +14,11 @@ namespace {
 // Clue texts: a characteristic has at most 12 characters, a type 4.
 constexpr int CharacteristicCapacity = CharacteristicTextCapacity;
 constexpr int TypeCapacity = HiddenPowerTypeCapacity;
-constexpr int LevelMaximum = 255;
+// Row cells are read into the engine's field widths.
+constexpr int EntryLevelLimit = 255;
 constexpr int StatValueMaximum = 65535;
+// The handler's result when GameMode is not one of the four modes.
+constexpr int32_t ModeInvalidResult = -99;
 
 // Everything the engine needs besides the observations.
 struct FormInputs {
@@ -70,7 +76,8 @@ int CellNumber(HWND list, int row, int column, int maximum) {
 void ReadStatusRows(HWND list, StatusEntry* entries, int count) {
   for (int row = 0; row < count; ++row) {
     StatusEntry& entry = entries[row];
-    entry.level = static_cast<uint8_t>(CellNumber(list, row, 1, LevelMaximum));
+    entry.level =
+        static_cast<uint8_t>(CellNumber(list, row, 1, EntryLevelLimit));
     for (int stat = 0; stat < StatCount; ++stat) {
       entry.stats[stat] = static_cast<uint16_t>(
           CellNumber(list, row, 2 + stat, StatValueMaximum));
@@ -99,6 +106,27 @@ int32_t CallEngine(const FormInputs& inputs, const StatusEntry* entries,
       inputs.bestStatVerdict);
 }
 
+// " 5" for a single candidate, " 4～ 9" for several (lowest and highest).
+void ShowIvRange(const StatResult& stat, HWND field) {
+  wchar_t text[32] = L"";
+  if (stat.minIv == stat.maxIv) {
+    wsprintfW(text, L"%2u", static_cast<unsigned>(stat.minIv));
+  } else {
+    wsprintfW(text, L"%2u～%2u", static_cast<unsigned>(stat.minIv),
+              static_cast<unsigned>(stat.maxIv));
+  }
+  SetWindowTextW(field, text);
+}
+
+// "↓" when the nature lowers the stat, "↑" when it raises it, else nothing.
+void ShowNatureMark(int32_t natureDir, HWND field) {
+  if (natureDir < 0) {
+    SetWindowTextW(field, L"↓");
+  } else if (natureDir > 0) {
+    SetWindowTextW(field, L"↑");
+  }
+}
+
 void ShowResult(HWND window, const IvResult& result) {
   for (int stat = 0; stat < StatCount; ++stat)
     if (result.stats[stat].mask != 0)
@@ -106,8 +134,8 @@ void ShowResult(HWND window, const IvResult& result) {
                   GetDlgItem(window, StatRows[stat].ivField));
   if (result.hiddenPowerKnown != 0) {
     wchar_t type[TypeCapacity] = L"";
-    for (int k = 0; k < TypeCapacity - 1 && result.hiddenPowerType[k] != 0; ++k)
-      type[k] = static_cast<wchar_t>(result.hiddenPowerType[k]);
+    CopyUnitsBounded(type, TypeCapacity, HiddenPowerTypeCapacity,
+                     [&result](int i) { return result.hiddenPowerType[i]; });
     SetDlgItemTextW(window, IDC_HIDDEN_POWER_TYPE, type);
     wchar_t power[16] = L"";
     wsprintfW(power, L"%2u", static_cast<unsigned>(result.hiddenPowerPower));
@@ -141,23 +169,4 @@ void RecalculateResults(HWND window) {
   HeapFree(heap, 0, entries);
   if (status < 0) return;
   ShowResult(window, result);
-}
-
-void ShowIvRange(const StatResult& stat, HWND field) {
-  wchar_t text[32] = L"";
-  if (stat.minIv == stat.maxIv) {
-    wsprintfW(text, L"%2u", static_cast<unsigned>(stat.minIv));
-  } else {
-    wsprintfW(text, L"%2u～%2u", static_cast<unsigned>(stat.minIv),
-              static_cast<unsigned>(stat.maxIv));
-  }
-  SetWindowTextW(field, text);
-}
-
-void ShowNatureMark(int32_t natureDir, HWND field) {
-  if (natureDir < 0) {
-    SetWindowTextW(field, L"↓");
-  } else if (natureDir > 0) {
-    SetWindowTextW(field, L"↑");
-  }
 }

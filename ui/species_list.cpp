@@ -1,3 +1,4 @@
+// The species box's list, refilled in the current mode and a sort order.
 #include "ui/species_list.h"
 
 #include "data/species_order.h"
@@ -5,10 +6,6 @@
 #include "ui/form_layout.h"
 
 namespace {
-
-// "設定(&O)" is the second menu; the sort orders are its second submenu.
-constexpr int SettingsMenuPosition = 1;
-constexpr int SortMenuPosition = 1;
 
 void MarkSortOrder(HWND window, uint32_t sortOrder) {
   HMENU settings = GetSubMenu(GetMenu(window), SettingsMenuPosition);
@@ -19,17 +16,17 @@ void MarkSortOrder(HWND window, uint32_t sortOrder) {
 
 }  // namespace
 
-void RefillSpeciesList(HWND window, HWND list, uint32_t sortOrder) {
+void RefillSpeciesList(HWND window, HWND speciesBox, uint32_t sortOrder) {
   wchar_t kept[SpeciesTextCapacity] = L"";
-  ReadWindowText(list, kept, SpeciesTextCapacity);
-  SendMessageW(list, CB_RESETCONTENT, 0, 0);
+  ReadWindowText(speciesBox, kept, SpeciesTextCapacity);
+  SendMessageW(speciesBox, CB_RESETCONTENT, 0, 0);
   SortSpeciesTable(sortOrder, GameMode);
   for (const SpeciesRecord& record : SpeciesTable) {
     if (IsListedInMode(record, GameMode) && IsListedInOrder(record, sortOrder))
-      SendMessageW(list, CB_INSERTSTRING, static_cast<WPARAM>(-1),
+      SendMessageW(speciesBox, CB_INSERTSTRING, static_cast<WPARAM>(-1),
                    reinterpret_cast<LPARAM>(record.name));
   }
-  SendMessageW(list, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kept));
+  SendMessageW(speciesBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kept));
   MarkSortOrder(window, sortOrder);
   SortOrder = sortOrder;
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
-// Keeps the box's edit text, moves the sort submenu's radio mark and stores
+// Refills the list of `speciesBox` (the species field of `window`), keeping
+// the box's edit text; moves the sort submenu's radio mark and stores
 // `sortOrder` as the current SortOrder.
-void RefillSpeciesList(HWND window, HWND list, uint32_t sortOrder);
+void RefillSpeciesList(HWND window, HWND speciesBox, uint32_t sortOrder);

@@ -1,10 +1,12 @@
+// The status list's rows: Add, Edit, Delete and the buttons that follow the
+// selection.
 #include "ui/status_rows.h"
 
 #include <commctrl.h>
 
 #include "ui/common.h"
 #include "ui/form_layout.h"
-#include "ui/frame.h"
+#include "ui/recalc_request.h"
 
 namespace {
 

@@ -85,12 +85,11 @@ void CALLBACK DriveAboutBox(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 INT_PTR RunAboutBox(AboutRun& run, const std::wstring& modulePath) {
-  lstrcpynW(ModulePath, modulePath.c_str(), 270);
   CurrentRun = &run;
   UINT_PTR timer = SetTimer(nullptr, 0, 20, DriveAboutBox);
-  INT_PTR result =
-      DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT),
-                      nullptr, AboutDlgProc, 0);
+  INT_PTR result = DialogBoxParamW(
+      GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT), nullptr,
+      AboutDlgProc, reinterpret_cast<LPARAM>(modulePath.c_str()));
   KillTimer(nullptr, timer);
   CurrentRun = nullptr;
   PumpMessages();

@@ -10,9 +10,6 @@
 #include "tools/tools.h"
 #include "tools/tools_ids.h"
 
-HWND HiddenPowerWindow = nullptr;
-wchar_t ModulePath[270] = {};
-
 namespace {
 
 constexpr UINT ShowMilliseconds = 15000;
@@ -47,9 +44,10 @@ void ShowCalculator() {
 }
 
 void ShowAbout() {
-  GetModuleFileNameW(nullptr, ModulePath, 270);
+  wchar_t path[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
   DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUT),
-                  nullptr, AboutDlgProc, 0);
+                  nullptr, AboutDlgProc, reinterpret_cast<LPARAM>(path));
 }
 
 void ShowHelpTab(UINT command) {

@@ -1,5 +1,6 @@
 // The application frame: start-up state, window growth, help lines, the
 // message loop and shutdown.
+#include "ui/common.h"
 #include "ui/frame.h"
 
 #include "ui_test_support.h"

@@ -2,6 +2,7 @@
 // and clamp, the characteristic rule, the effort value ranges, and the tool
 // commands.
 #include "data/gamedata.h"
+#include "tools/tools.h"
 #include "ui/frame.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"

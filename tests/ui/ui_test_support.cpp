@@ -1,5 +1,6 @@
 #include "ui_test_support.h"
 
+#include "tools/tools.h"
 #include "ui/frame.h"
 
 namespace {
