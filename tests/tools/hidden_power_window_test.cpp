@@ -245,6 +245,8 @@ TEST(ReadIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
                {L"abc", 0, L"abc"},
                {L"99999999999999999999", 31, L"31"},
                {L"4294967297", 31, L"31"},
+               {L" 4294967297", 31, L"31"},
+               {L"\t -4294967295", 0, L"0"},
                {L"-4294967295", 0, L"0"},
                {L"-0", 0, L"-0"}};
   for (const Case& c : cases) {

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Takes a screenshot of one of the program's windows under a virtual X
+# server, with the settings of scripts/wine-run.sh:
+#   scripts/screenshot.sh BUILD_DIR OUT.png              the main window
+#   scripts/screenshot.sh BUILD_DIR OUT.png --filled     the same with the
+#       quick-start example typed in (フシギダネ, いじっぱり, levels 50 and 100)
+#   scripts/screenshot.sh BUILD_DIR OUT.png --tool NAME  a tool window through
+#       the tools' preview program: calculator, about, help-contents or
+#       help-index (the help shots need Tessavar.chm in BUILD_DIR)
+# SCREEN (default 1024x768x24) sets the virtual screen.
+set -eu
+build=$(cd "$1" && pwd)
+out=$(realpath -m "$2")
+shift 2
+mode=${1:-}
+here=$(cd "$(dirname "$0")" && pwd)
+program=Tessavar.exe
+args=()
+if [ "$mode" = --tool ]; then
+  program=tests/tools/tessavar_tools_preview.exe
+  args=("$2")
+fi
+mkdir -p "$(dirname "$out")"
+xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768x24}" bash -c '
+  here=$1 build=$2 out=$3 mode=$4 program=$5
+  shift 5
+  cd "$build"
+  "$here/wine-run.sh" "$build" "$program" "$@" &
+  sleep 6
+  if [ "$mode" = --filled ]; then
+    type_row() {  # level, six stats, six effort values, then Add
+      for value in "$@"; do xdotool type "$value"; xdotool key Tab; done
+      xdotool key space; sleep 0.5
+    }
+    xdotool key alt+o s k; sleep 1            # national order
+    xdotool key Down Tab Down; sleep 0.5      # フシギダネ, いじっぱり
+    for k in $(seq 11); do xdotool key Tab; done
+    type_row 50 120 75 69 76 85 65 0 0 0 0 0 0
+    for k in $(seq 13); do xdotool key shift+Tab; done  # from Add to level
+    type_row 100 231 147 134 149 166 126 0 0 0 0 0 0
+    sleep 1
+  fi
+  import -window root "$out"
+  WINEPREFIX="$build/wineprefix" wineserver -k || true
+' _ "$here" "$build" "$out" "$mode" "$program" "${args[@]}"
+echo "$out"
