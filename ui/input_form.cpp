@@ -193,18 +193,6 @@ void InitInputFormControls(HWND window) {
     CheckDlgButton(window, row.bestBox, BST_INDETERMINATE);
 }
 
-int ClampFieldToRange(HWND upDown) {
-  if (upDown == nullptr) return 0;
-  auto field = reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0));
-  int low = 0;
-  int high = 0;
-  SendMessageW(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-               reinterpret_cast<LPARAM>(&high));
-  int value = ReadClampedNumber(field, low, high, nullptr);
-  SendMessageW(upDown, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
-  return value;
-}
-
 bool HandleFormCommand(HWND window, int id, int code) {
   if (id == IDC_SPECIES || id == IDC_NATURE)
     return HandleNameFieldCommand(window, id, code);

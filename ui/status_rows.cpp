@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "tools/number_field.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
 #include "ui/recalc_request.h"
@@ -23,12 +24,16 @@ int EffortTotal(HWND window) {
   return total;
 }
 
-void SetRowSelected(HWND list, int row, bool selected) {
+void SetRowState(HWND list, int row, UINT mask, UINT state) {
   LVITEMW item{};
-  item.stateMask = LVIS_SELECTED;
-  item.state = selected ? LVIS_SELECTED : 0;
+  item.stateMask = mask;
+  item.state = state;
   SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                reinterpret_cast<LPARAM>(&item));
+}
+
+void SetRowSelected(HWND list, int row, bool selected) {
+  SetRowState(list, row, LVIS_SELECTED, selected ? LVIS_SELECTED : 0);
 }
 
 void SetCellText(HWND list, int row, int column, const wchar_t* text) {
@@ -54,6 +59,10 @@ int AppendRow(HWND list) {
 }  // namespace
 
 void AddStatusRow(HWND window) {
+  // Text can reach a field without a focus change (pasted by another
+  // program); the row gets what leaving each field would have left in it.
+  for (const NumericField& entry : NumericFields)
+    ClampFieldToRange(GetDlgItem(window, entry.spin));
   if (EffortTotal(window) > EffortTotalLimit) {
     ShowMessage(window, L"努力値の合計が510を超えています", MB_ICONWARNING);
     return;
@@ -68,7 +77,9 @@ void AddStatusRow(HWND window) {
     SetCellText(list, row, k + 1, text);
   }
   SetRowSelected(list, -1, false);
-  SetRowSelected(list, row, true);
+  // The highlighted row is also the one Edit loads.
+  SetRowState(list, row, LVIS_SELECTED | LVIS_FOCUSED,
+              LVIS_SELECTED | LVIS_FOCUSED);
   SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   RequestRecalc(window);
 }
