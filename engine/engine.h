@@ -26,6 +26,7 @@ struct StatusEntry {
   uint8_t level;
   uint16_t stats[StatCount];
   uint16_t effortValues[StatCount];
+  uint8_t effortUnknown;  // nonzero: the row's effort values were not known
 };
 
 struct StatResult {

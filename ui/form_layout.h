@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "res/resource.h"
+#include "ui/observation.h"
 
 // The controls of one stat row (0 where the row has none).
 struct StatRowControls {
@@ -68,12 +69,6 @@ constexpr int SpeciesTextCapacity = 20;
 constexpr int NatureTextCapacity = 6;
 // A status list cell holds at most 3 characters.
 constexpr int CellTextCapacity = 4;
-
-// Ranges of the numeric fields. The level's lowest value depends on the mode
-// (2 in generation 3, else 1).
-constexpr int LevelMaximum = 100;
-constexpr int StatMaximum = 999;
-constexpr int EffortMaximum = 255;
 
 // "設定(&O)" is the second menu; its first submenu holds the modes, its
 // second the species list orders.

@@ -11,4 +11,8 @@ constexpr int EffortTotalLimit = 510;
 void AddStatusRow(HWND window);
 void EditStatusRow(HWND window);
 void DeleteStatusRows(HWND window);
+
+// Rebuilds the status list from the observations (after they were replaced
+// as a whole) and sets the row buttons; selects nothing.
+void ShowObservations(HWND window);
 void UpdateRowButtons(HWND window);
