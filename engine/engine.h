@@ -71,9 +71,6 @@ int32_t CalcIndividualValues(const char16_t* speciesName,
                              int32_t markSpAtk, int32_t markSpDef,
                              int32_t markSpeed, int32_t bestStatVerdict);
 
-// Lowest and highest candidate of each non-empty mask into minIv / maxIv.
-void RefreshBounds(StatResult& stat);
-
 // ---- Hidden power ----------------------------------------------------------
 
 constexpr int HiddenPowerTypeCount = 16;

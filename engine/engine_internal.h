@@ -15,6 +15,14 @@ inline IvMask IvsUpTo(int v) {
   return v >= 31 ? AllIvs : v < 0 ? 0u : (2u << v) - 1u;
 }
 
+// Lowest and highest candidate of a non-empty mask into minIv / maxIv; an
+// empty mask keeps the bounds it had.
+inline void RefreshBounds(StatResult& stat) {
+  if (stat.mask == 0) return;
+  stat.minIv = static_cast<uint8_t>(LowestCandidate(stat.mask));
+  stat.maxIv = static_cast<uint8_t>(HighestCandidate(stat.mask));
+}
+
 struct ClueInput {
   const char16_t* characteristic;
   const char16_t* hiddenPowerType;

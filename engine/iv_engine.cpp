@@ -80,12 +80,6 @@ void FillHiddenPower(IvResult& result) {
 
 }  // namespace
 
-void RefreshBounds(StatResult& stat) {
-  if (stat.mask == 0) return;
-  stat.minIv = static_cast<uint8_t>(LowestCandidate(stat.mask));
-  stat.maxIv = static_cast<uint8_t>(HighestCandidate(stat.mask));
-}
-
 int32_t CalcIndividualValues(const char16_t* speciesName,
                              const char16_t* natureName,
                              const StatusEntry* entries, int32_t entryCount,
