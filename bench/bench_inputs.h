@@ -1,23 +1,8 @@
 // The inputs that the benchmark and the callgrind probe measure.
 #pragma once
 
-#include <cstdio>
-#include <string>
-#include <vector>
-
 #include "engine/engine.h"
-
-inline std::vector<uint8_t> ReadGameDataFile(const char* name) {
-  std::vector<uint8_t> bytes;
-  std::string path = std::string(TESSAVAR_GAMEDATA_DIR) + "/" + name;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    int c;
-    while ((c = std::fgetc(file)) != EOF)
-      bytes.push_back(static_cast<uint8_t>(c));
-    std::fclose(file);
-  }
-  return bytes;
-}
+#include "support/test_data.h"
 
 // フシギダネ, いじっぱり, observed at levels 50, 75 and 100.
 inline const StatusEntry* BenchEntries() {

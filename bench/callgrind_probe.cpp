@@ -21,9 +21,8 @@ extern "C" __attribute__((noinline)) bool ProbeLoadGameData(
 }
 
 int main() {
-  std::vector<uint8_t> poke = ReadGameDataFile("POKE_DATA.bin");
-  std::vector<uint8_t> nature = ReadGameDataFile("NATURE_DATA.bin");
-  if (!ProbeLoadGameData(&poke, &nature)) return 1;
+  if (!ProbeLoadGameData(&PokeDataBytesForTest(), &NatureDataBytesForTest()))
+    return 1;
   IvResult r{};
   if (ProbeOneObservationNoClues(&r) != 0) return 2;
   if (ProbeThreeObservationsAllClues(&r) != 0) return 3;

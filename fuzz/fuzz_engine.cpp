@@ -18,6 +18,7 @@
 
 #include "data/species_order.h"
 #include "fuzz_support.h"
+#include "support/true_monster.h"
 
 namespace {
 
@@ -30,8 +31,6 @@ constexpr int SpeciesUnits = 20;
 constexpr int NatureUnits = 6;
 constexpr int CharacteristicUnits = 13;
 constexpr int TypeUnits = 5;
-
-constexpr int BaseStatSlot[StatCount] = {0, 1, 2, 4, 5, 3};
 
 struct Text {
   std::unique_ptr<char16_t[]> units;
@@ -138,31 +137,18 @@ struct Call {
   }
 };
 
-// What the game shows for these IVs: the stats at a level, and the clues.
+// The stats a monster shows at a level with effort values (total <= 510).
 StatusEntry ObserveMonster(FuzzedDataProvider& in, const SpeciesRecord& species,
                            const NatureRecord& nature,
                            const int ivs[StatCount]) {
-  StatusEntry e{};
-  e.level = in.ConsumeIntegralInRange<uint8_t>(1, 100);
+  int level = in.ConsumeIntegralInRange<int>(1, 100);
+  uint16_t efforts[StatCount];
   int budget = 510;
-  for (int s = 0; s < StatCount; ++s) {
-    int ev = in.ConsumeIntegralInRange<int>(0, budget < 255 ? budget : 255);
+  for (uint16_t& ev : efforts) {
+    ev = in.ConsumeIntegralInRange<uint16_t>(0, budget < 255 ? budget : 255);
     budget -= ev;
-    e.effortValues[s] = static_cast<uint16_t>(ev);
-    uint16_t base = species.baseStats[BaseStatSlot[s]];
-    e.stats[s] = static_cast<uint16_t>(
-        s == StatHp
-            ? CalcHpStat(base, ivs[s], ev, e.level)
-            : CalcOtherStat(base, ivs[s], ev, e.level, nature.multipliers[s]));
   }
-  return e;
-}
-
-int Highest(const int ivs[StatCount]) {
-  int highest = 0;
-  for (int s = 0; s < StatCount; ++s)
-    if (ivs[s] > highest) highest = ivs[s];
-  return highest;
+  return ShownStats(species, nature, ivs, level, efforts);
 }
 
 bool IsSubset(const IvResult& inner, const IvResult& outer) {
@@ -235,7 +221,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       NatureTable[in.ConsumeIntegralInRange<int>(0, NatureCount - 1)];
   int ivs[StatCount];
   for (int& iv : ivs) iv = in.ConsumeIntegralInRange<int>(0, 31);
-  int highest = Highest(ivs);
 
   Call call;
   call.species =
@@ -273,43 +258,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   // Clues: the monster's own, or any.
   int row = in.ConsumeIntegralInRange<int>(0, CharacteristicCount - 1);
-  IvResult scratch{};
-  for (int s = 0; s < StatCount; ++s) scratch.stats[s].minIv = ivs[s];
-  CalcHiddenPower(&scratch);
-  int sum = 0;
-  for (int iv : ivs) sum += iv;
-  if (truthful) {
-    // A row naming a stat that holds the highest IV with its remainder.
-    for (int i = 0; i < CharacteristicCount; ++i) {
-      const CharacteristicRecord& r =
-          CharacteristicTable[(row + i) % CharacteristicCount];
-      if (ivs[r.stat] == highest && highest % 5 == r.remainder) {
-        row = (row + i) % CharacteristicCount;
-        break;
-      }
-    }
-  }
+  if (truthful) row = CharacteristicOf(ivs, row);
   call.characteristic =
       MakeText(in, CharacteristicUnits, CharacteristicTable[row].text);
   int typeIndex = in.ConsumeIntegralInRange<int>(0, HiddenPowerTypeCount - 1);
-  call.type = MakeText(
-      in, TypeUnits,
-      truthful ? scratch.hiddenPowerType : HiddenPowerTypeNames[typeIndex]);
+  if (truthful) typeIndex = HiddenPowerTypeOf(ivs);
+  call.type = MakeText(in, TypeUnits, HiddenPowerTypeNames[typeIndex]);
   if (truthful) {
-    call.overall = in.ConsumeBool() ? 0
-                   : sum >= 151     ? 1
-                   : sum >= 121     ? 2
-                   : sum >= 91      ? 3
-                                    : 4;
-    call.best = in.ConsumeBool() ? 0
-                : highest == 31  ? 1
-                : highest >= 26  ? 2
-                : highest >= 16  ? 3
-                                 : 4;
+    call.overall = in.ConsumeBool() ? 0 : OverallVerdictOf(ivs);
+    call.best = in.ConsumeBool() ? 0 : BestStatVerdictOf(ivs);
     for (int s = 0; s < StatCount; ++s)
-      call.marks[s] = in.ConsumeBool()
-                          ? MarkUnknown
-                          : (ivs[s] == highest ? MarkBest : MarkNotBest);
+      call.marks[s] = in.ConsumeBool() ? MarkUnknown : BestStatMarkOf(ivs, s);
   } else {
     call.overall = PickSmall(in, -1, 5);
     call.best = PickSmall(in, -1, 5);
@@ -348,8 +307,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       (FoundRow(call.characteristic.get()) < 0 ||
        FoundRow(call.characteristic.get()) == row) &&
       (FoundType(call.type.get()) < 0 ||
-       NameEquals(HiddenPowerTypeNames[FoundType(call.type.get())],
-                  scratch.hiddenPowerType))) {
+       FoundType(call.type.get()) == typeIndex)) {
     for (int s = 0; s < StatCount; ++s)
       FUZZ_CHECK(result.stats[s].mask >> ivs[s] & 1u);
   }

@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "test_data.h"
+#include "support/test_data.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "engine_call.h"
-#include "test_data.h"
+#include "support/test_data.h"
+#include "support/true_monster.h"
 
 namespace {
 
-constexpr int Slot[StatCount] = {0, 1, 2, 4, 5, 3};
 const uint32_t Modes[] = {ModeGen3, ModeGen4, ModeGen5, ModeGen6};
 
 struct Monster {
@@ -37,22 +37,13 @@ class PropertyTest : public ::testing::Test {
 
   // The stats the game shows at a level with random effort (total <= 510).
   StatusEntry Observe(const Monster& m, int level) {
-    StatusEntry e{};
-    e.level = static_cast<uint8_t>(level);
+    uint16_t efforts[StatCount];
     int budget = 510;
-    for (int s = 0; s < StatCount; ++s) {
-      int ev = std::min<int>(budget, rng() % 256);
+    for (uint16_t& ev : efforts) {
+      ev = static_cast<uint16_t>(std::min<int>(budget, rng() % 256));
       budget -= ev;
-      e.effortValues[s] = static_cast<uint16_t>(ev);
-      uint16_t base = m.species->baseStats[Slot[s]];
-      e.stats[s] = static_cast<uint16_t>(
-          s == StatHp ? CalcHpStat(base, m.ivs[s], ev, level)
-                      : CalcOtherStat(base, m.ivs[s], ev, level,
-                                      m.nature->multipliers[s]));
     }
-    // ヌケニン always shows 1 HP.
-    if (NameEquals(ShedinjaName, m.species->name)) e.stats[StatHp] = 1;
-    return e;
+    return ShownStats(*m.species, *m.nature, m.ivs, level, efforts);
   }
 
   EngineCall CallFor(const Monster& m) {
@@ -64,34 +55,18 @@ class PropertyTest : public ::testing::Test {
 
   // Clues the game would give for these IVs; some marks left unknown.
   void AddTrueClues(const Monster& m, EngineCall& call) {
-    int best = 0, sum = 0;
-    for (int iv : m.ivs) {
-      best = std::max(best, iv);
-      sum += iv;
-    }
-    std::vector<int> bestStats;
-    for (int s = 0; s < StatCount; ++s)
-      if (m.ivs[s] == best) bestStats.push_back(s);
-    int named = bestStats[rng() % bestStats.size()];
-    for (const CharacteristicRecord& c : CharacteristicTable)
-      if (c.stat == named && c.remainder == best % 5)
-        call.characteristic = c.text;
-    IvResult scratch{};
-    for (int s = 0; s < StatCount; ++s) scratch.stats[s].minIv = m.ivs[s];
-    CalcHiddenPower(&scratch);
-    typeName.assign(scratch.hiddenPowerType,
-                    scratch.hiddenPowerType + HiddenPowerTypeCapacity);
-    call.hiddenPowerType = typeName.data();
-    call.overall = sum >= 151 ? 1 : sum >= 121 ? 2 : sum >= 91 ? 3 : 4;
-    call.best = best == 31 ? 1 : best >= 26 ? 2 : best >= 16 ? 3 : 4;
+    call.characteristic =
+        CharacteristicTable[CharacteristicOf(m.ivs, rng())].text;
+    call.hiddenPowerType = HiddenPowerTypeNames[HiddenPowerTypeOf(m.ivs)];
+    call.overall = OverallVerdictOf(m.ivs);
+    call.best = BestStatVerdictOf(m.ivs);
     for (int s = 0; s < StatCount; ++s) {
       if (rng() % 3 == 0) continue;  // the player did not note this one
-      call.marks[s] = m.ivs[s] == best ? MarkBest : MarkNotBest;
+      call.marks[s] = BestStatMarkOf(m.ivs, s);
     }
   }
 
   std::mt19937 rng{20261207};
-  std::u16string typeName;
 };
 
 void ExpectContains(const IvResult& r, const Monster& m) {
