@@ -68,17 +68,19 @@ class PropertyTest : public ::testing::Test {
     }
   }
 
-  // Rows at random levels, each with its effort values unknown or not; some
-  // rows misread.
-  std::vector<StatusEntry> Rows(const Monster& m, int maxLevel, bool& misread) {
-    std::vector<StatusEntry> rows;
+  // A random monster and a call with rows at random levels up to maxLevel,
+  // each with its effort values unknown or not; some rows misread.
+  EngineCall CallWithRows(Monster& m, int maxLevel, bool& misread) {
+    m = RandomMonster(ModeGen6);
+    EngineCall call = CallFor(m);
     misread = false;
     for (int i = 0, n = 1 + rng() % 3; i < n; ++i) {
-      rows.push_back(Observe(m, 1 + rng() % maxLevel));
-      rows.back().effortUnknown = rng() % 2;
-      if (rng() % 4 == 0) misread = true, rows.back().stats[rng() % 6] += 1;
+      StatusEntry& e =
+          call.entries.emplace_back(Observe(m, 1 + rng() % maxLevel));
+      e.effortUnknown = rng() % 2;
+      if (rng() % 4 == 0) misread = true, e.stats[rng() % 6] += 1;
     }
-    return rows;
+    return call;
   }
 
   std::mt19937 rng{20261207};
@@ -202,10 +204,9 @@ IvMask FittingIvs(const Monster& m, const NatureRecord& nature, int stat,
 
 TEST_F(PropertyTest, UnknownEffortRowsKeepExactlyTheFittingIvs) {
   for (int round = 0; round < 300; ++round) {
-    Monster m = RandomMonster(ModeGen6);
-    EngineCall call = CallFor(m);
+    Monster m;
     bool misread;
-    call.entries = Rows(m, 100, misread);
+    EngineCall call = CallWithRows(m, 100, misread);
     IvResult r = call.Result();
     IvMask expected[StatCount];
     bool empty = false;
@@ -224,10 +225,9 @@ TEST_F(PropertyTest, UnknownEffortRowsKeepExactlyTheFittingIvs) {
 // The union over the natures that fit equals the natures tried one by one.
 TEST_F(PropertyTest, UnknownNatureIsTheUnionOfTheNaturesThatFit) {
   for (int round = 0; round < 400; ++round) {
-    Monster m = RandomMonster(ModeGen6);
-    EngineCall call = CallFor(m);
+    Monster m;
     bool misread;
-    call.entries = Rows(m, 100, misread);
+    EngineCall call = CallWithRows(m, 100, misread);
     if (rng() % 2) AddTrueClues(m, call);
     IvResult any{};
     uint32_t natures = 0;
@@ -302,10 +302,9 @@ LevelHint SearchedHint(const Monster& m, EngineCall call, uint32_t natures,
 
 TEST_F(PropertyTest, NextLevelHintsMatchASearchOverLevels) {
   for (int round = 0; round < 300; ++round) {
-    Monster m = RandomMonster(ModeGen6);
-    EngineCall call = CallFor(m);
+    Monster m;
     bool misread;
-    call.entries = Rows(m, round % 2 ? 100 : 20, misread);
+    EngineCall call = CallWithRows(m, round % 2 ? 100 : 20, misread);
     if (rng() % 3 == 0) call.nature = nullptr;
     if (rng() % 2) AddTrueClues(m, call);
     IvResult r{};
