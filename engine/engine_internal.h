@@ -48,18 +48,18 @@ struct ClueInput {
 // Narrows the six masks by the clues in passes until a pass changes nothing.
 void ApplyClues(IvResult& result, const ClueInput& clues);
 
-// The candidates of one stat for the next-level hints: per multiplier the
-// remaining natures give the stat (three with the shipped natures: 0.9, 1.0
-// and 1.1; room for one per nature), the IVs still possible under it.
-struct HintCandidates {
+// Candidates of one stat per multiplier the natures give it (three with the
+// shipped natures: 0.9, 1.0 and 1.1; room for one per nature): the IVs still
+// possible under that multiplier. The next-level hints work from these.
+struct MasksByMultiplier {
   int kinds;
   double multipliers[NatureCount];
   IvMask masks[NatureCount];
 };
 
-// Adds the IVs possible under one multiplier (nothing for an empty mask).
-inline void AddHintCandidates(HintCandidates& candidates, double multiplier,
-                              IvMask mask) {
+// Adds IVs possible under a multiplier (nothing for an empty mask).
+inline void AddMasks(MasksByMultiplier& candidates, double multiplier,
+                     IvMask mask) {
   if (mask == 0) return;
   for (int k = 0; k < candidates.kinds; ++k) {
     if (candidates.multipliers[k] != multiplier) continue;
@@ -74,6 +74,6 @@ inline void AddHintCandidates(HintCandidates& candidates, double multiplier,
 // stats and the latest observation among `entries` (see
 // CalcIndividualValuesWithHints).
 void FindLevelHints(const SpeciesRecord& species, bool shedinja,
-                    const HintCandidates (&candidates)[StatCount],
+                    const MasksByMultiplier (&candidates)[StatCount],
                     const StatusEntry* entries, int32_t entryCount,
                     LevelHint hints[StatCount]);

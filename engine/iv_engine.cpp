@@ -103,10 +103,10 @@ IvMask ObservedMask(const Calculation& calc, int stat, double multiplier) {
 // The observations' candidates per stat and multiplier, each worked out once
 // however many natures share it.
 struct ObservedMasks {
-  HintCandidates byStat[StatCount];
+  MasksByMultiplier byStat[StatCount];
 
   IvMask For(const Calculation& calc, int stat, double multiplier) {
-    HintCandidates& seen = byStat[stat];
+    MasksByMultiplier& seen = byStat[stat];
     for (int k = 0; k < seen.kinds; ++k)
       if (seen.multipliers[k] == multiplier) return seen.masks[k];
     seen.multipliers[seen.kinds] = multiplier;
@@ -149,11 +149,11 @@ void FillHiddenPower(IvResult& result) {
 // hints' candidates; natureDir stays only where all those natures agree.
 void NarrowForAnyNature(const Calculation& calc, IvResult& result,
                         uint32_t& natureSet,
-                        HintCandidates (&candidates)[StatCount]) {
+                        MasksByMultiplier (&candidates)[StatCount]) {
   std::memset(&result, 0, sizeof result);
   natureSet = 0;
   ObservedMasks observed;
-  for (HintCandidates& seen : observed.byStat) seen.kinds = 0;
+  for (MasksByMultiplier& seen : observed.byStat) seen.kinds = 0;
   bool mixed[StatCount] = {};
   for (int n = 0; n < NatureCount; ++n) {
     IvResult one;
@@ -165,8 +165,7 @@ void NarrowForAnyNature(const Calculation& calc, IvResult& result,
       if (natureSet != 0 && from.natureDir != to.natureDir) mixed[stat] = true;
       to.natureDir = from.natureDir;
       to.mask |= from.mask;
-      AddHintCandidates(candidates[stat], MultiplierOf(NatureTable[n], stat),
-                        from.mask);
+      AddMasks(candidates[stat], MultiplierOf(NatureTable[n], stat), from.mask);
     }
     natureSet |= 1u << n;
   }
@@ -180,19 +179,19 @@ void NarrowForAnyNature(const Calculation& calc, IvResult& result,
 // nature.
 void Calculate(const Calculation& calc, int natureIndex, IvResult& result,
                uint32_t* natureSet, LevelHint* hints) {
-  HintCandidates candidates[StatCount];
-  for (HintCandidates& c : candidates) c.kinds = 0;
+  MasksByMultiplier candidates[StatCount];
+  for (MasksByMultiplier& c : candidates) c.kinds = 0;
   uint32_t natures = 0;
   if (natureIndex < 0) {
     NarrowForAnyNature(calc, result, natures, candidates);
   } else {
     ObservedMasks observed;
-    for (HintCandidates& seen : observed.byStat) seen.kinds = 0;
+    for (MasksByMultiplier& seen : observed.byStat) seen.kinds = 0;
     const NatureRecord& nature = NatureTable[natureIndex];
     NarrowForNature(calc, nature, observed, result);
     for (int stat = 0; stat < StatCount; ++stat)
-      AddHintCandidates(candidates[stat], MultiplierOf(nature, stat),
-                        result.stats[stat].mask);
+      AddMasks(candidates[stat], MultiplierOf(nature, stat),
+               result.stats[stat].mask);
     if (result.stats[StatHp].mask != 0) natures = 1u << natureIndex;
   }
   FillHiddenPower(result);

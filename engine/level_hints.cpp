@@ -23,7 +23,7 @@ struct StatAtLevel {
 
 // Whether every candidate shows the same value. Within one multiplier the
 // value never falls as the IV grows, so the lowest and highest IV bound it.
-bool AllShowOneValue(const StatAtLevel& at, const HintCandidates& c) {
+bool AllShowOneValue(const StatAtLevel& at, const MasksByMultiplier& c) {
   uint16_t first = at.Value(c.multipliers[0], LowestCandidate(c.masks[0]));
   for (int k = 0; k < c.kinds; ++k)
     if (at.Value(c.multipliers[k], LowestCandidate(c.masks[k])) != first ||
@@ -42,7 +42,7 @@ struct ShownValues {
 // Whether no two candidates with different IVs show the same value. Within
 // one multiplier the values never fall with the IV, so only neighbours can
 // meet; across multipliers the two ascending lists are walked together.
-bool ValuePinsIv(const StatAtLevel& at, const HintCandidates& c) {
+bool ValuePinsIv(const StatAtLevel& at, const MasksByMultiplier& c) {
   ShownValues shown[NatureCount];
   for (int k = 0; k < c.kinds; ++k) {
     ShownValues& list = shown[k];
@@ -71,7 +71,7 @@ bool ValuePinsIv(const StatAtLevel& at, const HintCandidates& c) {
   return true;
 }
 
-LevelHint HintForStat(const HintCandidates& c, StatAtLevel at, int fromLevel,
+LevelHint HintForStat(const MasksByMultiplier& c, StatAtLevel at, int fromLevel,
                       bool neverSplits) {
   IvMask all = 0;
   for (int k = 0; k < c.kinds; ++k) all |= c.masks[k];
@@ -95,7 +95,7 @@ LevelHint HintForStat(const HintCandidates& c, StatAtLevel at, int fromLevel,
 }  // namespace
 
 void FindLevelHints(const SpeciesRecord& species, bool shedinja,
-                    const HintCandidates (&candidates)[StatCount],
+                    const MasksByMultiplier (&candidates)[StatCount],
                     const StatusEntry* entries, int32_t entryCount,
                     LevelHint hints[StatCount]) {
   // The latest observation: the highest level, the last such row.
