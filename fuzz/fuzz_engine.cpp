@@ -1,14 +1,17 @@
-// CalcIndividualValues over inputs decoded from the fuzz bytes, on the
-// shipped tables re-sorted in any order: species, nature and clue texts
-// valid, cut short, unterminated within their buffers or unknown, each in a
-// buffer exactly as long as the caller's field (so AddressSanitizer sees any
-// read past it); any number of observations with any values, or with the
-// values a real monster would show; any verdict indices and marks; every
-// generation mode including invalid ones. Beyond the sanitizers it checks
-// the result's invariants, that the clues only ever remove candidates, that
-// a monster's true IVs survive its own observations and clues, that a
-// repeated call gives the same result, and that the table's order does not
-// matter for a name the mode lists.
+// CalcIndividualValues, its unknown-nature form and the call with the
+// next-level hints over inputs decoded from the fuzz bytes, on the shipped
+// tables re-sorted in any order: species, nature and clue texts valid, cut
+// short, unterminated within their buffers or unknown, each in a buffer
+// exactly as long as the caller's field (so AddressSanitizer sees any read
+// past it); any number of observations with any values, effort values known
+// or not, or with the values a real monster would show; any verdict indices
+// and marks; every generation mode including invalid ones. Beyond the
+// sanitizers it checks the result's invariants, that the clues only ever
+// remove candidates, that a monster's true IVs (and nature) survive its own
+// observations and clues, that a repeated call gives the same result, that
+// the unknown-nature result holds the named nature's, that the hints lie in
+// their range, and that the table's order does not matter for a name the
+// mode lists.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -18,6 +21,7 @@
 
 #include "data/species_order.h"
 #include "fuzz_support.h"
+#include "support/true_monster.h"
 
 namespace {
 
@@ -30,8 +34,6 @@ constexpr int SpeciesUnits = 20;
 constexpr int NatureUnits = 6;
 constexpr int CharacteristicUnits = 13;
 constexpr int TypeUnits = 5;
-
-constexpr int BaseStatSlot[StatCount] = {0, 1, 2, 4, 5, 3};
 
 struct Text {
   std::unique_ptr<char16_t[]> units;
@@ -136,33 +138,58 @@ struct Call {
         withClues ? marks[4] : MarkUnknown, withClues ? marks[5] : MarkUnknown,
         withClues ? best : 0);
   }
+
+  // With the clues and the next-level hints; a null nature is any nature.
+  int32_t RunWithHints(IvResult& result, uint32_t* natureSet, LevelHint* hints,
+                       bool anyNature) const {
+    return CalcIndividualValuesWithHints(
+        species.get(), anyNature ? nullptr : nature.get(),
+        noEntries ? nullptr : entries.data(), count, &result, natureSet, hints,
+        characteristic.get(), type.get(), overall, marks[0], marks[1], marks[2],
+        marks[3], marks[4], marks[5], best);
+  }
+
+  // The level of the latest row, or -1 when there is none or its effort
+  // values are unknown (then there are no hints).
+  int LatestKnownLevel() const {
+    const StatusEntry* latest = nullptr;
+    for (int32_t i = 0; !noEntries && i < count; ++i)
+      if (latest == nullptr || entries[i].level >= latest->level)
+        latest = &entries[i];
+    return latest == nullptr || latest->effortUnknown ? -1 : latest->level;
+  }
 };
 
-// What the game shows for these IVs: the stats at a level, and the clues.
+// Hints lie above the latest level and up to 100, the second not below the
+// first; a stat with fewer than two candidates, or no latest known row,
+// has none.
+void CheckHints(const IvResult& r, const LevelHint* hints, int latest) {
+  for (int s = 0; s < StatCount; ++s) {
+    const LevelHint& h = hints[s];
+    if (latest < 0 || __builtin_popcount(r.stats[s].mask) < 2) {
+      FUZZ_CHECK(h.firstSplit == NoLevelHint && h.allDistinct == NoLevelHint);
+      continue;
+    }
+    FUZZ_CHECK(h.firstSplit == NoLevelUpTo100 ||
+               (h.firstSplit > latest && h.firstSplit <= 100));
+    FUZZ_CHECK(h.allDistinct == NoLevelUpTo100 ||
+               (h.firstSplit != NoLevelUpTo100 &&
+                h.allDistinct >= h.firstSplit && h.allDistinct <= 100));
+  }
+}
+
+// The stats a monster shows at a level with effort values (total <= 510).
 StatusEntry ObserveMonster(FuzzedDataProvider& in, const SpeciesRecord& species,
                            const NatureRecord& nature,
                            const int ivs[StatCount]) {
-  StatusEntry e{};
-  e.level = in.ConsumeIntegralInRange<uint8_t>(1, 100);
+  int level = in.ConsumeIntegralInRange<int>(1, 100);
+  uint16_t efforts[StatCount];
   int budget = 510;
-  for (int s = 0; s < StatCount; ++s) {
-    int ev = in.ConsumeIntegralInRange<int>(0, budget < 255 ? budget : 255);
+  for (uint16_t& ev : efforts) {
+    ev = in.ConsumeIntegralInRange<uint16_t>(0, budget < 255 ? budget : 255);
     budget -= ev;
-    e.effortValues[s] = static_cast<uint16_t>(ev);
-    uint16_t base = species.baseStats[BaseStatSlot[s]];
-    e.stats[s] = static_cast<uint16_t>(
-        s == StatHp
-            ? CalcHpStat(base, ivs[s], ev, e.level)
-            : CalcOtherStat(base, ivs[s], ev, e.level, nature.multipliers[s]));
   }
-  return e;
-}
-
-int Highest(const int ivs[StatCount]) {
-  int highest = 0;
-  for (int s = 0; s < StatCount; ++s)
-    if (ivs[s] > highest) highest = ivs[s];
-  return highest;
+  return ShownStats(species, nature, ivs, level, efforts);
 }
 
 bool IsSubset(const IvResult& inner, const IvResult& outer) {
@@ -235,7 +262,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       NatureTable[in.ConsumeIntegralInRange<int>(0, NatureCount - 1)];
   int ivs[StatCount];
   for (int& iv : ivs) iv = in.ConsumeIntegralInRange<int>(0, 31);
-  int highest = Highest(ivs);
 
   Call call;
   call.species =
@@ -248,6 +274,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   for (int i = 0; i < entryCount; ++i) {
     if (truthful) {
       call.entries.push_back(ObserveMonster(in, species, nature, ivs));
+      call.entries.back().effortUnknown = in.ConsumeBool();
       continue;
     }
     StatusEntry e{};
@@ -256,6 +283,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       e.stats[s] = in.ConsumeIntegral<uint16_t>();
       e.effortValues[s] = in.ConsumeIntegral<uint16_t>();
     }
+    e.effortUnknown = in.ConsumeBool() ? in.ConsumeIntegral<uint8_t>() : 0;
     call.entries.push_back(e);
   }
   call.count = entryCount;
@@ -273,43 +301,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   // Clues: the monster's own, or any.
   int row = in.ConsumeIntegralInRange<int>(0, CharacteristicCount - 1);
-  IvResult scratch{};
-  for (int s = 0; s < StatCount; ++s) scratch.stats[s].minIv = ivs[s];
-  CalcHiddenPower(&scratch);
-  int sum = 0;
-  for (int iv : ivs) sum += iv;
-  if (truthful) {
-    // A row naming a stat that holds the highest IV with its remainder.
-    for (int i = 0; i < CharacteristicCount; ++i) {
-      const CharacteristicRecord& r =
-          CharacteristicTable[(row + i) % CharacteristicCount];
-      if (ivs[r.stat] == highest && highest % 5 == r.remainder) {
-        row = (row + i) % CharacteristicCount;
-        break;
-      }
-    }
-  }
+  if (truthful) row = CharacteristicOf(ivs, row);
   call.characteristic =
       MakeText(in, CharacteristicUnits, CharacteristicTable[row].text);
   int typeIndex = in.ConsumeIntegralInRange<int>(0, HiddenPowerTypeCount - 1);
-  call.type = MakeText(
-      in, TypeUnits,
-      truthful ? scratch.hiddenPowerType : HiddenPowerTypeNames[typeIndex]);
+  if (truthful) typeIndex = HiddenPowerTypeOf(ivs);
+  call.type = MakeText(in, TypeUnits, HiddenPowerTypeNames[typeIndex]);
   if (truthful) {
-    call.overall = in.ConsumeBool() ? 0
-                   : sum >= 151     ? 1
-                   : sum >= 121     ? 2
-                   : sum >= 91      ? 3
-                                    : 4;
-    call.best = in.ConsumeBool() ? 0
-                : highest == 31  ? 1
-                : highest >= 26  ? 2
-                : highest >= 16  ? 3
-                                 : 4;
+    call.overall = in.ConsumeBool() ? 0 : OverallVerdictOf(ivs);
+    call.best = in.ConsumeBool() ? 0 : BestStatVerdictOf(ivs);
     for (int s = 0; s < StatCount; ++s)
-      call.marks[s] = in.ConsumeBool()
-                          ? MarkUnknown
-                          : (ivs[s] == highest ? MarkBest : MarkNotBest);
+      call.marks[s] = in.ConsumeBool() ? MarkUnknown : BestStatMarkOf(ivs, s);
   } else {
     call.overall = PickSmall(in, -1, 5);
     call.best = PickSmall(in, -1, 5);
@@ -323,6 +325,41 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   int32_t rc = call.Run(result, true);
   FUZZ_CHECK(rc == CalcOk || rc == CalcUnknownSpecies ||
              rc == CalcUnknownNature);
+
+  // The nature unknown: both calls agree, a failure touches nothing, and
+  // a truthful monster keeps its nature and IVs (conditions as below).
+  IvResult any = before;
+  uint32_t anySet = 0xFFFFFFFFu;
+  LevelHint anyHints[StatCount];
+  int32_t anyRc = call.RunWithHints(any, &anySet, anyHints, true);
+  FUZZ_CHECK(anyRc == (rc == CalcUnknownSpecies ? rc : CalcOk));
+  IvResult plainAny = before;
+  uint32_t plainSet = 0xFFFFFFFFu;
+  FUZZ_CHECK(CalcIndividualValuesAnyNature(
+                 call.species.get(),
+                 call.noEntries ? nullptr : call.entries.data(), call.count,
+                 &plainAny, &plainSet, call.characteristic.get(),
+                 call.type.get(), call.overall, call.marks[0], call.marks[1],
+                 call.marks[2], call.marks[3], call.marks[4], call.marks[5],
+                 call.best) == anyRc);
+  FUZZ_CHECK(std::memcmp(&plainAny, &any, sizeof any) == 0 &&
+             plainSet == anySet);
+  if (anyRc == CalcOk) {
+    CheckResultInvariants(any);
+    CheckHints(any, anyHints, call.LatestKnownLevel());
+    FUZZ_CHECK(anySet < (1u << NatureCount));
+    FUZZ_CHECK((anySet == 0) == (any.stats[StatHp].mask == 0));
+    if (truthful && SameStatsUnderName(species, call.species.get()) &&
+        (FoundRow(call.characteristic.get()) < 0 ||
+         FoundRow(call.characteristic.get()) == row) &&
+        (FoundType(call.type.get()) < 0 ||
+         FoundType(call.type.get()) == typeIndex)) {
+      FUZZ_CHECK(anySet >> (&nature - NatureTable) & 1u);
+      for (int s = 0; s < StatCount; ++s)
+        FUZZ_CHECK(any.stats[s].mask >> ivs[s] & 1u);
+    }
+  }
+
   if (rc != CalcOk) {
     FUZZ_CHECK(std::memcmp(&before, &result, sizeof result) == 0);
     return 0;
@@ -332,6 +369,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   IvResult again;
   FUZZ_CHECK(call.Run(again, true) == CalcOk);
   FUZZ_CHECK(std::memcmp(&again, &result, sizeof result) == 0);
+
+  // With the hints: the same result, this nature alone (when it fits)
+  // within the unknown-nature set, and hints that fit the candidates.
+  IvResult hinted;
+  uint32_t natureSet;
+  LevelHint hints[StatCount];
+  FUZZ_CHECK(call.RunWithHints(hinted, &natureSet, hints, false) == CalcOk);
+  FUZZ_CHECK(std::memcmp(&hinted, &result, sizeof result) == 0);
+  FUZZ_CHECK((natureSet & (natureSet - 1)) == 0 && (natureSet & ~anySet) == 0);
+  FUZZ_CHECK((natureSet != 0) == (result.stats[StatHp].mask != 0));
+  FUZZ_CHECK(IsSubset(result, any));
+  CheckHints(result, hints, call.LatestKnownLevel());
 
   IvResult unclued;
   FUZZ_CHECK(call.Run(unclued, false) == CalcOk);
@@ -348,8 +397,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       (FoundRow(call.characteristic.get()) < 0 ||
        FoundRow(call.characteristic.get()) == row) &&
       (FoundType(call.type.get()) < 0 ||
-       NameEquals(HiddenPowerTypeNames[FoundType(call.type.get())],
-                  scratch.hiddenPowerType))) {
+       FoundType(call.type.get()) == typeIndex)) {
     for (int s = 0; s < StatCount; ++s)
       FUZZ_CHECK(result.stats[s].mask >> ivs[s] & 1u);
   }

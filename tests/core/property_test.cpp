@@ -2,15 +2,17 @@
 // the candidates, with or without the clues they would show in the game.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <map>
 #include <random>
 #include <vector>
 
 #include "engine_call.h"
-#include "test_data.h"
+#include "support/test_data.h"
+#include "support/true_monster.h"
 
 namespace {
 
-constexpr int Slot[StatCount] = {0, 1, 2, 4, 5, 3};
 const uint32_t Modes[] = {ModeGen3, ModeGen4, ModeGen5, ModeGen6};
 
 struct Monster {
@@ -37,22 +39,13 @@ class PropertyTest : public ::testing::Test {
 
   // The stats the game shows at a level with random effort (total <= 510).
   StatusEntry Observe(const Monster& m, int level) {
-    StatusEntry e{};
-    e.level = static_cast<uint8_t>(level);
+    uint16_t efforts[StatCount];
     int budget = 510;
-    for (int s = 0; s < StatCount; ++s) {
-      int ev = std::min<int>(budget, rng() % 256);
+    for (uint16_t& ev : efforts) {
+      ev = static_cast<uint16_t>(std::min<int>(budget, rng() % 256));
       budget -= ev;
-      e.effortValues[s] = static_cast<uint16_t>(ev);
-      uint16_t base = m.species->baseStats[Slot[s]];
-      e.stats[s] = static_cast<uint16_t>(
-          s == StatHp ? CalcHpStat(base, m.ivs[s], ev, level)
-                      : CalcOtherStat(base, m.ivs[s], ev, level,
-                                      m.nature->multipliers[s]));
     }
-    // ヌケニン always shows 1 HP.
-    if (NameEquals(ShedinjaName, m.species->name)) e.stats[StatHp] = 1;
-    return e;
+    return ShownStats(*m.species, *m.nature, m.ivs, level, efforts);
   }
 
   EngineCall CallFor(const Monster& m) {
@@ -64,34 +57,33 @@ class PropertyTest : public ::testing::Test {
 
   // Clues the game would give for these IVs; some marks left unknown.
   void AddTrueClues(const Monster& m, EngineCall& call) {
-    int best = 0, sum = 0;
-    for (int iv : m.ivs) {
-      best = std::max(best, iv);
-      sum += iv;
-    }
-    std::vector<int> bestStats;
-    for (int s = 0; s < StatCount; ++s)
-      if (m.ivs[s] == best) bestStats.push_back(s);
-    int named = bestStats[rng() % bestStats.size()];
-    for (const CharacteristicRecord& c : CharacteristicTable)
-      if (c.stat == named && c.remainder == best % 5)
-        call.characteristic = c.text;
-    IvResult scratch{};
-    for (int s = 0; s < StatCount; ++s) scratch.stats[s].minIv = m.ivs[s];
-    CalcHiddenPower(&scratch);
-    typeName.assign(scratch.hiddenPowerType,
-                    scratch.hiddenPowerType + HiddenPowerTypeCapacity);
-    call.hiddenPowerType = typeName.data();
-    call.overall = sum >= 151 ? 1 : sum >= 121 ? 2 : sum >= 91 ? 3 : 4;
-    call.best = best == 31 ? 1 : best >= 26 ? 2 : best >= 16 ? 3 : 4;
+    call.characteristic =
+        CharacteristicTable[CharacteristicOf(m.ivs, rng())].text;
+    call.hiddenPowerType = HiddenPowerTypeNames[HiddenPowerTypeOf(m.ivs)];
+    call.overall = OverallVerdictOf(m.ivs);
+    call.best = BestStatVerdictOf(m.ivs);
     for (int s = 0; s < StatCount; ++s) {
       if (rng() % 3 == 0) continue;  // the player did not note this one
-      call.marks[s] = m.ivs[s] == best ? MarkBest : MarkNotBest;
+      call.marks[s] = BestStatMarkOf(m.ivs, s);
     }
   }
 
+  // A random monster and a call with rows at random levels up to maxLevel,
+  // each with its effort values unknown or not; some rows misread.
+  EngineCall CallWithRows(Monster& m, int maxLevel, bool& misread) {
+    m = RandomMonster(ModeGen6);
+    EngineCall call = CallFor(m);
+    misread = false;
+    for (int i = 0, n = 1 + rng() % 3; i < n; ++i) {
+      StatusEntry& e =
+          call.entries.emplace_back(Observe(m, 1 + rng() % maxLevel));
+      e.effortUnknown = rng() % 2;
+      if (rng() % 4 == 0) misread = true, e.stats[rng() % 6] += 1;
+    }
+    return call;
+  }
+
   std::mt19937 rng{20261207};
-  std::u16string typeName;
 };
 
 void ExpectContains(const IvResult& r, const Monster& m) {
@@ -186,6 +178,148 @@ TEST_F(PropertyTest, MasksAreAllEmptyOrAllNonEmptyWithTrueBounds) {
     EXPECT_TRUE(empty == 0 || empty == StatCount) << round;
     if (empty) {
       EXPECT_EQ(r.hiddenPowerKnown, 0);
+    }
+  }
+}
+
+// ---- Unknown effort values, unknown nature and next-level hints, each
+// against brute force ----
+
+// IVs of a stat for which the row's effort value, or when it is unknown some
+// effort value 0..255, gives the shown value.
+IvMask FittingIvs(const Monster& m, const NatureRecord& nature, int stat,
+                  const StatusEntry& e) {
+  IvMask mask = 0;
+  for (int iv = 0; iv < 32; ++iv)
+    for (int ev = 0; ev < (e.effortUnknown ? 256 : 1); ++ev)
+      if (stat == StatHp && NameEquals(ShedinjaName, m.species->name)
+              ? e.stats[StatHp] == 1
+              : static_cast<uint16_t>(
+                    ShownStat(*m.species, nature, stat, iv, e.level,
+                              e.effortUnknown ? ev : e.effortValues[stat])) ==
+                    e.stats[stat])
+        mask |= 1u << iv;
+  return mask;
+}
+
+TEST_F(PropertyTest, UnknownEffortRowsKeepExactlyTheFittingIvs) {
+  for (int round = 0; round < 300; ++round) {
+    Monster m;
+    bool misread;
+    EngineCall call = CallWithRows(m, 100, misread);
+    IvResult r = call.Result();
+    IvMask expected[StatCount];
+    bool empty = false;
+    for (int s = 0; s < StatCount; ++s) {
+      expected[s] = AllIvs;
+      for (const StatusEntry& e : call.entries)
+        expected[s] &= FittingIvs(m, *m.nature, s, e);
+      empty |= expected[s] == 0;
+    }
+    for (int s = 0; s < StatCount; ++s)
+      ASSERT_EQ(r.stats[s].mask, empty ? 0u : expected[s]) << round;
+    if (!misread) ExpectContains(r, m);
+  }
+}
+
+// The union over the natures that fit equals the natures tried one by one.
+TEST_F(PropertyTest, UnknownNatureIsTheUnionOfTheNaturesThatFit) {
+  for (int round = 0; round < 400; ++round) {
+    Monster m;
+    bool misread;
+    EngineCall call = CallWithRows(m, 100, misread);
+    if (rng() % 2) AddTrueClues(m, call);
+    IvResult any{};
+    uint32_t natures = 0;
+    ASSERT_EQ(call.RunAny(any, &natures), CalcOk);
+    IvResult expected{};
+    uint32_t fitting = 0;
+    for (int n = 0; n < NatureCount; ++n) {
+      call.nature = NatureTable[n].name;
+      IvResult one = call.Result();
+      if (one.stats[StatHp].mask == 0) continue;
+      for (int s = 0; s < StatCount; ++s) {
+        StatResult& to = expected.stats[s];
+        if (fitting != 0 && to.natureDir != one.stats[s].natureDir)
+          to.natureDir = 2;  // natures disagree
+        else if (to.natureDir != 2)
+          to.natureDir = one.stats[s].natureDir;
+        to.mask |= one.stats[s].mask;
+      }
+      fitting |= 1u << n;
+    }
+    ASSERT_EQ(natures, fitting) << round;
+    bool pinned = fitting != 0;
+    for (int s = 0; s < StatCount; ++s) {
+      EXPECT_EQ(any.stats[s].mask, expected.stats[s].mask) << round;
+      if (s != StatHp) {  // mixed (2) shows as 0
+        EXPECT_EQ(any.stats[s].natureDir, expected.stats[s].natureDir % 2);
+      }
+      pinned &= __builtin_popcount(expected.stats[s].mask) == 1;
+    }
+    EXPECT_EQ(any.hiddenPowerKnown, pinned ? 1 : 0);
+    if (misread) continue;
+    EXPECT_TRUE(natures >> (m.nature - NatureTable) & 1u) << round;
+    ExpectContains(any, m);
+  }
+}
+
+// The hint of one stat by trying each level: the candidates are the pairs
+// (nature, IV) of the natures that fit.
+LevelHint SearchedHint(const Monster& m, EngineCall call, uint32_t natures,
+                       int s) {
+  const StatusEntry* latest = &call.entries[0];
+  for (const StatusEntry& e : call.entries)
+    if (e.level >= latest->level) latest = &e;
+  std::vector<std::pair<const NatureRecord*, int>> pairs;
+  IvMask all = 0;
+  for (int n = 0; n < NatureCount; ++n) {
+    if (!(natures >> n & 1u)) continue;
+    call.nature = NatureTable[n].name;
+    IvMask mask = call.Result().stats[s].mask;
+    all |= mask;
+    for (int iv = 0; iv < 32; ++iv)
+      if (mask >> iv & 1u) pairs.push_back({&NatureTable[n], iv});
+  }
+  if (__builtin_popcount(all) < 2 || latest->effortUnknown)
+    return {NoLevelHint, NoLevelHint};
+  LevelHint hint{NoLevelUpTo100, NoLevelUpTo100};
+  if (s == StatHp && NameEquals(ShedinjaName, m.species->name)) return hint;
+  for (int level = latest->level + 1; level <= 100; ++level) {
+    std::map<uint16_t, int> ivOfValue;
+    bool pins = true;
+    for (const auto& [nature, iv] : pairs) {
+      auto value = static_cast<uint16_t>(ShownStat(
+          *m.species, *nature, s, iv, level, latest->effortValues[s]));
+      auto [at, added] = ivOfValue.insert({value, iv});
+      pins &= added || at->second == iv;
+    }
+    if (hint.firstSplit < 0 && ivOfValue.size() > 1) hint.firstSplit = level;
+    if (hint.firstSplit > 0 && pins) return {hint.firstSplit, level};
+  }
+  return hint;
+}
+
+TEST_F(PropertyTest, NextLevelHintsMatchASearchOverLevels) {
+  for (int round = 0; round < 300; ++round) {
+    Monster m;
+    bool misread;
+    EngineCall call = CallWithRows(m, round % 2 ? 100 : 20, misread);
+    if (rng() % 3 == 0) call.nature = nullptr;
+    if (rng() % 2) AddTrueClues(m, call);
+    IvResult r{};
+    uint32_t natures = 0;
+    LevelHint hints[StatCount];
+    ASSERT_EQ(call.RunAny(r, &natures, hints), CalcOk);
+    if (call.nature != nullptr) {
+      IvResult plain = call.Result();
+      EXPECT_EQ(std::memcmp(&plain, &r, sizeof r), 0) << round;
+    }
+    for (int s = 0; s < StatCount; ++s) {
+      LevelHint expected = SearchedHint(m, call, natures, s);
+      EXPECT_EQ(hints[s].firstSplit, expected.firstSplit) << round << " " << s;
+      EXPECT_EQ(hints[s].allDistinct, expected.allDistinct)
+          << round << " " << s;
     }
   }
 }
