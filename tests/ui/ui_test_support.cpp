@@ -8,6 +8,7 @@ namespace {
 std::vector<SeenDialog> seenDialogs;
 std::vector<HWND> pendingDialogs;
 HHOOK watcherHook = nullptr;
+void (*dialogInspector)(HWND) = nullptr;
 
 std::wstring ClassName(HWND window) {
   wchar_t name[64] = L"";
@@ -33,6 +34,7 @@ void CALLBACK DismissDialogs(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!IsWindow(box)) continue;
     std::wstring caption = WindowText(box);
     if (caption != L"Tessavar" && caption != L"バージョン情報") continue;
+    if (dialogInspector != nullptr) dialogInspector(box);
     SeenDialog seen;
     seen.caption = caption;
     seen.text = WindowText(GetDlgItem(box, 0xFFFF));
@@ -61,6 +63,10 @@ LRESULT CALLBACK WatchDialogs(int code, WPARAM wParam, LPARAM lParam) {
 void InstallDialogWatcher() {
   watcherHook =
       SetWindowsHookExW(WH_CBT, WatchDialogs, nullptr, GetCurrentThreadId());
+}
+
+void SetDialogInspector(void (*inspect)(HWND dialog)) {
+  dialogInspector = inspect;
 }
 
 std::vector<SeenDialog> TakeSeenDialogs() {

@@ -35,6 +35,9 @@ struct SeenDialog {
 void InstallDialogWatcher();
 // The dialogs seen since the last call, in order; forgets them.
 std::vector<SeenDialog> TakeSeenDialogs();
+// Has `inspect` (null: nothing) look at each dialog the watcher is about to
+// close, while the dialog is still up.
+void SetDialogInspector(void (*inspect)(HWND dialog));
 
 // Dispatches whatever waits in the thread's queue.
 void PumpMessages();
