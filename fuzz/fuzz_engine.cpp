@@ -2,14 +2,15 @@
 // shipped tables re-sorted in any order: species, nature and clue texts
 // valid, cut short, unterminated within their buffers or unknown, each in a
 // buffer exactly as long as the caller's field (so AddressSanitizer sees any
-// read past it); any number of observations with any values (effort values
-// known or not), or with the values a real monster would show; any verdict
-// indices and marks; every generation mode including invalid ones. Beyond
-// the sanitizers it checks the result's invariants, that the clues only ever
-// remove candidates, that a monster's true IVs survive its own observations
-// and clues, that a repeated call gives the same result, and that the
-// table's order does not matter for a name the mode lists; and the same
-// calls with the nature unknown and with the next-level hints.
+// read past it); any number of observations with any values, or with the
+// values a real monster would show; any verdict indices and marks; every
+// generation mode including invalid ones. Beyond the sanitizers it checks
+// the result's invariants, that the clues only ever remove candidates, that
+// a monster's true IVs survive its own observations and clues, that a
+// repeated call gives the same result, and that the table's order does not
+// matter for a name the mode lists.
+// The same for the unknown-nature call and the next-level hints, with
+// effort values known or not.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
