@@ -22,13 +22,15 @@ Function LookUp(const wchar_t* library, const char* name) {
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(entry));
 }
 
-// One window's controls as they were laid out at `dpi`, in client
-// coordinates, and the font they shared then.
+// A control's place in its window's client area as recorded, and whether it
+// used the font the window's controls shared then.
 struct ChildPlace {
   HWND child;
   RECT rect;
   bool templateFont;
 };
+// The followed window's controls as laid out at `dpi`, and its client size
+// less its status bars.
 constexpr int MaxChildren = 256;
 struct RecordedLayout {
   HWND window;
@@ -113,32 +115,6 @@ int RelengthY(LONG pixels) {
 
 }  // namespace
 
-void RecordChildLayout(HWND window, UINT dpi) {
-  ForgetChildLayout(Recorded.window);
-  Recorded.window = window;
-  Recorded.dpi = dpi;
-  RECT client;
-  GetClientRect(window, &client);
-  Recorded.client = {client.right, client.bottom};
-  for (HWND child = GetWindow(window, GW_CHILD);
-       child != nullptr && Recorded.count < MaxChildren;
-       child = GetWindow(child, GW_HWNDNEXT)) {
-    if (HasClass(child, STATUSCLASSNAMEW)) {
-      Recorded.client.cy -=
-          PlaceOf(window, child).bottom - PlaceOf(window, child).top;
-      continue;
-    }
-    HFONT font = FontOf(child);
-    if (Recorded.font == nullptr) Recorded.font = font;
-    Recorded.children[Recorded.count++] = {
-        child, PlaceOf(window, child),
-        font != nullptr && font == Recorded.font};
-  }
-  Recorded.baseUnits = Recorded.font != nullptr ? BaseUnitsOf(Recorded.font)
-                                                : SIZE{static_cast<LONG>(dpi),
-                                                       static_cast<LONG>(dpi)};
-}
-
 UINT SystemDpi() {
   HDC screen = GetDC(nullptr);
   int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
@@ -195,8 +171,33 @@ HFONT CreateStatusFontForDpi(UINT dpi) {
   return CreateFontIndirectW(&metrics.lfStatusFont);
 }
 
+void RecordChildLayout(HWND window, UINT dpi) {
+  ForgetChildLayout(Recorded.window);
+  RECT client;
+  GetClientRect(window, &client);
+  Recorded.client = {client.right, client.bottom};
+  for (HWND child = GetWindow(window, GW_CHILD);
+       child != nullptr && Recorded.count < MaxChildren;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT place = PlaceOf(window, child);
+    if (HasClass(child, STATUSCLASSNAMEW)) {
+      Recorded.client.cy -= place.bottom - place.top;
+      continue;
+    }
+    HFONT font = FontOf(child);
+    if (Recorded.font == nullptr) Recorded.font = font;
+    Recorded.children[Recorded.count++] = {
+        child, place, font != nullptr && font == Recorded.font};
+  }
+  // Without a font there are no dialog units to lay out by.
+  if (Recorded.font == nullptr) return;
+  Recorded.window = window;
+  Recorded.dpi = dpi;
+  Recorded.baseUnits = BaseUnitsOf(Recorded.font);
+}
+
 SIZE RescaleChildControls(HWND window, UINT dpi) {
-  if (Recorded.window != window || Recorded.dpi == 0) {
+  if (Recorded.window != window) {
     RECT client;
     GetClientRect(window, &client);
     return {client.right, client.bottom};
@@ -207,9 +208,7 @@ SIZE RescaleChildControls(HWND window, UINT dpi) {
                             : ScaleFont(Recorded.font, Recorded.dpi, dpi);
   HFONT font =
       Recorded.scaledFont != nullptr ? Recorded.scaledFont : Recorded.font;
-  Recorded.newUnits =
-      font != nullptr ? BaseUnitsOf(font)
-                      : SIZE{static_cast<LONG>(dpi), static_cast<LONG>(dpi)};
+  Recorded.newUnits = BaseUnitsOf(font);
   for (int k = 0; k < Recorded.count; ++k) {
     const ChildPlace& place = Recorded.children[k];
     if (!IsWindow(place.child)) continue;
@@ -234,7 +233,7 @@ SIZE RescaleChildControls(HWND window, UINT dpi) {
 }
 
 void ForgetChildLayout(HWND window) {
-  if (window == nullptr || Recorded.window != window) return;
+  if (Recorded.window != window) return;
   if (Recorded.scaledFont != nullptr) DeleteObject(Recorded.scaledFont);
   Recorded = {};
 }

@@ -19,8 +19,8 @@ constexpr int ModePartMargin = 150;
 // Right edges of the three parts, set at start-up and on a DPI change.
 int StatusPartEdges[3] = {0, 0, 0};
 
-// The bar's font for a DPI other than the system's, or null while the bar
-// uses its own default (made for the system DPI).
+// The bar's font, made for the window's DPI: the bar's own default is made
+// for the system DPI only.
 HFONT StatusBarFont = nullptr;
 
 void UseStatusFontFor(UINT dpi) {
@@ -63,8 +63,7 @@ void CreateStatusBar(HWND window) {
   StatusBar = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | CCS_BOTTOM, L"",
                                   window, IDC_STATUS_BAR);
   UINT dpi = WindowDpi(window);
-  // A window that opens on a monitor of another scale than the system's.
-  if (dpi != SystemDpi()) UseStatusFontFor(dpi);
+  UseStatusFontFor(dpi);
   SetStatusParts(GrowForBars(window, dpi), dpi);
 }
 

@@ -10,12 +10,6 @@ std::vector<HWND> pendingDialogs;
 HHOOK watcherHook = nullptr;
 void (*dialogInspector)(HWND) = nullptr;
 
-std::wstring ClassName(HWND window) {
-  wchar_t name[64] = L"";
-  GetClassNameW(window, name, 64);
-  return name;
-}
-
 HICON DialogIcon(HWND box) {
   // The message box's icon control: 0x14 on Windows, 0x440 in Wine.
   for (int id : {0x14, 0x440}) {
@@ -101,6 +95,12 @@ bool TakeQuitMessage(int* exitCode) {
     DispatchMessageW(&message);
   }
   return found;
+}
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[64] = L"";
+  GetClassNameW(window, name, 64);
+  return name;
 }
 
 std::wstring WindowText(HWND window) {

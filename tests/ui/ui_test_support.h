@@ -46,6 +46,7 @@ void PumpMessages();
 bool TakeQuitMessage(int* exitCode = nullptr);
 
 std::wstring WindowText(HWND window);
+std::wstring ClassName(HWND window);
 
 // The main window as the program creates it, destroyed after each test.
 class MainWindowTest : public ::testing::Test {
