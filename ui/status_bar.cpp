@@ -28,6 +28,8 @@ void UseStatusFontFor(UINT dpi) {
   StatusBarFont = CreateStatusFontForDpi(dpi);
   SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(StatusBarFont),
                TRUE);
+  // Docks again at once, with the height of the new font.
+  SendMessageW(StatusBar, WM_SIZE, 0, 0);
   if (previous != nullptr) DeleteObject(previous);
 }
 

@@ -45,14 +45,17 @@ SIZE TextSize(HWND control, const std::wstring& text) {
   return {rect.right, rect.bottom};
 }
 
+// A text in `width` pixels (and `height`, where a height is given).
+constexpr int AnyHeight = 1 << 16;
 void CheckFits(Problems& problems, const std::wstring& what, HWND control,
-               const std::wstring& text, int width, int height = 1 << 16) {
+               const std::wstring& text, int width, int height = AnyHeight) {
   if (text.empty()) return;
   SIZE size = TextSize(control, text);
   if (size.cx <= width && size.cy <= height) return;
-  problems += what + L": text " + std::to_wstring(size.cx) + L"x" +
-              std::to_wstring(size.cy) + L" px, space " +
-              std::to_wstring(width) + L"x" + std::to_wstring(height) + L"\n";
+  problems +=
+      what + L": text " + std::to_wstring(size.cx) + L"x" +
+      std::to_wstring(size.cy) + L" px, space " + std::to_wstring(width) +
+      (height < AnyHeight ? L"x" + std::to_wstring(height) : L"") + L" px\n";
 }
 
 // Statics, buttons and check boxes: the text within the client area, less a
@@ -63,7 +66,7 @@ void CheckControlText(Problems& problems, HWND control, UINT dpi) {
   RECT client;
   GetClientRect(control, &client);
   int width = client.right;
-  int height = 1 << 16;
+  int height = AnyHeight;
   if (kind == L"Static") {
     LONG type = style & SS_TYPEMASK;
     if (type > SS_RIGHT && type != SS_SIMPLE && type != SS_LEFTNOWORDWRAP)
