@@ -5,9 +5,6 @@
 
 #include <windows.h>
 
-// Highest total of the six effort values a monster can hold.
-constexpr int EffortTotalLimit = 510;
-
 void AddStatusRow(HWND window);
 void EditStatusRow(HWND window);
 void DeleteStatusRows(HWND window);
