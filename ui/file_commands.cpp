@@ -119,6 +119,9 @@ OPENFILENAMEW FileDialog(HWND window, wchar_t* path, DWORD flags) {
 
 void BeginDocumentTracking(HWND window) {
   BeginAutosave(window);
+  // A new window starts without a file.
+  CurrentPath.clear();
+  SavedText.clear();
   NotedText = CurrentText(window);
   Tracking = true;
 }
