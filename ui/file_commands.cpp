@@ -59,7 +59,9 @@ void UpdateCaption(HWND window) {
 void ShowFileMessage(HWND window, const wchar_t* headline,
                      const std::wstring& path, const std::wstring& detail,
                      UINT icon) {
-  std::wstring text = std::wstring(headline) + L"\n" + path + L"\n" + detail;
+  std::wstring text = std::wstring(headline) + L"\n";
+  if (!path.empty()) text += path + L"\n";
+  text += detail;
   ShowMessage(window, text.c_str(), icon);
 }
 
@@ -192,13 +194,11 @@ void RestoreCommand(HWND window) {
   std::string text;
   DWORD error = ERROR_SUCCESS;
   if (!PreviousInputText(text, error)) {
-    ShowMessage(
-        window,
-        error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
-            ? L"復元できる前回の入力はありません"
-            : (L"前回の入力を読み込めませんでした。\n" + SystemErrorText(error))
-                  .c_str(),
-        MB_ICONWARNING);
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+      ShowMessage(window, L"復元できる前回の入力はありません", MB_ICONWARNING);
+    else
+      ShowFileMessage(window, L"前回の入力を読み込めませんでした。", L"",
+                      SystemErrorText(error), MB_ICONERROR);
     return;
   }
   Document document = EmptyDocument();
