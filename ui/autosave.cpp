@@ -14,12 +14,15 @@ constexpr wchar_t AutosaveFile[] = L"\\autosave.tsv";
 
 // The text last written (or found unchanged at start-up).
 std::string AutosavedText;
+// The previous run's file, read once: before the first write replaces it,
+// or when the player asks for it. Not at start-up, which stays quick.
+bool PreviousRead = false;
 std::string PreviousText;
 DWORD PreviousError = ERROR_FILE_NOT_FOUND;
 
 // %APPDATA%\Tessavar\autosave.tsv, the folder created when missing; empty
 // when there is no application data folder.
-std::wstring AutosavePath() {
+std::wstring FindAutosavePath() {
   wchar_t folder[MAX_PATH] = L"";
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE,
                               nullptr, SHGFP_TYPE_CURRENT, folder)))
@@ -27,6 +30,21 @@ std::wstring AutosavePath() {
   std::wstring path = std::wstring(folder) + AutosaveFolder;
   CreateDirectoryW(path.c_str(), nullptr);
   return path + AutosaveFile;
+}
+
+// The path, looked up once per process (the shell's folder lookup is slow).
+const std::wstring& AutosavePath() {
+  static const std::wstring path = FindAutosavePath();
+  return path;
+}
+
+void ReadPreviousInput() {
+  if (PreviousRead) return;
+  PreviousRead = true;
+  const std::wstring& path = AutosavePath();
+  PreviousText.clear();
+  PreviousError =
+      path.empty() ? ERROR_PATH_NOT_FOUND : ReadWholeFile(path, PreviousText);
 }
 
 std::string CurrentText(HWND window) {
@@ -55,7 +73,8 @@ void WriteAutosaveNow(HWND window) {
   KillTimer(window, AutosaveTimerId);
   std::string text = CurrentText(window);
   if (text == AutosavedText) return;
-  std::wstring path = AutosavePath();
+  ReadPreviousInput();
+  const std::wstring& path = AutosavePath();
   // A failed autosave is not reported: it runs unasked in the background,
   // and the next change tries again.
   if (!path.empty() && WriteFileSafely(path, text) == ERROR_SUCCESS)
@@ -63,6 +82,7 @@ void WriteAutosaveNow(HWND window) {
 }
 
 bool PreviousInputText(std::string& text, DWORD& error) {
+  ReadPreviousInput();
   error = PreviousError;
   text = PreviousText;
   return PreviousError == ERROR_SUCCESS;

@@ -12,9 +12,9 @@ constexpr UINT_PTR AutosaveTimerId = 1;
 // How long the input must rest before it is written.
 constexpr UINT AutosaveDelay = 1000;
 
-// At start-up, after the settings are applied: reads what the previous run
-// left and takes the current input as already saved, so that starting and
-// closing again keeps the previous run's file.
+// At start-up, after the settings are applied: takes the current input as
+// already saved, so that starting and closing again keeps the previous run's
+// file.
 void BeginAutosave(HWND window);
 
 // (Re)starts the timer after a change of `text`, the current input's file
@@ -25,6 +25,6 @@ void ScheduleAutosave(HWND window, const std::string& text);
 // differs from what was last written.
 void WriteAutosaveNow(HWND window);
 
-// The previous run's file text as found at start-up; false when there was
-// none. `error` receives the system error of the read.
+// The previous run's file text, as it was before this run first wrote it;
+// false when there was none. `error` receives the system error of the read.
 bool PreviousInputText(std::string& text, DWORD& error);

@@ -103,7 +103,7 @@ int main() {
     for (int run = 0; run < 201; ++run) {
       if (changing)
         SetDlgItemTextW(window, IDC_NATURE,
-                        run % 2 == 0 ? L"ひかえめ" : L"いじっぱり");
+                        run % 2 == 0 ? L"いじっぱり" : L"ひかえめ");
       LARGE_INTEGER from, to;
       QueryPerformanceCounter(&from);
       SendMessageW(window, WM_RECALC, 0, 0);
