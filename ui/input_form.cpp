@@ -99,6 +99,7 @@ void FillNatureList(HWND window) {
   HWND list = GetDlgItem(window, IDC_NATURE);
   for (const NatureRecord& nature : NatureTable)
     InsertItem(list, -1, reinterpret_cast<const wchar_t*>(nature.name));
+  InsertItem(list, -1, UnknownNatureItem);
 }
 
 // CBN_SELCHANGE of a name field: the edit text still holds the old name, so
@@ -206,6 +207,10 @@ bool HandleFormCommand(HWND window, int id, int code) {
   }
   if (SpinOfNumericField(id) != 0)
     return HandleNumericFieldCommand(window, id, code);
+  if (id == IDC_EFFORT_UNKNOWN && code == BN_CLICKED) {
+    SetEffortUnknown(window, IsDlgButtonChecked(window, id) == BST_CHECKED);
+    return true;
+  }
   if (id == IDC_ADD_ROW && code == BN_CLICKED) {
     AddStatusRow(window);
     return true;

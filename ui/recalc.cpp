@@ -18,8 +18,11 @@ constexpr int CharacteristicCapacity = CharacteristicTextCapacity;
 constexpr int TypeCapacity = HiddenPowerTypeCapacity;
 // The handler's result when GameMode is not one of the four modes.
 constexpr int32_t ModeInvalidResult = -99;
-// A result field's text: " 4～ 9" at the longest.
+// A result field's text: " 4～ 9" or "53 (71で確定)" at the longest.
 constexpr int ResultTextCapacity = 16;
+// The natures-still-possible line: its lead and up to this many names.
+constexpr int NamedCandidatesMaximum = 5;
+constexpr int CandidatesTextCapacity = 64;
 
 // Everything the engine needs besides the observations.
 struct FormInputs {
@@ -38,6 +41,16 @@ struct ResultTexts {
   wchar_t mark[StatCount][ResultTextCapacity];
   wchar_t type[TypeCapacity];
   wchar_t power[ResultTextCapacity];
+  wchar_t nextLevel[StatCount][ResultTextCapacity];
+  wchar_t candidates[CandidatesTextCapacity];
+};
+
+// What the engine answers: the candidates, the natures still possible and
+// the levels to check next.
+struct EngineAnswer {
+  IvResult result;
+  uint32_t natureSet;
+  LevelHint hints[StatCount];
 };
 
 void ReadFormInputs(HWND window, FormInputs& inputs) {
@@ -63,13 +76,21 @@ bool IsKnownGameMode(uint32_t mode) {
          mode == ModeGen6;
 }
 
+bool NatureUnknown(const FormInputs& inputs) {
+  return lstrcmpW(inputs.nature, UnknownNatureItem) == 0;
+}
+
+// The engine's answer for the form; with the nature "（不明）" every nature
+// that fits the observations and clues is tried.
 int32_t CallEngine(const FormInputs& inputs, const StatusEntry* entries,
-                   int count, IvResult& result) {
+                   int count, EngineAnswer& answer) {
   if (!IsKnownGameMode(GameMode)) return ModeInvalidResult;
   const int32_t* marks = inputs.marks;
-  return CalcIndividualValues(
+  const wchar_t* nature = NatureUnknown(inputs) ? nullptr : inputs.nature;
+  return CalcIndividualValuesWithHints(
       reinterpret_cast<const char16_t*>(inputs.species),
-      reinterpret_cast<const char16_t*>(inputs.nature), entries, count, &result,
+      reinterpret_cast<const char16_t*>(nature), entries, count, &answer.result,
+      &answer.natureSet, answer.hints,
       reinterpret_cast<const char16_t*>(inputs.characteristic),
       reinterpret_cast<const char16_t*>(inputs.hiddenPowerType),
       inputs.overallVerdict, marks[StatHp], marks[StatAttack],
@@ -90,6 +111,44 @@ void FormatIvRange(const StatResult& stat, wchar_t* text) {
 // "↓" when the nature lowers the stat, "↑" when it raises it, else nothing.
 const wchar_t* NatureMarkText(int32_t natureDir) {
   return natureDir < 0 ? L"↓" : natureDir > 0 ? L"↑" : L"";
+}
+
+// "53" for the first level that splits the candidates, "53 (71で確定)" when
+// a later level tells every one apart, "—" when no level up to 100 splits
+// them, nothing without a hint.
+void FormatLevelHint(const LevelHint& hint, wchar_t* text) {
+  if (hint.firstSplit == NoLevelHint) return;
+  if (hint.firstSplit == NoLevelUpTo100) {
+    lstrcpyW(text, L"—");
+  } else if (hint.allDistinct == hint.firstSplit) {
+    wsprintfW(text, L"%d", hint.firstSplit);
+  } else if (hint.allDistinct == NoLevelUpTo100) {
+    wsprintfW(text, L"%d (確定なし)", hint.firstSplit);
+  } else {
+    wsprintfW(text, L"%d (%dで確定)", hint.firstSplit, hint.allDistinct);
+  }
+}
+
+// "性格の候補: いじっぱり, ゆうかん" for at most five natures, else
+// "性格の候補: 12種類"; "性格の候補: なし" when none fits.
+void FormatCandidates(uint32_t natureSet, wchar_t* text) {
+  int count = 0;
+  for (int k = 0; k < NatureCount; ++k)
+    if (natureSet & (1u << k)) ++count;
+  lstrcpyW(text, L"性格の候補: ");
+  if (count == 0) {
+    lstrcatW(text, L"なし");
+  } else if (count > NamedCandidatesMaximum) {
+    wsprintfW(text + lstrlenW(text), L"%d種類", count);
+  } else {
+    bool first = true;
+    for (int k = 0; k < NatureCount; ++k) {
+      if (!(natureSet & (1u << k))) continue;
+      if (!first) lstrcatW(text, L", ");
+      lstrcatW(text, reinterpret_cast<const wchar_t*>(NatureTable[k].name));
+      first = false;
+    }
+  }
 }
 
 void FormatResult(const IvResult& result, ResultTexts& texts) {
@@ -123,18 +182,23 @@ void ComputeResultTexts(HWND window, ResultTexts& texts) {
   }
   for (int row = 0; row < count; ++row)
     entries[row] = ToStatusEntry(ObservationAt(row));
-  IvResult result{};
-  int32_t status = CallEngine(inputs, entries, count, result);
+  EngineAnswer answer{};
+  int32_t status = CallEngine(inputs, entries, count, answer);
   HeapFree(heap, 0, entries);
-  if (status >= 0) FormatResult(result, texts);
+  if (status < 0) return;
+  FormatResult(answer.result, texts);
+  for (int stat = 0; stat < StatCount; ++stat)
+    FormatLevelHint(answer.hints[stat], texts.nextLevel[stat]);
+  if (NatureUnknown(inputs))
+    FormatCandidates(answer.natureSet, texts.candidates);
 }
 
 // Writes a field only when its text differs.
 void ShowText(HWND window, int id, const wchar_t* text) {
   HWND field = GetDlgItem(window, id);
-  wchar_t current[ResultTextCapacity + 1] = L"";
-  int length = GetWindowTextW(field, current, ResultTextCapacity + 1);
-  if (length <= ResultTextCapacity - 1 && lstrcmpW(current, text) == 0) return;
+  wchar_t current[CandidatesTextCapacity + 1] = L"";
+  int length = GetWindowTextW(field, current, CandidatesTextCapacity + 1);
+  if (length < CandidatesTextCapacity && lstrcmpW(current, text) == 0) return;
   SetWindowTextW(field, text);
 }
 
@@ -145,6 +209,9 @@ void ShowResultTexts(HWND window, const ResultTexts& texts) {
     ShowText(window, StatRows[stat].natureMark, texts.mark[stat]);
   ShowText(window, IDC_HIDDEN_POWER_TYPE, texts.type);
   ShowText(window, IDC_HIDDEN_POWER_POWER, texts.power);
+  for (int stat = 0; stat < StatCount; ++stat)
+    ShowText(window, StatRows[stat].nextLevelField, texts.nextLevel[stat]);
+  ShowText(window, IDC_NATURE_CANDIDATES, texts.candidates);
 }
 
 }  // namespace

@@ -69,13 +69,20 @@ int FieldNumber(HWND window, int id) {
       SendDlgItemMessageW(window, SpinOfNumericField(id), UDM_GETPOS32, 0, 0));
 }
 
-// The row the clamped fields describe.
+bool EffortUnknown(HWND window) {
+  return IsDlgButtonChecked(window, IDC_EFFORT_UNKNOWN) == BST_CHECKED;
+}
+
+// The row the clamped fields describe; the effort values stay 0 while they
+// are unknown.
 Observation ReadFormRow(HWND window) {
   Observation row{};
   row.level = FieldNumber(window, IDC_LEVEL);
+  row.effortUnknown = EffortUnknown(window);
   for (int stat = 0; stat < StatCount; ++stat) {
     row.stats[stat] = FieldNumber(window, StatRows[stat].statField);
-    row.efforts[stat] = FieldNumber(window, StatRows[stat].evField);
+    if (!row.effortUnknown)
+      row.efforts[stat] = FieldNumber(window, StatRows[stat].evField);
   }
   return row;
 }
@@ -94,12 +101,22 @@ int FocusedRow(HWND list) {
 
 }  // namespace
 
+void SetEffortUnknown(HWND window, bool unknown) {
+  CheckDlgButton(window, IDC_EFFORT_UNKNOWN,
+                 unknown ? BST_CHECKED : BST_UNCHECKED);
+  for (const StatRowControls& row : StatRows) {
+    EnableWindow(GetDlgItem(window, row.evField), !unknown);
+    EnableWindow(GetDlgItem(window, row.evSpin), !unknown);
+  }
+}
+
 void AddStatusRow(HWND window) {
   // Text can reach a field without a focus change (pasted by another
   // program); the row gets what leaving each field would have left in it.
   for (const NumericField& entry : NumericFields)
     ClampFieldToRange(GetDlgItem(window, entry.spin));
-  if (EffortTotal(window) > EffortTotalLimit) {
+  // Unknown effort values are no total to check.
+  if (!EffortUnknown(window) && EffortTotal(window) > EffortTotalLimit) {
     ShowMessage(window, L"努力値の合計が510を超えています", MB_ICONWARNING);
     return;
   }
@@ -126,8 +143,11 @@ void EditStatusRow(HWND window) {
   SetFieldNumber(window, IDC_LEVEL, observation.level);
   for (int stat = 0; stat < StatCount; ++stat) {
     SetFieldNumber(window, StatRows[stat].statField, observation.stats[stat]);
-    SetFieldNumber(window, StatRows[stat].evField, observation.efforts[stat]);
+    // A row of unknown effort values leaves the effort fields as they are.
+    if (!observation.effortUnknown)
+      SetFieldNumber(window, StatRows[stat].evField, observation.efforts[stat]);
   }
+  SetEffortUnknown(window, observation.effortUnknown);
 }
 
 void DeleteStatusRows(HWND window) {

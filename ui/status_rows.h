@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+// Checks or clears the "努力値不明" box; while it is checked the six effort
+// fields are disabled and Add ignores them.
+void SetEffortUnknown(HWND window, bool unknown);
+
 void AddStatusRow(HWND window);
 void EditStatusRow(HWND window);
 void DeleteStatusRows(HWND window);

@@ -182,9 +182,6 @@ TEST_F(PropertyTest, MasksAreAllEmptyOrAllNonEmptyWithTrueBounds) {
   }
 }
 
-// ---- Unknown effort values, unknown nature and next-level hints, each
-// against brute force ----
-
 // IVs of a stat for which the row's effort value, or when it is unknown some
 // effort value 0..255, gives the shown value.
 IvMask FittingIvs(const Monster& m, const NatureRecord& nature, int stat,
@@ -202,85 +199,16 @@ IvMask FittingIvs(const Monster& m, const NatureRecord& nature, int stat,
   return mask;
 }
 
-TEST_F(PropertyTest, UnknownEffortRowsKeepExactlyTheFittingIvs) {
-  for (int round = 0; round < 300; ++round) {
-    Monster m;
-    bool misread;
-    EngineCall call = CallWithRows(m, 100, misread);
-    IvResult r = call.Result();
-    IvMask expected[StatCount];
-    bool empty = false;
-    for (int s = 0; s < StatCount; ++s) {
-      expected[s] = AllIvs;
-      for (const StatusEntry& e : call.entries)
-        expected[s] &= FittingIvs(m, *m.nature, s, e);
-      empty |= expected[s] == 0;
-    }
-    for (int s = 0; s < StatCount; ++s)
-      ASSERT_EQ(r.stats[s].mask, empty ? 0u : expected[s]) << round;
-    if (!misread) ExpectContains(r, m);
-  }
-}
-
-// The union over the natures that fit equals the natures tried one by one.
-TEST_F(PropertyTest, UnknownNatureIsTheUnionOfTheNaturesThatFit) {
-  for (int round = 0; round < 400; ++round) {
-    Monster m;
-    bool misread;
-    EngineCall call = CallWithRows(m, 100, misread);
-    if (rng() % 2) AddTrueClues(m, call);
-    IvResult any{};
-    uint32_t natures = 0;
-    ASSERT_EQ(call.RunAny(any, &natures), CalcOk);
-    IvResult expected{};
-    uint32_t fitting = 0;
-    for (int n = 0; n < NatureCount; ++n) {
-      call.nature = NatureTable[n].name;
-      IvResult one = call.Result();
-      if (one.stats[StatHp].mask == 0) continue;
-      for (int s = 0; s < StatCount; ++s) {
-        StatResult& to = expected.stats[s];
-        if (fitting != 0 && to.natureDir != one.stats[s].natureDir)
-          to.natureDir = 2;  // natures disagree
-        else if (to.natureDir != 2)
-          to.natureDir = one.stats[s].natureDir;
-        to.mask |= one.stats[s].mask;
-      }
-      fitting |= 1u << n;
-    }
-    ASSERT_EQ(natures, fitting) << round;
-    bool pinned = fitting != 0;
-    for (int s = 0; s < StatCount; ++s) {
-      EXPECT_EQ(any.stats[s].mask, expected.stats[s].mask) << round;
-      if (s != StatHp) {  // mixed (2) shows as 0
-        EXPECT_EQ(any.stats[s].natureDir, expected.stats[s].natureDir % 2);
-      }
-      pinned &= __builtin_popcount(expected.stats[s].mask) == 1;
-    }
-    EXPECT_EQ(any.hiddenPowerKnown, pinned ? 1 : 0);
-    if (misread) continue;
-    EXPECT_TRUE(natures >> (m.nature - NatureTable) & 1u) << round;
-    ExpectContains(any, m);
-  }
-}
-
-// The hint of one stat by trying each level: the candidates are the pairs
-// (nature, IV) of the natures that fit.
-LevelHint SearchedHint(const Monster& m, EngineCall call, uint32_t natures,
-                       int s) {
-  const StatusEntry* latest = &call.entries[0];
-  for (const StatusEntry& e : call.entries)
+// The hint of stat s by trying each level: the candidates are the pairs
+// (nature, IV) of the results in `byNature` of the natures that fit.
+LevelHint SearchedHint(const Monster& m, const std::vector<StatusEntry>& rows,
+                       const IvResult* byNature, uint32_t natures, int s) {
+  const StatusEntry* latest = &rows[0];
+  for (const StatusEntry& e : rows)
     if (e.level >= latest->level) latest = &e;
-  std::vector<std::pair<const NatureRecord*, int>> pairs;
   IvMask all = 0;
-  for (int n = 0; n < NatureCount; ++n) {
-    if (!(natures >> n & 1u)) continue;
-    call.nature = NatureTable[n].name;
-    IvMask mask = call.Result().stats[s].mask;
-    all |= mask;
-    for (int iv = 0; iv < 32; ++iv)
-      if (mask >> iv & 1u) pairs.push_back({&NatureTable[n], iv});
-  }
+  for (int n = 0; n < NatureCount; ++n)
+    if (natures >> n & 1u) all |= byNature[n].stats[s].mask;
   if (__builtin_popcount(all) < 2 || latest->effortUnknown)
     return {NoLevelHint, NoLevelHint};
   LevelHint hint{NoLevelUpTo100, NoLevelUpTo100};
@@ -288,39 +216,82 @@ LevelHint SearchedHint(const Monster& m, EngineCall call, uint32_t natures,
   for (int level = latest->level + 1; level <= 100; ++level) {
     std::map<uint16_t, int> ivOfValue;
     bool pins = true;
-    for (const auto& [nature, iv] : pairs) {
-      auto value = static_cast<uint16_t>(ShownStat(
-          *m.species, *nature, s, iv, level, latest->effortValues[s]));
-      auto [at, added] = ivOfValue.insert({value, iv});
-      pins &= added || at->second == iv;
-    }
+    for (int n = 0; n < NatureCount; ++n)
+      for (IvMask rest = natures >> n & 1u ? byNature[n].stats[s].mask : 0;
+           rest != 0; rest &= rest - 1) {
+        int iv = __builtin_ctz(rest);
+        auto [at, added] = ivOfValue.insert(
+            {static_cast<uint16_t>(ShownStat(*m.species, NatureTable[n], s, iv,
+                                             level, latest->effortValues[s])),
+             iv});
+        pins &= added || at->second == iv;
+      }
     if (hint.firstSplit < 0 && ivOfValue.size() > 1) hint.firstSplit = level;
     if (hint.firstSplit > 0 && pins) return {hint.firstSplit, level};
   }
   return hint;
 }
 
-TEST_F(PropertyTest, NextLevelHintsMatchASearchOverLevels) {
-  for (int round = 0; round < 300; ++round) {
+// Rows with effort values known or not, the nature named or unknown: each
+// nature's result against brute force over effort values (without clues),
+// the unknown-nature result and nature set against the natures tried one by
+// one, and the hints against a search over the levels.
+TEST_F(PropertyTest, UnknownEffortNatureAndHintsMatchBruteForce) {
+  for (int round = 0; round < 600; ++round) {
     Monster m;
     bool misread;
     EngineCall call = CallWithRows(m, round % 2 ? 100 : 20, misread);
-    if (rng() % 3 == 0) call.nature = nullptr;
-    if (rng() % 2) AddTrueClues(m, call);
-    IvResult r{};
-    uint32_t natures = 0;
+    bool clued = rng() % 2;
+    if (clued) AddTrueClues(m, call);
+    const char16_t* named = rng() % 3 ? nullptr : m.nature->name;
+    call.nature = named;
+    IvResult r{}, any{}, byNature[NatureCount] = {}, expected{};
+    uint32_t natures = 0, anySet = 0, fitting = 0;
     LevelHint hints[StatCount];
     ASSERT_EQ(call.RunAny(r, &natures, hints), CalcOk);
-    if (call.nature != nullptr) {
-      IvResult plain = call.Result();
-      EXPECT_EQ(std::memcmp(&plain, &r, sizeof r), 0) << round;
+    ASSERT_EQ(call.RunAny(any, &anySet), CalcOk);
+    for (int n = 0; n < NatureCount; ++n) {
+      call.nature = NatureTable[n].name;
+      if (named == nullptr || &NatureTable[n] == m.nature)
+        byNature[n] = call.Result();
+      if (byNature[n].stats[StatHp].mask == 0) continue;
+      for (int s = 0; s < StatCount; ++s) {
+        StatResult& to = expected.stats[s];
+        int dir = byNature[n].stats[s].natureDir;
+        to.natureDir = fitting == 0 || to.natureDir == dir ? dir : 0;
+        to.mask |= byNature[n].stats[s].mask;
+      }
+      fitting |= 1u << n;
     }
+    ASSERT_EQ(natures, fitting) << round;
+    EXPECT_EQ(named ? anySet & natures : anySet, natures);
+    const IvResult& own = byNature[m.nature - NatureTable];
+    EXPECT_EQ(std::memcmp(&r, named ? &own : &any, sizeof r), 0) << round;
+    bool pinned = fitting != 0;
+    for (int s = 0; s < StatCount && (!named || fitting); ++s) {
+      EXPECT_EQ(r.stats[s].mask, expected.stats[s].mask) << round;
+      EXPECT_EQ(r.stats[s].natureDir, expected.stats[s].natureDir) << round;
+      pinned &= __builtin_popcount(expected.stats[s].mask) == 1;
+    }
+    EXPECT_EQ(r.hiddenPowerKnown, pinned ? 1 : 0);
+    IvMask fits[StatCount];
+    bool empty = false;
+    for (int s = 0; s < StatCount && !clued; ++s) {
+      fits[s] = AllIvs;
+      for (const StatusEntry& e : call.entries)
+        fits[s] &= FittingIvs(m, *m.nature, s, e);
+      empty |= fits[s] == 0;
+    }
+    for (int s = 0; s < StatCount && !clued; ++s)
+      EXPECT_EQ(own.stats[s].mask, empty ? 0u : fits[s]) << round;
     for (int s = 0; s < StatCount; ++s) {
-      LevelHint expected = SearchedHint(m, call, natures, s);
-      EXPECT_EQ(hints[s].firstSplit, expected.firstSplit) << round << " " << s;
-      EXPECT_EQ(hints[s].allDistinct, expected.allDistinct)
-          << round << " " << s;
+      LevelHint want = SearchedHint(m, call.entries, byNature, natures, s);
+      EXPECT_EQ(hints[s].firstSplit, want.firstSplit) << round << " " << s;
+      EXPECT_EQ(hints[s].allDistinct, want.allDistinct) << round << " " << s;
     }
+    if (misread) continue;
+    EXPECT_TRUE(natures >> (m.nature - NatureTable) & 1u) << round;
+    ExpectContains(r, m);
   }
 }
 
