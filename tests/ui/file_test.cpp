@@ -1,6 +1,7 @@
 // Keeping the player's work: saving and opening files (dropped on the
 // window), the caption, refusals and failed saves, restoring the previous
 // input, the remembered settings and the copied result line.
+#include "file_bytes.h"
 #include "ui/settings.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
@@ -18,27 +19,6 @@ std::wstring TestFolder() {
   std::wstring folder = std::wstring(temp) + L"tessavar_file_test";
   CreateDirectoryW(folder.c_str(), nullptr);
   return folder + L"\\";
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-            nullptr);
-  CloseHandle(file);
-}
-
-std::string ReadBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  std::string bytes(1 << 16, '\0');
-  DWORD read = 0;
-  ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
 }
 
 int FilesIn(const std::wstring& folder) {

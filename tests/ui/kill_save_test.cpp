@@ -9,6 +9,7 @@
 #include <random>
 #include <string>
 
+#include "file_bytes.h"
 #include "res/resource.h"
 #include "support/test_data.h"
 #include "ui/document.h"
@@ -46,26 +47,6 @@ HWND WaitForOpenedWindow(DWORD process) {
     Sleep(50);
   }
   return nullptr;
-}
-
-void WriteBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-            nullptr);
-  CloseHandle(file);
-}
-
-std::string ReadBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ,
-                            nullptr, OPEN_EXISTING, 0, nullptr);
-  std::string bytes(1 << 20, '\0');
-  DWORD read = 0;
-  ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr);
-  CloseHandle(file);
-  bytes.resize(read);
-  return bytes;
 }
 
 TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
