@@ -28,8 +28,14 @@ void InitCommonControlClasses() {
   InitCommonControlsEx(&classes);
 }
 
+// Whether the main window finished its start-up: a window that closes
+// during a failed start-up keeps neither its input nor its settings, so the
+// previous run's stay.
+bool StartedUp = false;
+
 // WM_INITDIALOG: the whole start-up sequence of the main window.
 LRESULT OnInitMainWindow(HWND window) {
+  StartedUp = false;
   HINSTANCE instance = InstanceOf(window);
   InitCommonControlClasses();
   StoreModulePath();
@@ -53,6 +59,7 @@ LRESULT OnInitMainWindow(HWND window) {
   BeginDocumentTracking(window);
   DragAcceptFiles(window, TRUE);
   SetFocus(GetDlgItem(window, IDC_SPECIES));
+  StartedUp = true;
   return 0;
 }
 
@@ -60,8 +67,11 @@ LRESULT OnInitMainWindow(HWND window) {
 // fields are emptied, so that their check on losing the focus stays silent
 // while the window is torn down.
 void OnCloseMainWindow(HWND window) {
-  WriteAutosaveNow(window);
-  RememberSettings(window);
+  if (StartedUp) {
+    WriteAutosaveNow(window);
+    RememberSettings(window);
+  }
+  StartedUp = false;
   SetDlgItemTextW(window, IDC_SPECIES, L"");
   SetDlgItemTextW(window, IDC_NATURE, L"");
   DestroyWindow(window);
