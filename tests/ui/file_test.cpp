@@ -2,6 +2,7 @@
 // window), the caption, refusals and failed saves, restoring the previous
 // input, the remembered settings and the copied result line.
 #include "file_bytes.h"
+#include "ui/frame.h"
 #include "ui/settings.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
@@ -10,7 +11,6 @@ namespace {
 
 using Files = MainWindowTest;
 using Restore = MainWindowTest;
-using CopyResult = MainWindowTest;
 
 // A fresh folder under the temporary folder, emptied for each test.
 std::wstring TestFolder() {
@@ -143,19 +143,47 @@ TEST_F(Restore, TheLastRunsInputComesBackOnlyWhenAskedFor) {
   EXPECT_EQ(WindowText(window_), L"Tessavar");
 }
 
+class CopyResult : public MainWindowTest {
+ protected:
+  void FillQuickStart() {
+    ChooseText(IDC_SPECIES, L"フシギダネ");
+    ChooseText(IDC_NATURE, L"いじっぱり");
+    AddRow(BulbasaurAt50);
+    AddRow(BulbasaurAt100);
+  }
+  static std::wstring Clipboard() {
+    if (!OpenClipboard(nullptr)) return L"(not opened)";
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    auto* text = static_cast<const wchar_t*>(GlobalLock(data));
+    std::wstring copied = text != nullptr ? text : L"(none)";
+    if (text != nullptr) GlobalUnlock(data);
+    CloseClipboard();
+    return copied;
+  }
+  static constexpr wchar_t QuickStartLine[] =
+      L"フシギダネ いじっぱり 31-31-31-31-31-31 めざパ:あく 60";
+};
+
 TEST_F(CopyResult, QuickStartExampleGivesThePlayersNotation) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
-  AddRow(BulbasaurAt50);
-  AddRow(BulbasaurAt100);
+  FillQuickStart();
   Command(IDM_COPY_RESULT);
-  ASSERT_TRUE(OpenClipboard(window_));
-  HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  auto* text = static_cast<const wchar_t*>(GlobalLock(data));
-  std::wstring copied = text != nullptr ? text : L"(none)";
-  if (text != nullptr) GlobalUnlock(data);
-  CloseClipboard();
-  EXPECT_EQ(copied, L"フシギダネ いじっぱり 31-31-31-31-31-31 めざパ:あく 60");
+  EXPECT_EQ(Clipboard(), QuickStartLine);
+}
+
+// The shortcut key pressed in a field, through the program's message loop.
+TEST_F(CopyResult, CtrlShiftCCopiesThroughTheMessageLoop) {
+  FillQuickStart();
+  if (OpenClipboard(nullptr)) EmptyClipboard(), CloseClipboard();
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  PostMessageW(Item(IDC_LEVEL), WM_KEYDOWN, 'C', 1);
+  PostMessageW(window_, WM_COMMAND, IDM_EXIT, 0);
+  RunMessageLoop(window_);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(Clipboard(), QuickStartLine);
 }
 
 // The remembered settings are removed after every test.
