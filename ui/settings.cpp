@@ -44,11 +44,13 @@ void ApplyRememberedSettings(HWND window) {
       ERROR_SUCCESS)
     return;
   DWORD value = 0;
+  // A choice equal to the start-up one is not made again: each refills the
+  // species list, which is most of the start-up's work.
   if (ReadDword(key, GameModeValue, value) && value >= ModeGen3 &&
-      value <= ModeGen6)
+      value <= ModeGen6 && value != GameMode)
     SendMessageW(window, WM_COMMAND, value, 0);
   if (ReadDword(key, SortOrderValue, value) && value >= FirstSortOrder &&
-      value <= LastSortOrder)
+      value <= LastSortOrder && value != SortOrder)
     SendMessageW(window, WM_COMMAND, value, 0);
   ApplyWindowPosition(window, key);
   RegCloseKey(key);
