@@ -8,7 +8,6 @@
 #include "tools/dpi.h"
 #include "tools/tools.h"
 #include "ui_test_support.h"
-#include "worked_examples.h"
 
 namespace {
 
@@ -247,18 +246,12 @@ void MoveToScale(HWND window, UINT from, UINT to) {
 
 class Layout : public MainWindowTest {
  protected:
-  void FillQuickStartExample() {
-    ChooseText(IDC_SPECIES, L"フシギダネ");
-    ChooseText(IDC_NATURE, L"いじっぱり");
-    AddRow(BulbasaurAt50);
-    AddRow(BulbasaurAt100);
-    ASSERT_EQ(Text(IDC_HP_IV), L"31");
-  }
   const UINT dpi_ = SystemDpi();
 };
 
 TEST_F(Layout, MainWindowWithTheQuickStartExampleFits) {
   FillQuickStartExample();
+  ASSERT_EQ(Text(IDC_HP_IV), L"31");
   ExpectFits(window_, dpi_);
   EXPECT_EQ(FontHeight(Item(IDC_LEVEL_LABEL)), -MulDiv(9, dpi_, 72));
   HICON icon =

@@ -5,6 +5,7 @@
 #include "tools/tools.h"
 #include "ui/frame.h"
 #include "ui/settings.h"
+#include "worked_examples.h"
 
 namespace {
 
@@ -208,6 +209,13 @@ void MainWindowTest::AddRow(const std::vector<std::wstring>& values) {
   ASSERT_EQ(values.size(), 13u);
   for (int k = 0; k < 13; ++k) EnterNumber(NumericFieldIds[k], values[k]);
   Click(IDC_ADD_ROW);
+}
+
+void MainWindowTest::FillQuickStartExample() {
+  ChooseText(IDC_SPECIES, L"フシギダネ");
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  AddRow(BulbasaurAt100);
 }
 
 int MainWindowTest::RowCount() const {

@@ -87,6 +87,9 @@ class MainWindowTest : public ::testing::Test {
   // Fills level, stats and effort values (each as typed and left) and
   // presses Add.
   void AddRow(const std::vector<std::wstring>& thirteenValues);
+  // The README's quick start: フシギダネ, いじっぱり, the rows at levels 50
+  // and 100 (every IV pinned to 31).
+  void FillQuickStartExample();
   int RowCount() const;
   std::wstring Cell(int row, int column) const;
   std::vector<int> SelectedRows() const;
