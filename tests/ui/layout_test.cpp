@@ -30,8 +30,7 @@ HFONT FontOf(HWND control) {
   return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
 }
 
-// The widest line of `text` and the height of all its lines in the control's
-// font (the system font where it has none).
+// The widest line of `text` and the height of its lines in the control's font.
 SIZE TextSize(HWND control, const std::wstring& text) {
   HDC dc = GetDC(control);
   HFONT font = FontOf(control);
@@ -244,38 +243,35 @@ void MoveToScale(HWND window, UINT from, UINT to) {
                reinterpret_cast<LPARAM>(&rect));
 }
 
-class Layout : public MainWindowTest {
- protected:
-  const UINT dpi_ = SystemDpi();
-};
+using Layout = MainWindowTest;
 
 TEST_F(Layout, MainWindowWithTheQuickStartExampleFits) {
   FillQuickStartExample();
   ASSERT_EQ(Text(IDC_HP_IV), L"31");
-  ExpectFits(window_, dpi_);
-  EXPECT_EQ(FontHeight(Item(IDC_LEVEL_LABEL)), -MulDiv(9, dpi_, 72));
+  ExpectFits(window_, SystemDpi());
+  EXPECT_EQ(FontHeight(Item(IDC_LEVEL_LABEL)), -MulDiv(9, SystemDpi(), 72));
   HICON icon =
       reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0));
-  EXPECT_EQ(IconWidth(icon), SystemMetricForDpi(SM_CXSMICON, dpi_));
+  EXPECT_EQ(IconWidth(icon), SystemMetricForDpi(SM_CXSMICON, SystemDpi()));
 }
 
 // Moving to a monitor of another scale lays the window out for that scale,
 // its font and pixel sizes included; moving back restores every pixel.
 TEST_F(Layout, MainWindowFollowsAMoveToAnotherScaleAndBack) {
   FillQuickStartExample();
-  UINT other = dpi_ == 96 ? 144 : 96;
+  UINT other = SystemDpi() == 96 ? 144 : 96;
   std::vector<long> before = Snapshot(window_);
-  MoveToScale(window_, dpi_, other);
+  MoveToScale(window_, SystemDpi(), other);
   ExpectFits(window_, other);
   EXPECT_EQ(FontHeight(Item(IDC_LEVEL_LABEL)), -MulDiv(9, other, 72));
-  MoveToScale(window_, other, dpi_);
+  MoveToScale(window_, other, SystemDpi());
   EXPECT_EQ(Snapshot(window_), before);
 }
 
 TEST_F(Layout, HiddenPowerWindowFits) {
   Command(IDM_HIDDEN_POWER);
   ASSERT_NE(HiddenPowerWindow, nullptr);
-  ExpectFits(HiddenPowerWindow, dpi_);
+  ExpectFits(HiddenPowerWindow, SystemDpi());
 }
 
 TEST_F(Layout, AboutBoxFitsAndShowsTheIconOfItsDpi) {
@@ -284,7 +280,7 @@ TEST_F(Layout, AboutBoxFitsAndShowsTheIconOfItsDpi) {
   Command(IDM_ABOUT);
   SetDialogInspector(nullptr);
   ASSERT_EQ(TakeSeenDialogs().size(), 1u);
-  EXPECT_EQ(AboutBoxIconWidth, SystemMetricForDpi(SM_CXICON, dpi_));
+  EXPECT_EQ(AboutBoxIconWidth, SystemMetricForDpi(SM_CXICON, SystemDpi()));
 }
 
 }  // namespace

@@ -14,6 +14,16 @@ std::vector<HWND> pendingDialogs;
 HHOOK watcherHook = nullptr;
 void (*dialogInspector)(HWND) = nullptr;
 
+}  // namespace
+
+std::wstring ClassName(HWND window) {
+  wchar_t name[64] = L"";
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+namespace {
+
 HICON DialogIcon(HWND box) {
   // The message box's icon control: 0x14 on Windows, 0x440 in Wine.
   for (int id : {0x14, 0x440}) {
@@ -99,12 +109,6 @@ bool TakeQuitMessage(int* exitCode) {
     DispatchMessageW(&message);
   }
   return found;
-}
-
-std::wstring ClassName(HWND window) {
-  wchar_t name[64] = L"";
-  GetClassNameW(window, name, 64);
-  return name;
 }
 
 std::wstring WindowText(HWND window) {
