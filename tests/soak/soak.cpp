@@ -1,0 +1,1369 @@
+// Random-input soak of the real Tessavar.exe.
+//
+// Starts the program as a separate process, as its debugger (so that a crash
+// is reported with its exception code and address instead of waiting in a
+// crash dialog), and from a seed performs random actions of a player or of
+// another program: texts of every kind set, typed and pasted into every field,
+// focus moves, button and check box clicks, list choices, row selection,
+// every menu command but Exit, and key presses. After every step it checks
+// that the program is alive and answers, that what it shows has the shapes
+// the program promises, and that Add and Edit did what the player saw.
+//
+// Input path: keys and clicks are posted (WM_KEYDOWN/WM_KEYUP, WM_CHAR,
+// WM_LBUTTONDOWN/UP) to the control they are meant for rather than sent with
+// SendInput. Posted input passes through the program's own message loop
+// (IsDialogMessageW handles Tab, arrows and Enter there) exactly as typed
+// input does, but does not depend on which window the display has activated,
+// so a seed replays the same way on any display. The one thing posting cannot
+// carry is a held Shift key (GetKeyState), so Shift+Tab is not exercised;
+// Ctrl-clicks carry MK_CONTROL in the message itself.
+//
+// Usage: tessavar_soak --exe PATH [--seed N] [--steps N | --seconds N]
+//                      [--log FILE]
+// Every action is logged with its step number to the log file (default
+// soak-SEED.log); on failure the last actions also go to stderr. The summary
+// lines on stdout begin with "soak-" (read by scripts/soak.sh).
+#include <windows.h>
+// The common controls, psapi and shell headers need windows.h first.
+#include <commctrl.h>
+#include <psapi.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cwctype>
+#include <deque>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "data/gamedata.h"
+#include "data/gamedata_win32.h"
+#include "engine/engine.h"
+#include "res/resource.h"
+#include "tools/tools_ids.h"
+#include "ui/form_layout.h"
+#include "ui/frame.h"
+#include "ui/status_rows.h"
+
+namespace {
+
+using Text = std::wstring;
+using Row = std::array<Text, NumericFieldCount>;
+
+constexpr DWORD AnswerTimeoutMs = 2000;    // a window must answer within this
+constexpr DWORD SettleTimeoutMs = 10000;   // posted input handled within this
+constexpr DWORD StartTimeoutMs = 60000;    // first start of a Wine prefix
+constexpr DWORD ExitTimeoutMs = 10000;     // closing the program at the end
+constexpr DWORD MessageBoxPauseMs = 150;   // a person reads before pressing OK
+constexpr DWORD HelpViewerPauseMs = 1200;  // closing it at once crashes Wine's
+                                           // help viewer; a person never does
+
+constexpr int MaxIv = 31;
+constexpr int FirstEffortField = 7;  // NumericFields: level, 6 stats, 6 EVs
+
+constexpr const wchar_t* ProgramMessages[] = {
+    L"努力値の合計が510を超えています",
+    L"指定されたポケモンはデータに存在しません",
+    L"指定された性格はデータに存在しません",
+    L"メモリが不足しています",
+    L"メモリを確保できませんでした",
+    L"ポケモンデータを読み込めませんでした。"};
+constexpr const wchar_t* EffortMessage = ProgramMessages[0];
+
+// Texts of every kind a player or a program may put into a field.
+constexpr const wchar_t* FixedTexts[] = {L"",
+                                         L"0",
+                                         L"5",
+                                         L"31",
+                                         L"100",
+                                         L"255",
+                                         L"510",
+                                         L"999",
+                                         L"1000",
+                                         L"007",
+                                         L"-1",
+                                         L"-21",
+                                         L"-3",
+                                         L"+7",
+                                         L" 12",
+                                         L"2147483647",
+                                         L"2147483648",
+                                         L"-2147483649",
+                                         L"99999999999999999999",
+                                         L"abcdefgh",
+                                         L"&&&",
+                                         L"アアアアア",
+                                         L"アアア",
+                                         L"１２３",
+                                         L"12ab",
+                                         L"3.5",
+                                         L"0x1F",
+                                         L"\t",
+                                         L"\r\n",
+                                         L"😀",
+                                         L"フシギダネ",
+                                         L"いじっぱり",
+                                         L"ﾌｼｷﾞﾀﾞﾈ",
+                                         L"　"};
+constexpr wchar_t MixedAlphabet[] = L"0123456789-+ abcXYZアイウ漢字&%　😀\t";
+
+// ---- Run state --------------------------------------------------------------
+
+struct Rng {
+  uint64_t state;
+  uint32_t Next() {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    return static_cast<uint32_t>(state >> 32);
+  }
+  int Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % n); }
+  bool Percent(int p) { return Below(100) < p; }
+};
+
+struct Program {
+  HANDLE process = nullptr;
+  DWORD pid = 0;
+  DWORD tid = 0;
+  HWND main = nullptr;
+  char* remote = nullptr;  // one page in the program's address space
+};
+
+Rng Random{1};
+Program App;
+int Step = 0;
+FILE* LogFile = nullptr;
+std::deque<std::string> RecentLines;
+std::string Failure;
+const char* FailureKind = "fail";
+uint32_t TrackedMode = ModeGen6;  // only the soak's menu commands change it
+std::map<Text, int> BoxCounts;
+int BoxesThisStep = 0;
+int EffortBoxesThisStep = 0;
+
+// Set by the debugger thread.
+volatile LONG Exited = 0;
+DWORD ExitCode = 0;
+char CrashText[256] = "";
+
+// ---- Logging ----------------------------------------------------------------
+
+std::string Utf8(const Text& text) {
+  if (text.empty()) return {};
+  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(),
+                                 static_cast<int>(text.size()), nullptr, 0,
+                                 nullptr, nullptr);
+  std::string out(size, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                      out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+// A text as the log shows it: quoted, control characters escaped, long texts
+// cut after 40 characters with their length.
+std::string Quote(const Text& text) {
+  Text shown;
+  for (size_t k = 0; k < text.size() && k < 40; ++k) {
+    wchar_t c = text[k];
+    if (c < 0x20 || c == L'"' || c == L'\\') {
+      wchar_t escaped[8];
+      wsprintfW(escaped, L"\\x%02x", c);
+      shown += escaped;
+    } else {
+      shown += c;
+    }
+  }
+  std::string out = "\"" + Utf8(shown) + "\"";
+  if (text.size() > 40) out += "...(" + std::to_string(text.size()) + ")";
+  return out;
+}
+
+void Log(const std::string& line) {
+  std::string full = "step " + std::to_string(Step) + ": " + line;
+  if (LogFile != nullptr) {
+    std::fprintf(LogFile, "%s\n", full.c_str());
+    std::fflush(LogFile);
+  }
+  RecentLines.push_back(full);
+  if (RecentLines.size() > 30) RecentLines.pop_front();
+}
+
+void Fail(const std::string& why, const char* kind = "fail") {
+  if (!Failure.empty()) return;
+  Failure = why;
+  FailureKind = kind;
+  Log("FAILED (" + std::string(kind) + "): " + why);
+}
+
+// ---- The program as a debuggee ----------------------------------------------
+
+// The module and offset of an address in the program, for the crash report.
+std::string DescribeAddress(const void* address) {
+  HMODULE modules[256];
+  DWORD bytes = 0;
+  char text[160];
+  if (EnumProcessModules(App.process, modules, sizeof modules, &bytes)) {
+    for (DWORD k = 0; k < bytes / sizeof(HMODULE); ++k) {
+      MODULEINFO info{};
+      if (!GetModuleInformation(App.process, modules[k], &info, sizeof info))
+        continue;
+      auto base = static_cast<const char*>(info.lpBaseOfDll);
+      auto at = static_cast<const char*>(address);
+      if (at < base || at >= base + info.SizeOfImage) continue;
+      wchar_t name[MAX_PATH] = L"?";
+      GetModuleBaseNameW(App.process, modules[k], name, MAX_PATH);
+      std::snprintf(text, sizeof text, "%s+0x%llx", Utf8(name).c_str(),
+                    static_cast<unsigned long long>(at - base));
+      return text;
+    }
+  }
+  std::snprintf(text, sizeof text, "%p", address);
+  return text;
+}
+
+struct Launch {
+  Text exe;
+  Text folder;
+  HANDLE ready;
+  bool started;
+};
+
+// Starts the program and serves its debug events until it ends. Only the
+// thread that started a debuggee may wait for its events. First-chance
+// exceptions go back to the program's own handlers; an unhandled one is a
+// crash.
+DWORD WINAPI DebugLoop(void* parameter) {
+  auto* launch = static_cast<Launch*>(parameter);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  Text command = L"\"" + launch->exe + L"\"";
+  launch->started =
+      CreateProcessW(launch->exe.c_str(), command.data(), nullptr, nullptr,
+                     FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr,
+                     launch->folder.c_str(), &startup, &info) != 0;
+  if (launch->started) {
+    App.process = info.hProcess;
+    App.pid = info.dwProcessId;
+    App.tid = info.dwThreadId;
+    CloseHandle(info.hThread);
+  }
+  SetEvent(launch->ready);
+  if (!launch->started) return 0;
+  bool loaderBreak = true;
+  for (;;) {
+    DEBUG_EVENT event{};
+    if (!WaitForDebugEvent(&event, INFINITE)) return 0;
+    DWORD status = DBG_CONTINUE;
+    switch (event.dwDebugEventCode) {
+      case CREATE_PROCESS_DEBUG_EVENT:
+        if (event.u.CreateProcessInfo.hFile != nullptr)
+          CloseHandle(event.u.CreateProcessInfo.hFile);
+        break;
+      case LOAD_DLL_DEBUG_EVENT:
+        if (event.u.LoadDll.hFile != nullptr)
+          CloseHandle(event.u.LoadDll.hFile);
+        break;
+      case EXCEPTION_DEBUG_EVENT: {
+        const EXCEPTION_RECORD& record = event.u.Exception.ExceptionRecord;
+        if (loaderBreak && record.ExceptionCode == EXCEPTION_BREAKPOINT) {
+          loaderBreak = false;  // the loader's break for a new debuggee
+          break;
+        }
+        status = DBG_EXCEPTION_NOT_HANDLED;
+        if (event.u.Exception.dwFirstChance == 0 && CrashText[0] == '\0') {
+          std::snprintf(CrashText, sizeof CrashText,
+                        "unhandled exception 0x%08lx at %s",
+                        static_cast<unsigned long>(record.ExceptionCode),
+                        DescribeAddress(record.ExceptionAddress).c_str());
+        }
+        break;
+      }
+      case EXIT_PROCESS_DEBUG_EVENT:
+        ExitCode = event.u.ExitProcess.dwExitCode;
+        ContinueDebugEvent(event.dwProcessId, event.dwThreadId, DBG_CONTINUE);
+        InterlockedExchange(&Exited, 1);
+        return 0;
+      default:
+        break;
+    }
+    ContinueDebugEvent(event.dwProcessId, event.dwThreadId, status);
+  }
+}
+
+bool ProgramEnded() {
+  if (Exited == 0) return false;
+  if (CrashText[0] != '\0') {
+    Fail(std::string("the program crashed: ") + CrashText, "crash");
+  } else {
+    char text[64];
+    std::snprintf(text, sizeof text, "the program ended with exit code %lu",
+                  static_cast<unsigned long>(ExitCode));
+    Fail(text, "crash");
+  }
+  return true;
+}
+
+// ---- Talking to the program's windows ---------------------------------------
+
+// A synchronous message with the liveness limit: a window of the program
+// that does not answer within 2 seconds is a hang (or, when the process is
+// gone, a crash).
+bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+          LRESULT* result = nullptr) {
+  DWORD_PTR answer = 0;
+  if (SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG,
+                          AnswerTimeoutMs, &answer)) {
+    if (result != nullptr) *result = static_cast<LRESULT>(answer);
+    return true;
+  }
+  if (!IsWindow(window)) return false;  // closed meanwhile: not a fault
+  WaitForSingleObject(App.process, 1000);
+  if (!ProgramEnded())
+    Fail("the program did not answer within 2 seconds", "hang");
+  return false;
+}
+
+void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  PostMessageW(window, message, wParam, lParam);
+}
+
+HWND Item(int id) { return GetDlgItem(App.main, id); }
+
+Text GetText(HWND window) {
+  LRESULT length = 0;
+  if (!Send(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return {};
+  Text text(static_cast<size_t>(length) + 1, L'\0');
+  LRESULT copied = 0;
+  if (!Send(window, WM_GETTEXT, text.size(),
+            reinterpret_cast<LPARAM>(text.data()), &copied))
+    return {};
+  text.resize(static_cast<size_t>(copied) < text.size()
+                  ? static_cast<size_t>(copied)
+                  : text.size() - 1);
+  return text;
+}
+
+// Messages whose pointer argument Windows does not carry between processes
+// (list-view messages) get their block in the program's own memory.
+bool RemoteSend(HWND window, UINT message, WPARAM wParam, void* block,
+                size_t size, LRESULT* result = nullptr) {
+  SIZE_T done = 0;
+  if (!WriteProcessMemory(App.process, App.remote, block, size, &done))
+    return false;
+  if (!Send(window, message, wParam, reinterpret_cast<LPARAM>(App.remote),
+            result))
+    return false;
+  return ReadProcessMemory(App.process, App.remote, block, size, &done) != 0;
+}
+
+struct CellBlock {
+  LVITEMW item;
+  wchar_t text[64];
+};
+
+Text Cell(HWND list, int row, int column) {
+  CellBlock block{};
+  block.item.iSubItem = column;
+  block.item.cchTextMax = 64;
+  block.item.pszText =
+      reinterpret_cast<wchar_t*>(App.remote + offsetof(CellBlock, text));
+  if (!RemoteSend(list, LVM_GETITEMTEXTW, row, &block, sizeof block)) return {};
+  block.text[63] = L'\0';
+  return block.text;
+}
+
+void SetRowState(HWND list, int row, UINT state, UINT mask) {
+  LVITEMW item{};
+  item.state = state;
+  item.stateMask = mask;
+  RemoteSend(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), &item,
+             sizeof item);
+}
+
+struct ListState {
+  std::vector<Row> rows;
+  std::vector<bool> selected;
+  int selectedCount = 0;
+};
+
+ListState ReadList() {
+  ListState list;
+  HWND view = Item(IDC_STATUS_LIST);
+  LRESULT count = 0;
+  Send(view, LVM_GETITEMCOUNT, 0, 0, &count);
+  for (int row = 0; row < count && Failure.empty(); ++row) {
+    Row cells;
+    for (int k = 0; k < NumericFieldCount; ++k)
+      cells[k] = Cell(view, row, k + 1);
+    LRESULT state = 0;
+    Send(view, LVM_GETITEMSTATE, row, LVIS_SELECTED, &state);
+    list.rows.push_back(cells);
+    list.selected.push_back((state & LVIS_SELECTED) != 0);
+    list.selectedCount += (state & LVIS_SELECTED) != 0;
+  }
+  return list;
+}
+
+Row ReadFields() {
+  Row fields;
+  for (int k = 0; k < NumericFieldCount; ++k)
+    fields[k] = GetText(Item(NumericFields[k].field));
+  return fields;
+}
+
+std::vector<HWND> ProgramWindows() {
+  struct Found {
+    std::vector<HWND> windows;
+  } found;
+  EnumWindows(
+      [](HWND window, LPARAM parameter) -> BOOL {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid == App.pid && IsWindowVisible(window))
+          reinterpret_cast<Found*>(parameter)->windows.push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found.windows;
+}
+
+Text ClassOf(HWND window) {
+  wchar_t name[64] = L"";
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+bool IsDialog(HWND window) { return ClassOf(window) == L"#32770"; }
+
+HWND Calculator() {
+  for (HWND window : ProgramWindows())
+    if (IsDialog(window) && GetDlgItem(window, IDC_HPCALC_IV_HP) != nullptr)
+      return window;
+  return nullptr;
+}
+
+// Posted input is handled in order, so once a marker posted after it has
+// been handled, so has the input (and any message box it opened is up). The
+// marker is the text limit of the read-only hidden power type field, which
+// nobody can type into and which limits no text the program sets.
+bool Settle() {
+  static WPARAM marker = 100000;
+  ++marker;
+  HWND field = Item(IDC_HIDDEN_POWER_TYPE);
+  Post(field, EM_SETLIMITTEXT, marker, 0);
+  DWORD start = GetTickCount();
+  for (;;) {
+    LRESULT limit = 0;
+    if (ProgramEnded() || !Send(field, EM_GETLIMITTEXT, 0, 0, &limit))
+      return false;
+    if (static_cast<WPARAM>(limit) == marker) return true;
+    if (GetTickCount() - start > SettleTimeoutMs) {
+      Fail("posted input was not handled within 10 seconds", "hang");
+      return false;
+    }
+    Sleep(1);
+  }
+}
+
+// ---- Input ------------------------------------------------------------------
+
+LPARAM KeyBits(UINT key, bool up) {
+  LPARAM bits =
+      1 | (static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16);
+  return up ? bits | 0xC0000000 : bits;
+}
+
+void PressKey(HWND window, UINT key) {
+  Post(window, WM_KEYDOWN, key, KeyBits(key, false));
+  Post(window, WM_KEYUP, key, KeyBits(key, true));
+}
+
+void TypeText(HWND window, const Text& text) {
+  for (wchar_t c : text) Post(window, WM_CHAR, c, 1);
+}
+
+POINT CenterOf(HWND window) {
+  RECT rect{};
+  GetClientRect(window, &rect);
+  return {rect.right / 2, rect.bottom / 2};
+}
+
+void Click(HWND window, POINT at, WPARAM keys = 0, bool twice = false) {
+  LPARAM where = MAKELPARAM(at.x, at.y);
+  Post(window, WM_LBUTTONDOWN, MK_LBUTTON | keys, where);
+  Post(window, WM_LBUTTONUP, keys, where);
+  if (!twice) return;
+  Post(window, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, where);
+  Post(window, WM_LBUTTONUP, keys, where);
+}
+
+void PutOnClipboard(const Text& text) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  HGLOBAL memory =
+      GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  if (memory != nullptr) {
+    auto* target = static_cast<wchar_t*>(GlobalLock(memory));
+    std::copy(text.c_str(), text.c_str() + text.size() + 1, target);
+    GlobalUnlock(memory);
+    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+  }
+  CloseClipboard();
+}
+
+HWND FocusedWindow() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(App.tid, &info) || info.hwndFocus == nullptr)
+    return App.main;
+  return info.hwndFocus;
+}
+
+// ---- Dialogs: message boxes, the about box, the help viewer -----------------
+
+bool IsProgramMessage(const Text& text) {
+  for (const wchar_t* known : ProgramMessages)
+    if (text == known) return true;
+  return false;
+}
+
+// A dialog's message: the static text of a message box (id 0xFFFF), or all
+// static texts of an unknown dialog.
+Text DialogText(HWND dialog) {
+  if (HWND text = GetDlgItem(dialog, 0xFFFF)) return GetText(text);
+  Text all;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT))
+    if (ClassOf(child) == L"Static") all += GetText(child);
+  return all;
+}
+
+// OK the way a person does it: the button, Enter or the close box.
+void PressOk(HWND dialog) {
+  switch (Random.Below(3)) {
+    case 0:
+      Post(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+      break;
+    case 1:
+      PressKey(GetDlgItem(dialog, IDOK), VK_RETURN);
+      break;
+    default:
+      Post(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+      break;
+  }
+}
+
+// Closes what the last action opened, one window at a time (the topmost
+// first: a nested message box ends before the one below it), and counts the
+// message boxes by text. Unknown window kinds are logged once.
+void CloseDialogs() {
+  static std::map<Text, bool> seenKinds;
+  for (int round = 0; round < 50 && Failure.empty(); ++round) {
+    HWND target = nullptr;
+    for (HWND window : ProgramWindows()) {
+      Text kind = ClassOf(window);
+      if (window == App.main || kind == L"tooltips_class32" ||
+          kind == L"ComboLBox")
+        continue;
+      if (IsDialog(window)) {
+        if (GetDlgItem(window, IDC_HPCALC_IV_HP) != nullptr) continue;
+        target = window;
+        break;
+      }
+      if (GetWindow(window, GW_OWNER) == App.main || kind == L"HH Parent") {
+        target = window;  // the help viewer
+        break;
+      }
+      if (!seenKinds[kind]) {
+        seenKinds[kind] = true;
+        Log("note: window of class " + Utf8(kind) + " " +
+            Quote(GetText(window)));
+      }
+    }
+    if (target == nullptr) return;
+    if (!IsDialog(target)) {
+      Log("help viewer " + Quote(GetText(target)) + ": closed after a pause");
+      Sleep(HelpViewerPauseMs);
+      Post(target, WM_CLOSE, 0, 0);
+    } else if (GetDlgItem(target, IDC_ABOUT_NOTICE) != nullptr) {
+      Log("about box: OK after a pause");
+      Sleep(MessageBoxPauseMs);
+      PressOk(target);
+    } else {
+      Text text = DialogText(target);
+      Log("message box " + Quote(text));
+      ++BoxCounts[text];
+      ++BoxesThisStep;
+      if (text == EffortMessage) ++EffortBoxesThisStep;
+      if (!IsProgramMessage(text))
+        Fail("a message box that is not one of the program's: " + Quote(text));
+      Sleep(MessageBoxPauseMs);
+      PressOk(target);
+    }
+    if (!Settle()) return;
+  }
+  Fail("dialogs kept opening");
+}
+
+// ---- Checks -----------------------------------------------------------------
+
+// The number a field's text stands for: StrToIntW's reading, except that a
+// number of more than nine digits saturates instead of wrapping around.
+int ExpectedNumber(const Text& text) {
+  size_t at = 0;
+  while (at < text.size() && iswspace(text[at])) ++at;
+  bool negative = at < text.size() && text[at] == L'-';
+  if (at < text.size() && (text[at] == L'-' || text[at] == L'+')) ++at;
+  while (at < text.size() && text[at] == L'0') ++at;
+  size_t digits = 0;
+  while (at + digits < text.size() && text[at + digits] >= L'0' &&
+         text[at + digits] <= L'9')
+    ++digits;
+  if (digits > 9) return negative ? INT_MIN : INT_MAX;
+  return StrToIntW(text.c_str());
+}
+
+int Clamp(const Text& text, int low, int high) {
+  int value = ExpectedNumber(text);
+  return value > high ? high : value < low ? low : value;
+}
+
+int LevelLow() { return TrackedMode == ModeGen3 ? 2 : 1; }
+
+// The range of a numeric field (status list column k + 1).
+void FieldRange(int k, int* low, int* high) {
+  *low = k == 0 ? LevelLow() : 0;
+  *high = k == 0                 ? LevelMaximum
+          : k < FirstEffortField ? StatMaximum
+                                 : EffortMaximum;
+}
+
+// "%2u": a blank and one digit, or two digits without a leading zero.
+bool ParseTwoDigits(const Text& text, size_t at, int* value) {
+  if (at + 2 > text.size() || !iswdigit(text[at + 1])) return false;
+  if (text[at] == L' ') {
+    *value = text[at + 1] - L'0';
+    return true;
+  }
+  if (text[at] < L'1' || text[at] > L'9') return false;
+  *value = (text[at] - L'0') * 10 + (text[at + 1] - L'0');
+  return true;
+}
+
+// An IV range field: empty, "%2u" or "%2u～%2u" with low < high, all <= 31.
+// `single` receives the IV when exactly one is shown, else -1.
+bool ValidIvText(const Text& text, int* single) {
+  *single = -1;
+  int low = 0;
+  int high = 0;
+  if (text.empty()) return true;
+  if (text.size() == 2) {
+    if (!ParseTwoDigits(text, 0, &low) || low > MaxIv) return false;
+    *single = low;
+    return true;
+  }
+  return text.size() == 5 && text[2] == L'～' &&
+         ParseTwoDigits(text, 0, &low) && ParseTwoDigits(text, 3, &high) &&
+         low < high && high <= MaxIv;
+}
+
+bool IsTypeName(const Text& text) {
+  for (const auto& name : HiddenPowerTypeNames)
+    if (text == reinterpret_cast<const wchar_t*>(name)) return true;
+  return false;
+}
+
+void CheckResults() {
+  int ivs[StatCount];
+  int pinned = 0;
+  for (int stat = 0; stat < StatCount; ++stat) {
+    Text shown = GetText(Item(StatRows[stat].ivField));
+    if (!ValidIvText(shown, &ivs[stat]))
+      return Fail("IV field " + std::to_string(StatRows[stat].ivField) +
+                  " shows " + Quote(shown));
+    pinned += ivs[stat] >= 0;
+    if (StatRows[stat].natureMark == 0) continue;
+    Text mark = GetText(Item(StatRows[stat].natureMark));
+    if (!mark.empty() && mark != L"↑" && mark != L"↓")
+      return Fail("nature mark " + std::to_string(StatRows[stat].natureMark) +
+                  " shows " + Quote(mark));
+  }
+  Text type = GetText(Item(IDC_HIDDEN_POWER_TYPE));
+  Text power = GetText(Item(IDC_HIDDEN_POWER_POWER));
+  int value = 0;
+  if (type.empty() && power.empty() && pinned < StatCount) return;
+  if (!IsTypeName(type) || power.size() != 2 ||
+      !ParseTwoDigits(power, 0, &value) || value < 30 || value > 70)
+    return Fail("hidden power shows " + Quote(type) + " " + Quote(power));
+  if (pinned < StatCount)
+    return Fail("hidden power shown while an IV is not pinned");
+  IvResult expected{};
+  for (int stat = 0; stat < StatCount; ++stat)
+    expected.stats[stat].minIv = static_cast<uint8_t>(ivs[stat]);
+  GameMode = TrackedMode;
+  CalcHiddenPower(&expected);
+  if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
+      value != expected.hiddenPowerPower)
+    Fail("hidden power " + Quote(type) + " " + Quote(power) +
+         " does not follow from the six IVs");
+}
+
+// A cell as a clamped field gives it: the canonical decimal of an in-range
+// number, at most 3 characters.
+bool ValidCell(const Text& cell, int k) {
+  int low = 0;
+  int high = 0;
+  FieldRange(k, &low, &high);
+  if (k == 0) low = 1;
+  if (cell.empty() || cell.size() > 3 || (cell.size() > 1 && cell[0] == L'0'))
+    return false;
+  for (wchar_t c : cell)
+    if (c < L'0' || c > L'9') return false;
+  int value = std::stoi(cell);
+  return value >= low && value <= high;
+}
+
+void CheckList(const ListState& list) {
+  for (size_t row = 0; row < list.rows.size(); ++row)
+    for (int k = 0; k < NumericFieldCount; ++k)
+      if (!ValidCell(list.rows[row][k], k))
+        return Fail("row " + std::to_string(row) + " column " +
+                    std::to_string(k + 1) + " holds " +
+                    Quote(list.rows[row][k]));
+  bool any = list.selectedCount > 0;
+  if ((IsWindowEnabled(Item(IDC_EDIT_ROW)) != 0) != any ||
+      (IsWindowEnabled(Item(IDC_DELETE_ROWS)) != 0) != any)
+    Fail("Edit and Delete are not enabled exactly when a row is selected (" +
+         std::to_string(list.selectedCount) + " selected)");
+}
+
+void CheckCalculator() {
+  int calculators = 0;
+  HWND calculator = nullptr;
+  for (HWND window : ProgramWindows())
+    if (IsDialog(window) && GetDlgItem(window, IDC_HPCALC_IV_HP) != nullptr) {
+      ++calculators;
+      calculator = window;
+    }
+  if (calculators > 1) return Fail("more than one calculator window");
+  if (calculator == nullptr) return;
+  IvResult expected{};
+  for (int stat = 0; stat < StatCount; ++stat) {
+    Text text = GetText(GetDlgItem(calculator, IDC_HPCALC_IV_HP + stat));
+    int iv = ExpectedNumber(text);
+    if (iv < 0 || iv > MaxIv)
+      return Fail("calculator field " +
+                  std::to_string(IDC_HPCALC_IV_HP + stat) + " kept " +
+                  Quote(text));
+    expected.stats[stat].minIv = static_cast<uint8_t>(iv);
+  }
+  Text type = GetText(GetDlgItem(calculator, IDC_HPCALC_TYPE));
+  Text power = GetText(GetDlgItem(calculator, IDC_HPCALC_POWER));
+  if (type.empty() && power.empty()) return;  // nothing typed since opening
+  CalcHiddenPower(&expected);
+  int value = power.empty() || power[0] == L'0' ? 0 : _wtoi(power.c_str());
+  if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
+      value < 30 || value > 70 || std::to_wstring(value) != power)
+    Fail("calculator shows " + Quote(type) + " " + Quote(power));
+}
+
+// What the action expects of Add and Edit, taken before it runs.
+struct Expectation {
+  bool add = false;
+  bool edit = false;
+  Row fields;
+  size_t rowsBefore = 0;
+};
+Expectation Expect;
+
+void ExpectAdd() {
+  Expect.add = true;
+  Expect.fields = ReadFields();
+  LRESULT count = 0;
+  Send(Item(IDC_STATUS_LIST), LVM_GETITEMCOUNT, 0, 0, &count);
+  Expect.rowsBefore = static_cast<size_t>(count);
+}
+
+// Add appends the clamped fields, or warns when the clamped effort values
+// add up to more than 510.
+void CheckAdd(const ListState& list) {
+  Row row;
+  int effortTotal = 0;
+  for (int k = 0; k < NumericFieldCount; ++k) {
+    int low = 0;
+    int high = 0;
+    FieldRange(k, &low, &high);
+    int value = Clamp(Expect.fields[k], low, high);
+    row[k] = std::to_wstring(value);
+    if (k >= FirstEffortField) effortTotal += value;
+  }
+  bool added = list.rows.size() == Expect.rowsBefore + 1;
+  if (effortTotal > EffortTotalLimit) {
+    if (added || EffortBoxesThisStep == 0)
+      Fail("Add with an effort total of " + std::to_string(effortTotal) +
+           " did not warn");
+    return;
+  }
+  if (!added) {
+    if (BoxesThisStep == 0)
+      Fail("Add added no row (" + std::to_string(list.rows.size()) + " rows)");
+    return;
+  }
+  for (int k = 0; k < NumericFieldCount; ++k)
+    if (list.rows.back()[k] != row[k])
+      return Fail("Add wrote " + Quote(list.rows.back()[k]) + " in column " +
+                  std::to_string(k + 1) + " for the field text " +
+                  Quote(Expect.fields[k]));
+}
+
+// Edit loads the highlighted row (checked when one row is highlighted and no
+// message box came between).
+void CheckEdit(const ListState& list) {
+  if (list.selectedCount != 1 || BoxesThisStep != 0) return;
+  size_t row = 0;
+  while (!list.selected[row]) ++row;
+  Row fields = ReadFields();
+  for (int k = 0; k < NumericFieldCount; ++k)
+    if (fields[k] != list.rows[row][k])
+      return Fail("Edit loaded " + Quote(fields[k]) + " into field " +
+                  std::to_string(NumericFields[k].field) +
+                  " but the highlighted row " + std::to_string(row) +
+                  " holds " + Quote(list.rows[row][k]));
+}
+
+void CheckProgram() {
+  if (ProgramEnded()) return;
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(App.main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                           AnswerTimeoutMs, &answer)) {
+    WaitForSingleObject(App.process, 1000);
+    if (!ProgramEnded())
+      Fail("the main window did not answer within 2 seconds", "hang");
+    return;
+  }
+  if (!Failure.empty()) return;
+  CheckResults();
+  ListState list = ReadList();
+  if (Failure.empty()) CheckList(list);
+  if (Failure.empty()) CheckCalculator();
+  if (Failure.empty() && Expect.add) CheckAdd(list);
+  if (Failure.empty() && Expect.edit) CheckEdit(list);
+}
+
+// ---- Actions ----------------------------------------------------------------
+
+struct Field {
+  int id;
+  bool calculator;
+};
+
+// Every field a text can go into: the name boxes, the clue lists, the numeric
+// fields, the read-only results (typing and pasting only: any program could
+// overwrite those) and the calculator's fields.
+std::vector<Field> TextFields(bool settable) {
+  std::vector<Field> fields = {
+      {IDC_SPECIES, false},         {IDC_NATURE, false},
+      {IDC_CHARACTERISTIC, false},  {IDC_HP_TYPE_CLUE, false},
+      {IDC_OVERALL_VERDICT, false}, {IDC_BEST_VERDICT, false}};
+  for (const NumericField& entry : NumericFields)
+    fields.push_back({entry.field, false});
+  for (int id = IDC_HPCALC_IV_HP; id <= IDC_HPCALC_IV_SPEED; ++id)
+    fields.push_back({id, true});
+  if (settable) return fields;
+  for (const StatRowControls& row : StatRows)
+    fields.push_back({row.ivField, false});
+  fields.push_back({IDC_HIDDEN_POWER_POWER, false});
+  fields.push_back({IDC_HPCALC_TYPE, true});
+  fields.push_back({IDC_HPCALC_POWER, true});
+  return fields;
+}
+
+HWND FieldWindow(const Field& field) {
+  if (!field.calculator) return Item(field.id);
+  HWND calculator = Calculator();
+  return calculator != nullptr ? GetDlgItem(calculator, field.id) : nullptr;
+}
+
+// Where typed characters and clicks go: the edit inside an editable combo box.
+HWND InputWindow(HWND control) {
+  HWND edit = FindWindowExW(control, nullptr, L"Edit", nullptr);
+  return edit != nullptr ? edit : control;
+}
+
+Text ListItem(HWND combo) {
+  LRESULT count = 0;
+  if (!Send(combo, CB_GETCOUNT, 0, 0, &count) || count <= 0) return L"5";
+  int index = Random.Below(static_cast<int>(count));
+  LRESULT length = 0;
+  Send(combo, CB_GETLBTEXTLEN, index, 0, &length);
+  if (length <= 0 || length > 200) return {};
+  Text text(static_cast<size_t>(length) + 1, L'\0');
+  Send(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+Text RandomText(HWND control) {
+  switch (Random.Below(6)) {
+    case 0:
+      return FixedTexts[Random.Below(std::size(FixedTexts))];
+    case 1:
+      return std::to_wstring(Random.Below(320) - (Random.Percent(10) ? 40 : 0));
+    case 2: {
+      Text digits;
+      for (int n = 1 + Random.Below(25); n > 0; --n)
+        digits += L'0' + Random.Below(10);
+      return digits;
+    }
+    case 3:
+      return ListItem(control);
+    default: {
+      Text mixed;
+      int length =
+          Random.Percent(30) ? 20 + Random.Below(400) : 1 + Random.Below(8);
+      for (int n = 0; n < length; ++n)
+        mixed += MixedAlphabet[Random.Below(std::size(MixedAlphabet) - 1)];
+      return mixed;
+    }
+  }
+}
+
+bool PickField(bool settable, Field* field, HWND* window) {
+  std::vector<Field> fields = TextFields(settable);
+  *field = fields[Random.Below(static_cast<int>(fields.size()))];
+  *window = FieldWindow(*field);
+  return *window != nullptr;
+}
+
+std::string FieldName(const Field& field) {
+  return (field.calculator ? "calculator field " : "field ") +
+         std::to_string(field.id);
+}
+
+bool SetTextAction() {
+  Field field;
+  HWND window;
+  if (!PickField(true, &field, &window)) return false;
+  Text text = RandomText(window);
+  Log("WM_SETTEXT " + FieldName(field) + " " + Quote(text));
+  Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  return true;
+}
+
+bool TypeAction() {
+  Field field;
+  HWND window;
+  if (!PickField(false, &field, &window)) return false;
+  Text text = RandomText(window);
+  HWND input = InputWindow(window);
+  bool click = Random.Percent(50);
+  Log(std::string(click ? "click into " : "type into ") + FieldName(field) +
+      (click ? " and type " : " ") + Quote(text));
+  if (click) Click(input, CenterOf(input));
+  TypeText(input, text);
+  return true;
+}
+
+bool PasteAction() {
+  Field field;
+  HWND window;
+  if (!PickField(false, &field, &window)) return false;
+  Text text = RandomText(window);
+  Log("paste into " + FieldName(field) + " " + Quote(text));
+  PutOnClipboard(text);
+  Post(window, WM_PASTE, 0, 0);
+  return true;
+}
+
+struct Key {
+  UINT key;
+  const char* name;
+};
+constexpr Key Keys[] = {
+    {VK_TAB, "Tab"},       {VK_UP, "Up"},         {VK_DOWN, "Down"},
+    {VK_LEFT, "Left"},     {VK_RIGHT, "Right"},   {VK_HOME, "Home"},
+    {VK_END, "End"},       {VK_PRIOR, "PageUp"},  {VK_NEXT, "PageDown"},
+    {VK_RETURN, "Enter"},  {VK_SPACE, "Space"},   {VK_ESCAPE, "Esc"},
+    {VK_DELETE, "Delete"}, {VK_BACK, "Backspace"}};
+
+bool KeyAction() {
+  const Key& key = Keys[Random.Below(std::size(Keys))];
+  HWND focus = FocusedWindow();
+  int id = GetDlgCtrlID(focus);
+  Log(std::string("key ") + key.name + " on " + Utf8(ClassOf(focus)) + " " +
+      std::to_string(id));
+  bool press = key.key == VK_RETURN || key.key == VK_SPACE;
+  if (press && GetParent(focus) == App.main && id == IDC_ADD_ROW) ExpectAdd();
+  if (press && GetParent(focus) == App.main && id == IDC_EDIT_ROW)
+    Expect.edit = true;
+  PressKey(focus, key.key);
+  return true;
+}
+
+// Focus moves: the dialog manager's own message, as another program sends
+// it, to a random control of the main window or the calculator, or to the
+// next or previous control.
+bool FocusAction() {
+  HWND owner =
+      Random.Percent(80) || Calculator() == nullptr ? App.main : Calculator();
+  std::vector<HWND> controls;
+  for (HWND child = GetWindow(owner, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT))
+    if (GetWindowLongW(child, GWL_STYLE) & WS_TABSTOP)
+      controls.push_back(child);
+  if (controls.empty() || Random.Percent(25)) {
+    bool previous = Random.Percent(50);
+    Log(std::string("WM_NEXTDLGCTL ") + (previous ? "previous" : "next"));
+    Post(owner, WM_NEXTDLGCTL, previous, FALSE);
+    return true;
+  }
+  HWND target = controls[Random.Below(static_cast<int>(controls.size()))];
+  Log("WM_NEXTDLGCTL to control " + std::to_string(GetDlgCtrlID(target)));
+  Post(owner, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
+  return true;
+}
+
+bool ButtonAction() {
+  static constexpr int Buttons[] = {
+      IDC_ADD_ROW,     IDC_EDIT_ROW,     IDC_DELETE_ROWS, IDC_BEST_HP,
+      IDC_BEST_ATTACK, IDC_BEST_DEFENSE, IDC_BEST_SPATK,  IDC_BEST_SPDEF,
+      IDC_BEST_SPEED,  IDC_HPCALC_CLOSE};
+  int id = Buttons[Random.Below(std::size(Buttons))];
+  HWND owner = id == IDC_HPCALC_CLOSE ? Calculator() : App.main;
+  if (owner == nullptr) return false;
+  HWND button = GetDlgItem(owner, id);
+  int way = Random.Below(3);
+  if (way == 1 && !IsWindowEnabled(button))
+    way = 2;  // no mouse on a grey button
+  static constexpr const char* Ways[] = {"BM_CLICK", "mouse click",
+                                         "WM_COMMAND"};
+  Log(std::string(Ways[way]) + " on button " + std::to_string(id));
+  if (id == IDC_ADD_ROW) ExpectAdd();
+  if (id == IDC_EDIT_ROW) Expect.edit = true;
+  if (way == 0) Post(button, BM_CLICK, 0, 0);
+  if (way == 1) Click(button, CenterOf(button));
+  if (way == 2)
+    Post(owner, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+         reinterpret_cast<LPARAM>(button));
+  return true;
+}
+
+// A choice from a list, as the combo box reports a player's choice.
+bool ChooseAction() {
+  static constexpr int Lists[] = {IDC_SPECIES,         IDC_NATURE,
+                                  IDC_CHARACTERISTIC,  IDC_HP_TYPE_CLUE,
+                                  IDC_OVERALL_VERDICT, IDC_BEST_VERDICT};
+  int id = Lists[Random.Below(std::size(Lists))];
+  HWND combo = Item(id);
+  LRESULT count = 0;
+  if (!IsWindowEnabled(combo) || !Send(combo, CB_GETCOUNT, 0, 0, &count) ||
+      count <= 0)
+    return false;
+  int index = Random.Below(static_cast<int>(count));
+  Log("choose item " + std::to_string(index) + " of list " +
+      std::to_string(id));
+  Send(combo, CB_SETCURSEL, index, 0);
+  Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(combo));
+  return true;
+}
+
+// Clicks, Ctrl-clicks and double-clicks on rows (or below the last row).
+bool RowClickAction() {
+  HWND list = Item(IDC_STATUS_LIST);
+  LRESULT count = 0;
+  Send(list, LVM_GETITEMCOUNT, 0, 0, &count);
+  int row = Random.Below(static_cast<int>(count) + 1);
+  RECT client{};
+  GetClientRect(list, &client);
+  POINT at = {client.right / 2, client.bottom - 2};  // below the rows
+  if (row < count) {
+    Send(list, LVM_ENSUREVISIBLE, row, FALSE);
+    RECT bounds{};
+    bounds.left = LVIR_BOUNDS;
+    if (!RemoteSend(list, LVM_GETITEMRECT, row, &bounds, sizeof bounds))
+      return false;
+    at = {client.right / 2, (bounds.top + bounds.bottom) / 2};
+  }
+  int way = Random.Below(4);
+  static constexpr const char* Ways[] = {"click", "click", "Ctrl-click",
+                                         "double-click"};
+  Log(std::string(Ways[way]) + " on row " + std::to_string(row) + " of " +
+      std::to_string(count));
+  if (way == 3) Expect.edit = true;
+  Click(list, at, way == 2 ? MK_CONTROL : 0, way == 3);
+  return true;
+}
+
+// Selection changes another program makes through the list-view messages.
+bool RowStateAction() {
+  HWND list = Item(IDC_STATUS_LIST);
+  LRESULT count = 0;
+  Send(list, LVM_GETITEMCOUNT, 0, 0, &count);
+  int row = count > 0 && Random.Percent(60)
+                ? Random.Below(static_cast<int>(count))
+                : -1;
+  bool select = Random.Percent(50);
+  Log(std::string(select ? "LVM_SETITEMSTATE select row "
+                         : "LVM_SETITEMSTATE deselect row ") +
+      std::to_string(row));
+  if (select)
+    SetRowState(list, row, LVIS_SELECTED | (row >= 0 ? LVIS_FOCUSED : 0),
+                LVIS_SELECTED | (row >= 0 ? LVIS_FOCUSED : 0));
+  else
+    SetRowState(list, row, 0, LVIS_SELECTED);
+  return true;
+}
+
+bool MenuAction() {
+  UINT command = IDM_MODE_GEN3 + Random.Below(IDM_ABOUT - IDM_MODE_GEN3 + 1);
+  if ((command == IDM_HELP_CONTENTS || command == IDM_HELP_INDEX) &&
+      Random.Percent(70))
+    command = IDM_HIDDEN_POWER;  // the help viewer costs a person's pause
+  Log("menu command " + std::to_string(command));
+  if (command <= IDM_MODE_GEN6) TrackedMode = command;
+  Post(App.main, WM_COMMAND, command, 0);
+  return true;
+}
+
+bool CloseCalculatorAction() {
+  HWND calculator = Calculator();
+  if (calculator == nullptr) return false;
+  Log("close the calculator with its close box");
+  Post(calculator, WM_SYSCOMMAND, SC_CLOSE, 0);
+  return true;
+}
+
+bool UpDownAction() {
+  const NumericField& entry = NumericFields[Random.Below(NumericFieldCount)];
+  HWND spin = Item(entry.spin);
+  RECT rect{};
+  GetClientRect(spin, &rect);
+  bool up = Random.Percent(50);
+  Log(std::string(up ? "click up arrow " : "click down arrow ") +
+      std::to_string(entry.spin));
+  Click(spin, {rect.right / 2, up ? rect.bottom / 4 : rect.bottom * 3 / 4});
+  return true;
+}
+
+// A consistent observation of one monster (its IVs kept for several
+// observations, so the results narrow down and hidden power shows), set
+// into the form by another program and added with the Add button.
+bool ObserveAction() {
+  static int species = -1;
+  static int nature = 0;
+  static int ivs[StatCount];
+  if (species < 0 || Random.Percent(15)) {
+    do species = Random.Below(SpeciesCount);
+    while (!IsListedInMode(SpeciesTable[species], TrackedMode));
+    nature = Random.Below(NatureCount);
+    for (int& iv : ivs) iv = Random.Below(MaxIv + 1);
+  }
+  const SpeciesRecord& record = SpeciesTable[species];
+  static constexpr int BaseSlot[StatCount] = {0, 1, 2, 4, 5, 3};
+  int level = LevelLow() + Random.Below(LevelMaximum - LevelLow() + 1);
+  Row fields;
+  fields[0] = std::to_wstring(level);
+  for (int stat = 0; stat < StatCount; ++stat) {
+    int effort = Random.Below(EffortTotalLimit / StatCount + 1);
+    uint16_t base = record.baseStats[BaseSlot[stat]];
+    int32_t value = stat == StatHp
+                        ? CalcHpStat(base, ivs[stat], effort, level)
+                        : CalcOtherStat(base, ivs[stat], effort, level,
+                                        NatureTable[nature].multipliers[stat]);
+    fields[1 + stat] = std::to_wstring(value & 0xFFFF);
+    fields[FirstEffortField + stat] = std::to_wstring(effort);
+  }
+  Log("observe " + Utf8(reinterpret_cast<const wchar_t*>(record.name)) + " " +
+      Utf8(reinterpret_cast<const wchar_t*>(NatureTable[nature].name)) +
+      " level " + std::to_string(level) + " and Add");
+  Send(Item(IDC_SPECIES), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(record.name));
+  Send(Item(IDC_NATURE), WM_SETTEXT, 0,
+       reinterpret_cast<LPARAM>(NatureTable[nature].name));
+  for (int k = 0; k < NumericFieldCount; ++k)
+    Send(Item(NumericFields[k].field), WM_SETTEXT, 0,
+         reinterpret_cast<LPARAM>(fields[k].c_str()));
+  ExpectAdd();
+  Post(Item(IDC_ADD_ROW), BM_CLICK, 0, 0);
+  return true;
+}
+
+struct Action {
+  int weight;
+  bool (*run)();  // false when it found nothing to act on
+};
+constexpr Action Actions[] = {
+    {12, SetTextAction}, {12, TypeAction},           {5, PasteAction},
+    {12, KeyAction},     {6, FocusAction},           {12, ButtonAction},
+    {8, ChooseAction},   {8, RowClickAction},        {3, RowStateAction},
+    {4, MenuAction},     {1, CloseCalculatorAction}, {4, UpDownAction},
+    {6, ObserveAction}};
+
+void RunRandomAction() {
+  int total = 0;
+  for (const Action& action : Actions) total += action.weight;
+  for (;;) {
+    int pick = Random.Below(total);
+    for (const Action& action : Actions) {
+      if (pick < action.weight) {
+        if (action.run()) return;
+        break;
+      }
+      pick -= action.weight;
+    }
+  }
+}
+
+// ---- Run --------------------------------------------------------------------
+
+size_t WorkingSetKb() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof counters;
+  if (!GetProcessMemoryInfo(App.process, &counters, sizeof counters)) return 0;
+  return counters.WorkingSetSize / 1024;
+}
+
+HWND FindMainWindow() {
+  for (HWND window : ProgramWindows())
+    if (ClassOf(window) == MainWindowClassName) return window;
+  return nullptr;
+}
+
+bool StartProgram(const Text& exe) {
+  Text folder = exe.substr(0, exe.find_last_of(L"\\/") + 1);
+  Launch launch{exe, folder.empty() ? L"." : folder,
+                CreateEventW(nullptr, TRUE, FALSE, nullptr), false};
+  CloseHandle(CreateThread(nullptr, 0, DebugLoop, &launch, 0, nullptr));
+  WaitForSingleObject(launch.ready, INFINITE);
+  CloseHandle(launch.ready);
+  if (!launch.started) {
+    Fail("cannot start " + Utf8(exe));
+    return false;
+  }
+  DWORD start = GetTickCount();
+  while ((App.main = FindMainWindow()) == nullptr) {
+    if (ProgramEnded()) return false;
+    if (GetTickCount() - start > StartTimeoutMs) {
+      Fail("the main window did not appear", "hang");
+      return false;
+    }
+    Sleep(50);
+  }
+  App.remote = static_cast<char*>(VirtualAllocEx(
+      App.process, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (App.remote == nullptr) Fail("cannot reach the program's memory");
+  return App.remote != nullptr && Settle();
+}
+
+// Closes the program the way the close box does; it must end cleanly.
+void CloseProgram() {
+  if (Exited != 0) return;
+  Post(App.main, WM_CLOSE, 0, 0);
+  DWORD start = GetTickCount();
+  while (Exited == 0 && GetTickCount() - start < ExitTimeoutMs) Sleep(20);
+  if (Exited == 0) {
+    Fail("the program did not end after WM_CLOSE", "hang");
+    TerminateProcess(App.process, 1);
+  } else if (CrashText[0] != '\0' || ExitCode != 0) {
+    ProgramEnded();
+  }
+}
+
+void Print(const std::string& line) {
+  std::fwrite(line.data(), 1, line.size(), stdout);
+  std::fputc('\n', stdout);
+}
+
+}  // namespace
+
+int main() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  Text exe;
+  Text logName;
+  unsigned seed = 1;
+  long steps = -1;
+  long seconds = -1;
+  for (int k = 1; k + 1 < argc; k += 2) {
+    Text option = argv[k];
+    if (option == L"--exe")
+      exe = argv[k + 1];
+    else if (option == L"--log")
+      logName = argv[k + 1];
+    else if (option == L"--seed")
+      seed = static_cast<unsigned>(_wtoi(argv[k + 1]));
+    else if (option == L"--steps")
+      steps = _wtol(argv[k + 1]);
+    else if (option == L"--seconds")
+      seconds = _wtol(argv[k + 1]);
+  }
+  if (exe.empty()) {
+    std::fprintf(stderr,
+                 "usage: tessavar_soak --exe PATH [--seed N] [--steps N | "
+                 "--seconds N] [--log FILE]\n");
+    return 2;
+  }
+  if (steps < 0 && seconds < 0) steps = 200;
+  if (logName.empty()) logName = L"soak-" + std::to_wstring(seed) + L".log";
+  LogFile = _wfopen(logName.c_str(), L"w");
+  Random.state = 0x9E3779B97F4A7C15ull * (seed + 1);
+  if (!LoadGameData(GetModuleHandleW(nullptr))) {
+    std::fprintf(stderr, "soak: cannot load the game data\n");
+    return 2;
+  }
+  Log("seed " + std::to_string(seed) + ", program " + Utf8(exe));
+  DWORD started = GetTickCount();
+  size_t startSet = 0;
+  if (StartProgram(exe)) {
+    CloseDialogs();
+    CheckProgram();
+    startSet = WorkingSetKb();
+  }
+  while (Failure.empty()) {
+    DWORD elapsed = GetTickCount() - started;
+    if (steps >= 0 ? Step >= steps
+                   : elapsed >= static_cast<DWORD>(seconds) * 1000)
+      break;
+    ++Step;
+    Expect = Expectation{};
+    BoxesThisStep = 0;
+    EffortBoxesThisStep = 0;
+    RunRandomAction();
+    if (Failure.empty() && Settle()) CloseDialogs();
+    if (Failure.empty()) CheckProgram();
+  }
+  size_t endSet = Exited == 0 ? WorkingSetKb() : 0;
+  if (Failure.empty()) CloseProgram();
+  if (Exited == 0) TerminateProcess(App.process, 1);
+
+  const char* result = Failure.empty() ? "ok" : FailureKind;
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "soak-run seed=%u steps=%d seconds=%.1f result=%s "
+                "ws_start_kb=%zu ws_end_kb=%zu",
+                seed, Step, (GetTickCount() - started) / 1000.0, result,
+                startSet, endSet);
+  Print(line);
+  for (const auto& [text, count] : BoxCounts)
+    Print("soak-box count=" + std::to_string(count) + " text=" + Quote(text));
+  if (!Failure.empty()) {
+    std::string report = "soak: seed " + std::to_string(seed) +
+                         " failed at step " + std::to_string(Step) + ": " +
+                         Failure + "\nlast actions:\n";
+    for (const std::string& recent : RecentLines)
+      report += "  " + recent + "\n";
+    std::fwrite(report.data(), 1, report.size(), stderr);
+    std::fflush(stderr);
+  }
+  if (LogFile != nullptr) std::fclose(LogFile);
+  return Failure.empty() ? 0 : 1;
+}
