@@ -187,7 +187,11 @@ std::string Quote(const Text& text) {
 }
 
 void Log(const std::string& line) {
-  std::string full = "step " + std::to_string(Step) + ": " + line;
+  static const DWORD start = GetTickCount();
+  char stamp[48];
+  std::snprintf(stamp, sizeof stamp, "step %d @%.2fs: ", Step,
+                (GetTickCount() - start) / 1000.0);
+  std::string full = stamp + line;
   if (LogFile != nullptr) {
     std::fprintf(LogFile, "%s\n", full.c_str());
     std::fflush(LogFile);
@@ -312,6 +316,13 @@ bool ProgramEnded() {
   return true;
 }
 
+// A window that does not answer: a crash when the program ends within a
+// few seconds (a crash takes a moment to reach the debugger), else a hang.
+void NotAnswering(const std::string& what) {
+  for (DWORD waited = 0; Exited == 0 && waited < 5000; waited += 50) Sleep(50);
+  if (!ProgramEnded()) Fail(what + " did not answer within 2 seconds", "hang");
+}
+
 // ---- Talking to the program's windows ---------------------------------------
 
 // A synchronous message with the liveness limit: a window of the program
@@ -326,9 +337,7 @@ bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
     return true;
   }
   if (!IsWindow(window)) return false;  // closed meanwhile: not a fault
-  WaitForSingleObject(App.process, 1000);
-  if (!ProgramEnded())
-    Fail("the program did not answer within 2 seconds", "hang");
+  NotAnswering("a window of the program");
   return false;
 }
 
@@ -395,20 +404,31 @@ struct ListState {
   int selectedCount = 0;
 };
 
-ListState ReadList() {
-  ListState list;
+// Rows change only by Add (a new last row) and Delete, and reading them
+// across processes is slow, so only new rows are read, all rows after the
+// count went down and on every 25th step; the selection on every step.
+ListState ReadList(bool full) {
+  static std::vector<Row> rows;
   HWND view = Item(IDC_STATUS_LIST);
   LRESULT count = 0;
   Send(view, LVM_GETITEMCOUNT, 0, 0, &count);
-  for (int row = 0; row < count && Failure.empty(); ++row) {
+  if (full || static_cast<size_t>(count) < rows.size()) rows.clear();
+  for (int row = static_cast<int>(rows.size()); row < count && Failure.empty();
+       ++row) {
     Row cells;
     for (int k = 0; k < NumericFieldCount; ++k)
       cells[k] = Cell(view, row, k + 1);
-    LRESULT state = 0;
-    Send(view, LVM_GETITEMSTATE, row, LVIS_SELECTED, &state);
-    list.rows.push_back(cells);
-    list.selected.push_back((state & LVIS_SELECTED) != 0);
-    list.selectedCount += (state & LVIS_SELECTED) != 0;
+    rows.push_back(cells);
+  }
+  ListState list;
+  list.rows = rows;
+  list.selected.assign(rows.size(), false);
+  LRESULT row = -1;
+  while (list.selectedCount < count &&
+         Send(view, LVM_GETNEXTITEM, row, MAKELPARAM(LVNI_SELECTED, 0), &row) &&
+         row >= 0 && row < static_cast<LRESULT>(rows.size())) {
+    list.selected[row] = true;
+    ++list.selectedCount;
   }
   return list;
 }
@@ -616,6 +636,8 @@ void CloseDialogs() {
 
 // ---- Checks -----------------------------------------------------------------
 
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
 // The number a field's text stands for: StrToIntW's reading, except that a
 // number of more than nine digits saturates instead of wrapping around.
 int ExpectedNumber(const Text& text) {
@@ -625,9 +647,7 @@ int ExpectedNumber(const Text& text) {
   if (at < text.size() && (text[at] == L'-' || text[at] == L'+')) ++at;
   while (at < text.size() && text[at] == L'0') ++at;
   size_t digits = 0;
-  while (at + digits < text.size() && text[at + digits] >= L'0' &&
-         text[at + digits] <= L'9')
-    ++digits;
+  while (at + digits < text.size() && IsDigit(text[at + digits])) ++digits;
   if (digits > 9) return negative ? INT_MIN : INT_MAX;
   return StrToIntW(text.c_str());
 }
@@ -649,7 +669,7 @@ void FieldRange(int k, int* low, int* high) {
 
 // "%2u": a blank and one digit, or two digits without a leading zero.
 bool ParseTwoDigits(const Text& text, size_t at, int* value) {
-  if (at + 2 > text.size() || !iswdigit(text[at + 1])) return false;
+  if (at + 2 > text.size() || !IsDigit(text[at + 1])) return false;
   if (text[at] == L' ') {
     *value = text[at + 1] - L'0';
     return true;
@@ -727,7 +747,7 @@ bool ValidCell(const Text& cell, int k) {
   if (cell.empty() || cell.size() > 3 || (cell.size() > 1 && cell[0] == L'0'))
     return false;
   for (wchar_t c : cell)
-    if (c < L'0' || c > L'9') return false;
+    if (!IsDigit(c)) return false;
   int value = std::stoi(cell);
   return value >= low && value <= high;
 }
@@ -807,17 +827,19 @@ void CheckAdd(const ListState& list) {
     if (k >= FirstEffortField) effortTotal += value;
   }
   bool added = list.rows.size() == Expect.rowsBefore + 1;
-  if (effortTotal > EffortTotalLimit) {
-    if (added || EffortBoxesThisStep == 0)
-      Fail("Add with an effort total of " + std::to_string(effortTotal) +
-           " did not warn");
-    return;
-  }
-  if (!added) {
-    if (BoxesThisStep == 0)
-      Fail("Add added no row (" + std::to_string(list.rows.size()) + " rows)");
-    return;
-  }
+  std::string texts = " (field texts";
+  for (const Text& text : Expect.fields) texts += " " + Quote(text);
+  texts += ")";
+  std::string total = std::to_string(effortTotal);
+  if (added && effortTotal > EffortTotalLimit)
+    return Fail("Add accepted an effort total of " + total + texts);
+  // A name warning (the click moved the focus out of a name field) may
+  // take the click away; then nothing is added.
+  if (!added && BoxesThisStep == 0)
+    return Fail("Add neither added a row nor warned" + texts);
+  if (!added && EffortBoxesThisStep > 0 && effortTotal <= EffortTotalLimit)
+    return Fail("Add warned about an effort total of " + total + texts);
+  if (!added) return;
   for (int k = 0; k < NumericFieldCount; ++k)
     if (list.rows.back()[k] != row[k])
       return Fail("Add wrote " + Quote(list.rows.back()[k]) + " in column " +
@@ -845,14 +867,12 @@ void CheckProgram() {
   DWORD_PTR answer = 0;
   if (!SendMessageTimeoutW(App.main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
                            AnswerTimeoutMs, &answer)) {
-    WaitForSingleObject(App.process, 1000);
-    if (!ProgramEnded())
-      Fail("the main window did not answer within 2 seconds", "hang");
+    NotAnswering("the main window");
     return;
   }
   if (!Failure.empty()) return;
   CheckResults();
-  ListState list = ReadList();
+  ListState list = ReadList(Step % 25 == 0);
   if (Failure.empty()) CheckList(list);
   if (Failure.empty()) CheckCalculator();
   if (Failure.empty() && Expect.add) CheckAdd(list);
@@ -867,8 +887,8 @@ struct Field {
 };
 
 // Every field a text can go into: the name boxes, the clue lists, the numeric
-// fields, the read-only results (typing and pasting only: any program could
-// overwrite those) and the calculator's fields.
+// fields, the read-only results (not by WM_SETTEXT: any program can overwrite
+// those) and the calculator's fields.
 std::vector<Field> TextFields(bool settable) {
   std::vector<Field> fields = {
       {IDC_SPECIES, false},         {IDC_NATURE, false},
@@ -937,9 +957,12 @@ Text RandomText(HWND control) {
   }
 }
 
+// While the calculator is open, its fields get a good share of the input.
 bool PickField(bool settable, Field* field, HWND* window) {
   std::vector<Field> fields = TextFields(settable);
-  *field = fields[Random.Below(static_cast<int>(fields.size()))];
+  bool calculator = Calculator() != nullptr && Random.Percent(35);
+  do *field = fields[Random.Below(static_cast<int>(fields.size()))];
+  while (field->calculator != calculator);
   *window = FieldWindow(*field);
   return *window != nullptr;
 }
@@ -949,38 +972,26 @@ std::string FieldName(const Field& field) {
          std::to_string(field.id);
 }
 
-bool SetTextAction() {
+// A text put into a field: set by another program, typed (after a click
+// into the field, or into whatever the field holds), or pasted.
+bool TextAction() {
+  static constexpr const char* Ways[] = {"WM_SETTEXT", "type into",
+                                         "click into and type", "paste into"};
+  int way = Random.Below(4);
   Field field;
   HWND window;
-  if (!PickField(true, &field, &window)) return false;
-  Text text = RandomText(window);
-  Log("WM_SETTEXT " + FieldName(field) + " " + Quote(text));
-  Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  return true;
-}
-
-bool TypeAction() {
-  Field field;
-  HWND window;
-  if (!PickField(false, &field, &window)) return false;
+  if (!PickField(way == 0, &field, &window)) return false;
   Text text = RandomText(window);
   HWND input = InputWindow(window);
-  bool click = Random.Percent(50);
-  Log(std::string(click ? "click into " : "type into ") + FieldName(field) +
-      (click ? " and type " : " ") + Quote(text));
-  if (click) Click(input, CenterOf(input));
-  TypeText(input, text);
-  return true;
-}
-
-bool PasteAction() {
-  Field field;
-  HWND window;
-  if (!PickField(false, &field, &window)) return false;
-  Text text = RandomText(window);
-  Log("paste into " + FieldName(field) + " " + Quote(text));
-  PutOnClipboard(text);
-  Post(window, WM_PASTE, 0, 0);
+  Log(std::string(Ways[way]) + " " + FieldName(field) + " " + Quote(text));
+  if (way == 0)
+    Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  if (way == 2) Click(input, CenterOf(input));
+  if (way == 1 || way == 2) TypeText(input, text);
+  if (way == 3) {
+    PutOnClipboard(text);
+    Post(window, WM_PASTE, 0, 0);
+  }
   return true;
 }
 
@@ -1001,7 +1012,9 @@ bool KeyAction() {
   int id = GetDlgCtrlID(focus);
   Log(std::string("key ") + key.name + " on " + Utf8(ClassOf(focus)) + " " +
       std::to_string(id));
-  bool press = key.key == VK_RETURN || key.key == VK_SPACE;
+  // Space presses a focused button. Enter does not: the main window has no
+  // default button, so the dialog navigation sends IDOK instead.
+  bool press = key.key == VK_SPACE;
   if (press && GetParent(focus) == App.main && id == IDC_ADD_ROW) ExpectAdd();
   if (press && GetParent(focus) == App.main && id == IDC_EDIT_ROW)
     Expect.edit = true;
@@ -1125,7 +1138,10 @@ bool RowStateAction() {
 }
 
 bool MenuAction() {
-  UINT command = IDM_MODE_GEN3 + Random.Below(IDM_ABOUT - IDM_MODE_GEN3 + 1);
+  UINT command =
+      Random.Percent(30)
+          ? IDM_HIDDEN_POWER
+          : IDM_MODE_GEN3 + Random.Below(IDM_ABOUT - IDM_MODE_GEN3 + 1);
   if ((command == IDM_HELP_CONTENTS || command == IDM_HELP_INDEX) &&
       Random.Percent(70))
     command = IDM_HIDDEN_POWER;  // the help viewer costs a person's pause
@@ -1202,11 +1218,10 @@ struct Action {
   bool (*run)();  // false when it found nothing to act on
 };
 constexpr Action Actions[] = {
-    {12, SetTextAction}, {12, TypeAction},           {5, PasteAction},
-    {12, KeyAction},     {6, FocusAction},           {12, ButtonAction},
-    {8, ChooseAction},   {8, RowClickAction},        {3, RowStateAction},
-    {4, MenuAction},     {1, CloseCalculatorAction}, {4, UpDownAction},
-    {6, ObserveAction}};
+    {28, TextAction},    {12, KeyAction},   {6, FocusAction},
+    {12, ButtonAction},  {8, ChooseAction}, {8, RowClickAction},
+    {3, RowStateAction}, {4, MenuAction},   {1, CloseCalculatorAction},
+    {4, UpDownAction},   {6, ObserveAction}};
 
 void RunRandomAction() {
   int total = 0;
@@ -1359,6 +1374,8 @@ int main() {
     std::string report = "soak: seed " + std::to_string(seed) +
                          " failed at step " + std::to_string(Step) + ": " +
                          Failure + "\nlast actions:\n";
+    if (CrashText[0] != '\0' && Failure.find(CrashText) == std::string::npos)
+      report = report + "afterwards the program crashed: " + CrashText + "\n";
     for (const std::string& recent : RecentLines)
       report += "  " + recent + "\n";
     std::fwrite(report.data(), 1, report.size(), stderr);
