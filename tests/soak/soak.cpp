@@ -347,11 +347,16 @@ void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND Item(int id) { return GetDlgItem(App.main, id); }
 
+// One message for the usual short text, a second one for a long text.
 Text GetText(HWND window) {
-  LRESULT length = 0;
-  if (!Send(window, WM_GETTEXTLENGTH, 0, 0, &length) || length <= 0) return {};
-  Text text(static_cast<size_t>(length) + 1, L'\0');
+  wchar_t buffer[512] = L"";
   LRESULT copied = 0;
+  if (!Send(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), &copied))
+    return {};
+  if (copied < 511) return Text(buffer, static_cast<size_t>(copied));
+  LRESULT length = 0;
+  if (!Send(window, WM_GETTEXTLENGTH, 0, 0, &length)) return {};
+  Text text(static_cast<size_t>(length) + 1, L'\0');
   if (!Send(window, WM_GETTEXT, text.size(),
             reinterpret_cast<LPARAM>(text.data()), &copied))
     return {};
@@ -406,7 +411,7 @@ struct ListState {
 
 // Rows change only by Add (a new last row) and Delete, and reading them
 // across processes is slow, so only new rows are read, all rows after the
-// count went down and on every 25th step; the selection on every step.
+// count went down and on every 100th step; the selection on every step.
 ListState ReadList(bool full) {
   static std::vector<Row> rows;
   HWND view = Item(IDC_STATUS_LIST);
@@ -440,20 +445,18 @@ Row ReadFields() {
   return fields;
 }
 
+// The program's visible top-level windows (it has one thread).
 std::vector<HWND> ProgramWindows() {
-  struct Found {
-    std::vector<HWND> windows;
-  } found;
-  EnumWindows(
-      [](HWND window, LPARAM parameter) -> BOOL {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(window, &pid);
-        if (pid == App.pid && IsWindowVisible(window))
-          reinterpret_cast<Found*>(parameter)->windows.push_back(window);
+  std::vector<HWND> windows;
+  EnumThreadWindows(
+      App.tid,
+      [](HWND window, LPARAM found) -> BOOL {
+        if (IsWindowVisible(window))
+          reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
         return TRUE;
       },
-      reinterpret_cast<LPARAM>(&found));
-  return found.windows;
+      reinterpret_cast<LPARAM>(&windows));
+  return windows;
 }
 
 Text ClassOf(HWND window) {
@@ -872,7 +875,7 @@ void CheckProgram() {
   }
   if (!Failure.empty()) return;
   CheckResults();
-  ListState list = ReadList(Step % 25 == 0);
+  ListState list = ReadList(Step % 100 == 0);
   if (Failure.empty()) CheckList(list);
   if (Failure.empty()) CheckCalculator();
   if (Failure.empty() && Expect.add) CheckAdd(list);
