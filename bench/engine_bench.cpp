@@ -5,18 +5,11 @@
 
 namespace {
 
-const std::vector<uint8_t>& Poke() {
-  static const std::vector<uint8_t> bytes = ReadGameDataFile("POKE_DATA.bin");
-  return bytes;
-}
-const std::vector<uint8_t>& Nature() {
-  static const std::vector<uint8_t> bytes = ReadGameDataFile("NATURE_DATA.bin");
-  return bytes;
-}
+const std::vector<uint8_t>& Poke() { return PokeDataBytesForTest(); }
+const std::vector<uint8_t>& Nature() { return NatureDataBytesForTest(); }
 
 bool LoadOnce() {
-  static const bool loaded = LoadGameDataFromBytes(
-      Poke().data(), Poke().size(), Nature().data(), Nature().size());
+  static const bool loaded = LoadTestGameData();
   return loaded;
 }
 

@@ -26,6 +26,11 @@ struct StatusEntry {
   uint8_t level;
   uint16_t stats[StatCount];
   uint16_t effortValues[StatCount];
+  // Nonzero when the row's effort values are not known (effortValues is then
+  // ignored): an IV stays a candidate of a stat if some effort value 0..255
+  // gives the shown value at that level. 0, the zero-filled default, means
+  // the effort values are known.
+  uint8_t effortUnknown;
 };
 
 struct StatResult {
@@ -71,8 +76,61 @@ int32_t CalcIndividualValues(const char16_t* speciesName,
                              int32_t markSpAtk, int32_t markSpDef,
                              int32_t markSpeed, int32_t bestStatVerdict);
 
-// Lowest and highest candidate of each non-empty mask into minIv / maxIv.
-void RefreshBounds(StatResult& stat);
+// Like CalcIndividualValues for a monster whose nature is not known: the
+// result is, stat by stat, the union of the results of every nature under
+// which all observations and clues hold, and `natureSet` (may be null) gets
+// bit i set for each such NatureTable[i]. natureDir is -1 or +1 only where
+// all those natures agree, else 0; hidden power only when the union pins all
+// six IVs. When no nature is left the result is the empty result of any
+// contradiction (six empty masks, natureDir 0, no hidden power). Returns 0,
+// or -1 for an unknown species (then `result` and `natureSet` are untouched).
+int32_t CalcIndividualValuesAnyNature(
+    const char16_t* speciesName, const StatusEntry* entries, int32_t entryCount,
+    IvResult* result, uint32_t* natureSet, const char16_t* characteristic,
+    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
+    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
+    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);
+
+// At which level to read a stat again. Levels run from just above the highest
+// observed level up to 100.
+struct LevelHint {
+  int32_t firstSplit;   // lowest level at which the candidates' values differ
+  int32_t allDistinct;  // lowest level at which the shown value pins the IV
+};
+// A stat with fewer than two candidates: nothing to tell.
+constexpr int32_t NoLevelHint = 0;
+// No level up to 100 splits (or tells apart) the candidates.
+constexpr int32_t NoLevelUpTo100 = -1;
+
+// One call for everything the main window shows: CalcIndividualValues, or
+// CalcIndividualValuesAnyNature when `natureName` is null, with the natures
+// still possible in `natureSet` (for a named nature its own bit, or 0 when
+// nothing fits) and the next levels to check in `hints[StatCount]`
+// (`natureSet` and `hints` may be null). Return codes and the untouched
+// outputs on failure are those of the two calls.
+//
+// The hints are worked out per stat with the species record of the
+// calculation and the effort values of the latest observation: the row with
+// the highest level, the last such row in list order. Candidates are the
+// stat's candidate IVs combined with the stat's nature multiplier; when the
+// nature is unknown they are the pairs (multiplier of a remaining nature, IV
+// possible under that nature), so a reading may tell the nature's effect as
+// well as the IV.
+// - firstSplit: the lowest level at which the candidates do not all show the
+//   same value; allDistinct: the lowest level at which no two candidates
+//   with different IVs show the same value (the reading pins the IV).
+// - NoLevelUpTo100 when no such level exists up to 100 (also for ヌケニン's
+//   HP, which never splits, and when the latest level is 100 or more).
+// - NoLevelHint for a stat with fewer than two candidate IVs, and for every
+//   stat when the latest observation's effort values are unknown (its future
+//   stats then cannot be told) or there is no observation.
+int32_t CalcIndividualValuesWithHints(
+    const char16_t* speciesName, const char16_t* natureName,
+    const StatusEntry* entries, int32_t entryCount, IvResult* result,
+    uint32_t* natureSet, LevelHint* hints, const char16_t* characteristic,
+    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
+    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
+    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);
 
 // ---- Hidden power ----------------------------------------------------------
 

@@ -9,6 +9,8 @@
 // a monster's true IVs survive its own observations and clues, that a
 // repeated call gives the same result, and that the table's order does not
 // matter for a name the mode lists.
+// The same for the unknown-nature call and the next-level hints, with
+// effort values known or not.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -18,6 +20,7 @@
 
 #include "data/species_order.h"
 #include "fuzz_support.h"
+#include "support/true_monster.h"
 
 namespace {
 
@@ -30,8 +33,6 @@ constexpr int SpeciesUnits = 20;
 constexpr int NatureUnits = 6;
 constexpr int CharacteristicUnits = 13;
 constexpr int TypeUnits = 5;
-
-constexpr int BaseStatSlot[StatCount] = {0, 1, 2, 4, 5, 3};
 
 struct Text {
   std::unique_ptr<char16_t[]> units;
@@ -136,33 +137,45 @@ struct Call {
         withClues ? marks[4] : MarkUnknown, withClues ? marks[5] : MarkUnknown,
         withClues ? best : 0);
   }
+
+  // With the clues and the next-level hints; a null nature is any nature.
+  int32_t RunWithHints(IvResult& result, uint32_t* natureSet, LevelHint* hints,
+                       bool anyNature) const {
+    return CalcIndividualValuesWithHints(
+        species.get(), anyNature ? nullptr : nature.get(),
+        noEntries ? nullptr : entries.data(), count, &result, natureSet, hints,
+        characteristic.get(), type.get(), overall, marks[0], marks[1], marks[2],
+        marks[3], marks[4], marks[5], best);
+  }
 };
 
-// What the game shows for these IVs: the stats at a level, and the clues.
+// Hints: none for a stat with fewer than two candidates, else levels up to
+// 100 (or none up to 100), the second not below the first.
+void CheckHints(const IvResult& r, const LevelHint* hints) {
+  for (int s = 0; s < StatCount; ++s) {
+    int first = hints[s].firstSplit, all = hints[s].allDistinct;
+    if (__builtin_popcount(r.stats[s].mask) < 2)
+      FUZZ_CHECK(first == NoLevelHint && all == NoLevelHint);
+    else if (first == NoLevelHint || first == NoLevelUpTo100)
+      FUZZ_CHECK(all == first);
+    else
+      FUZZ_CHECK(first > 1 && first <= 100 &&
+                 (all == NoLevelUpTo100 || (all >= first && all <= 100)));
+  }
+}
+
+// The stats a monster shows at a level with effort values (total <= 510).
 StatusEntry ObserveMonster(FuzzedDataProvider& in, const SpeciesRecord& species,
                            const NatureRecord& nature,
                            const int ivs[StatCount]) {
-  StatusEntry e{};
-  e.level = in.ConsumeIntegralInRange<uint8_t>(1, 100);
+  int level = in.ConsumeIntegralInRange<int>(1, 100);
+  uint16_t efforts[StatCount];
   int budget = 510;
-  for (int s = 0; s < StatCount; ++s) {
-    int ev = in.ConsumeIntegralInRange<int>(0, budget < 255 ? budget : 255);
+  for (uint16_t& ev : efforts) {
+    ev = in.ConsumeIntegralInRange<uint16_t>(0, budget < 255 ? budget : 255);
     budget -= ev;
-    e.effortValues[s] = static_cast<uint16_t>(ev);
-    uint16_t base = species.baseStats[BaseStatSlot[s]];
-    e.stats[s] = static_cast<uint16_t>(
-        s == StatHp
-            ? CalcHpStat(base, ivs[s], ev, e.level)
-            : CalcOtherStat(base, ivs[s], ev, e.level, nature.multipliers[s]));
   }
-  return e;
-}
-
-int Highest(const int ivs[StatCount]) {
-  int highest = 0;
-  for (int s = 0; s < StatCount; ++s)
-    if (ivs[s] > highest) highest = ivs[s];
-  return highest;
+  return ShownStats(species, nature, ivs, level, efforts);
 }
 
 bool IsSubset(const IvResult& inner, const IvResult& outer) {
@@ -235,7 +248,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       NatureTable[in.ConsumeIntegralInRange<int>(0, NatureCount - 1)];
   int ivs[StatCount];
   for (int& iv : ivs) iv = in.ConsumeIntegralInRange<int>(0, 31);
-  int highest = Highest(ivs);
 
   Call call;
   call.species =
@@ -248,6 +260,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   for (int i = 0; i < entryCount; ++i) {
     if (truthful) {
       call.entries.push_back(ObserveMonster(in, species, nature, ivs));
+      call.entries.back().effortUnknown = in.ConsumeBool();
       continue;
     }
     StatusEntry e{};
@@ -256,6 +269,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       e.stats[s] = in.ConsumeIntegral<uint16_t>();
       e.effortValues[s] = in.ConsumeIntegral<uint16_t>();
     }
+    e.effortUnknown = in.ConsumeBool() ? in.ConsumeIntegral<uint8_t>() : 0;
     call.entries.push_back(e);
   }
   call.count = entryCount;
@@ -273,43 +287,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   // Clues: the monster's own, or any.
   int row = in.ConsumeIntegralInRange<int>(0, CharacteristicCount - 1);
-  IvResult scratch{};
-  for (int s = 0; s < StatCount; ++s) scratch.stats[s].minIv = ivs[s];
-  CalcHiddenPower(&scratch);
-  int sum = 0;
-  for (int iv : ivs) sum += iv;
-  if (truthful) {
-    // A row naming a stat that holds the highest IV with its remainder.
-    for (int i = 0; i < CharacteristicCount; ++i) {
-      const CharacteristicRecord& r =
-          CharacteristicTable[(row + i) % CharacteristicCount];
-      if (ivs[r.stat] == highest && highest % 5 == r.remainder) {
-        row = (row + i) % CharacteristicCount;
-        break;
-      }
-    }
-  }
+  if (truthful) row = CharacteristicOf(ivs, row);
   call.characteristic =
       MakeText(in, CharacteristicUnits, CharacteristicTable[row].text);
   int typeIndex = in.ConsumeIntegralInRange<int>(0, HiddenPowerTypeCount - 1);
-  call.type = MakeText(
-      in, TypeUnits,
-      truthful ? scratch.hiddenPowerType : HiddenPowerTypeNames[typeIndex]);
+  if (truthful) typeIndex = HiddenPowerTypeOf(ivs);
+  call.type = MakeText(in, TypeUnits, HiddenPowerTypeNames[typeIndex]);
   if (truthful) {
-    call.overall = in.ConsumeBool() ? 0
-                   : sum >= 151     ? 1
-                   : sum >= 121     ? 2
-                   : sum >= 91      ? 3
-                                    : 4;
-    call.best = in.ConsumeBool() ? 0
-                : highest == 31  ? 1
-                : highest >= 26  ? 2
-                : highest >= 16  ? 3
-                                 : 4;
+    call.overall = in.ConsumeBool() ? 0 : OverallVerdictOf(ivs);
+    call.best = in.ConsumeBool() ? 0 : BestStatVerdictOf(ivs);
     for (int s = 0; s < StatCount; ++s)
-      call.marks[s] = in.ConsumeBool()
-                          ? MarkUnknown
-                          : (ivs[s] == highest ? MarkBest : MarkNotBest);
+      call.marks[s] = in.ConsumeBool() ? MarkUnknown : BestStatMarkOf(ivs, s);
   } else {
     call.overall = PickSmall(in, -1, 5);
     call.best = PickSmall(in, -1, 5);
@@ -323,6 +311,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   int32_t rc = call.Run(result, true);
   FUZZ_CHECK(rc == CalcOk || rc == CalcUnknownSpecies ||
              rc == CalcUnknownNature);
+
+  // The nature unknown: the same failure, else a result that holds the
+  // named nature's (below) and a set of natures in the table.
+  IvResult any;
+  uint32_t anySet = 0;
+  LevelHint hints[StatCount];
+  int32_t anyRc = call.RunWithHints(any, &anySet, hints, true);
+  FUZZ_CHECK(anyRc == (rc == CalcUnknownSpecies ? rc : CalcOk));
+  if (anyRc == CalcOk) {
+    CheckResultInvariants(any);
+    CheckHints(any, hints);
+    FUZZ_CHECK(anySet < (1u << NatureCount) &&
+               (anySet == 0) == (any.stats[StatHp].mask == 0));
+  }
+
   if (rc != CalcOk) {
     FUZZ_CHECK(std::memcmp(&before, &result, sizeof result) == 0);
     return 0;
@@ -332,6 +335,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   IvResult again;
   FUZZ_CHECK(call.Run(again, true) == CalcOk);
   FUZZ_CHECK(std::memcmp(&again, &result, sizeof result) == 0);
+
+  // With the hints: the same result, the named nature alone (when it fits)
+  // and within the unknown-nature set.
+  IvResult hinted;
+  uint32_t natureSet;
+  FUZZ_CHECK(call.RunWithHints(hinted, &natureSet, hints, false) == CalcOk);
+  FUZZ_CHECK(std::memcmp(&hinted, &result, sizeof result) == 0);
+  FUZZ_CHECK((natureSet & (natureSet - 1)) == 0 && (natureSet & ~anySet) == 0);
+  FUZZ_CHECK((natureSet != 0) == (result.stats[StatHp].mask != 0));
+  FUZZ_CHECK(IsSubset(result, any));
+  CheckHints(result, hints);
 
   IvResult unclued;
   FUZZ_CHECK(call.Run(unclued, false) == CalcOk);
@@ -348,8 +362,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       (FoundRow(call.characteristic.get()) < 0 ||
        FoundRow(call.characteristic.get()) == row) &&
       (FoundType(call.type.get()) < 0 ||
-       NameEquals(HiddenPowerTypeNames[FoundType(call.type.get())],
-                  scratch.hiddenPowerType))) {
+       FoundType(call.type.get()) == typeIndex)) {
     for (int s = 0; s < StatCount; ++s)
       FUZZ_CHECK(result.stats[s].mask >> ivs[s] & 1u);
   }

@@ -225,10 +225,17 @@ void RunEngine(FuzzedDataProvider& in) {
 
 }  // namespace
 
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  // The buffers are built from the shipped bytes: they must be there.
+  FUZZ_CHECK(PokeDataBytesForTest().size() == PokeDataBytes);
+  FUZZ_CHECK(NatureDataBytesForTest().size() == NatureDataBytes);
+  return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
-  Buffer poke = MakeBuffer(in, ShippedPokeData());
-  Buffer nature = MakeBuffer(in, ShippedNatureData());
+  Buffer poke = MakeBuffer(in, PokeDataBytesForTest());
+  Buffer nature = MakeBuffer(in, NatureDataBytesForTest());
 
   static SpeciesRecord speciesBefore[SpeciesCount];
   static NatureRecord naturesBefore[NatureCount];

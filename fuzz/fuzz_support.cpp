@@ -3,26 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 namespace {
-
-std::vector<uint8_t> ReadFile(const char* name) {
-  std::string path = std::string(TESSAVAR_GAMEDATA_DIR) + "/" + name + ".bin";
-  std::vector<uint8_t> bytes;
-  if (FILE* file = std::fopen(path.c_str(), "rb")) {
-    uint8_t buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-      bytes.insert(bytes.end(), buffer, buffer + n);
-    std::fclose(file);
-  }
-  if (bytes.empty()) {
-    std::fprintf(stderr, "cannot read %s\n", path.c_str());
-    std::abort();
-  }
-  return bytes;
-}
 
 SpeciesRecord ResourceOrder[SpeciesCount];
 
@@ -33,21 +15,8 @@ void FuzzCheckFailed(const char* what, const char* file, int line) {
   std::abort();
 }
 
-const std::vector<uint8_t>& ShippedPokeData() {
-  static const std::vector<uint8_t> bytes = ReadFile("POKE_DATA");
-  return bytes;
-}
-
-const std::vector<uint8_t>& ShippedNatureData() {
-  static const std::vector<uint8_t> bytes = ReadFile("NATURE_DATA");
-  return bytes;
-}
-
 void LoadShippedTables() {
-  const auto& poke = ShippedPokeData();
-  const auto& nature = ShippedNatureData();
-  FUZZ_CHECK(LoadGameDataFromBytes(poke.data(), poke.size(), nature.data(),
-                                   nature.size()));
+  FUZZ_CHECK(LoadTestGameData());
   std::memcpy(ResourceOrder, SpeciesTable, sizeof ResourceOrder);
 }
 

@@ -8,15 +8,12 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "support/test_data.h"
 
 // Aborts with the failed condition when `ok` is false.
 #define FUZZ_CHECK(ok) \
   ((ok) ? (void)0 : FuzzCheckFailed(#ok, __FILE__, __LINE__))
 [[noreturn]] void FuzzCheckFailed(const char* what, const char* file, int line);
-
-// The packed "POKE_DATA" and "NATURE_DATA" bytes of the build.
-const std::vector<uint8_t>& ShippedPokeData();
-const std::vector<uint8_t>& ShippedNatureData();
 
 // Loads the shipped tables (aborting when they cannot be read) and keeps a
 // copy of SpeciesTable in resource order for RestoreSpeciesOrder.

@@ -96,6 +96,18 @@
 #define IDC_HIDDEN_POWER_POWER_LABEL 1112
 #define IDC_HIDDEN_POWER_POWER 1113
 
+// What the player does not know, and what to check next: the effort values
+// unknown box, the natures still possible, the next-level column.
+#define IDC_EFFORT_UNKNOWN 1140
+#define IDC_NATURE_CANDIDATES 1141
+#define IDC_NEXT_LEVEL_HEADING 1142
+#define IDC_HP_NEXT 1143
+#define IDC_ATTACK_NEXT 1144
+#define IDC_DEFENSE_NEXT 1145
+#define IDC_SPATK_NEXT 1146
+#define IDC_SPDEF_NEXT 1147
+#define IDC_SPEED_NEXT 1148
+
 // The status list and its buttons.
 #define IDC_ADD_ROW 1059
 #define IDC_EDIT_ROW 1097

@@ -33,8 +33,9 @@ def read_utf8(path):
 
 
 def parse_project(text):
-    """Returns the [OPTIONS] entries and the [FILES] list of an .hhp project."""
-    options, files, section = {}, [], None
+    """Returns the [OPTIONS] entries, the [FILES] list and the [WINDOWS]
+    definitions (name to fields) of an .hhp project."""
+    options, files, windows, section = {}, [], {}, None
     for raw in text.splitlines():
         line = raw.strip()
         if not line or line.startswith(";"):
@@ -44,9 +45,12 @@ def parse_project(text):
         elif section == "OPTIONS" and "=" in line:
             key, value = line.split("=", 1)
             options[key.strip()] = value.strip()
+        elif section == "WINDOWS" and "=" in line:
+            key, value = line.split("=", 1)
+            windows[key.strip()] = [v.strip().strip('"') for v in value.split(",")]
         elif section == "FILES":
             files.append(line)
-    return options, files
+    return options, files, windows
 
 
 class SitemapReader(html.parser.HTMLParser):
@@ -126,7 +130,7 @@ def stage_sources(source_dir, stage_dir):
     if len(projects) != 1:
         raise BuildError(f"{source_dir}: expected exactly one .hhp project")
     project = projects[0]
-    options, files = parse_project(read_utf8(os.path.join(source_dir, project)))
+    options, files, _ = parse_project(read_utf8(os.path.join(source_dir, project)))
     contents = options.get("Contents file")
     index = options.get("Index file")
     if not contents or not index:

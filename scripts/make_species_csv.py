@@ -73,17 +73,20 @@ Meowstic and Aegislash.
 Names
 -----
 A row of a further form is named species + U+3000 + form name. The default
-form of a species that has further-form rows is named the same way when the
+form of a species is named the same way only when its forms differ in base
+stats (some further-form row has base stats other than the default's) and the
 games show a form name for it: デオキシス　ノーマルフォルム, ミノマダム　くさきのミノ,
-チェリム　ネガフォルム, ギラティナ　アナザーフォルム, シェイミ　ランドフォルム,
-バスラオ　あかすじのすがた, ヒヒダルマ　ノーマルモード, トルネロス/ボルトロス/ランドロス
-　けしんフォルム, ケルディオ　いつものすがた, メロエッタ　ボイスフォルム,
-フラエッテ　あかいはな, トリミアン　やせいのすがた, ニャオニクス　オスのすがた,
-ギルガルド　シールドフォルム, バケッチャ/パンプジン　ふつうのサイズ and
-フーパ　いましめられしフーパ (the games call confined Hoopa by that name).
-The default row is the plain species name when the games show no form name:
-  * ロトム, キュレム, ポワルン, カイオーガ, グラードン - PokeAPI's
-    "...のすがた" names for these defaults are not used;
+ギラティナ　アナザーフォルム, シェイミ　ランドフォルム, ヒヒダルマ　ノーマルモード,
+トルネロス/ボルトロス/ランドロス　けしんフォルム, メロエッタ　ボイスフォルム,
+フラエッテ　あかいはな (the Eternal Flower differs), ギルガルド　シールドフォルム,
+バケッチャ/パンプジン　ふつうのサイズ and フーパ　いましめられしフーパ (the games
+call confined Hoopa by that name).
+The default row is the plain species name otherwise:
+  * when all its further forms share its base stats: ポワルン, チェリム, バスラオ,
+    ケルディオ, トリミアン, ニャオニクス, so that a player who types the species
+    name finds it;
+  * ロトム, キュレム, カイオーガ, グラードン - PokeAPI's "...のすがた" names for
+    these defaults are not used;
   * species whose default form has no form name at all (all species with Mega
     Evolutions, ピカチュウ).
 Species without further-form rows are always named plainly (ミノムッチ,
@@ -146,8 +149,13 @@ COSMETIC_LISTED = {421, 670, 676}  # Cherrim, Floette, Furfrou
 NUMBERED_FORM_SPECIES = {386, 413, 479, 487, 492, 641, 642, 645, 646,
                          710, 711, 720}
 
-# Defaults for which PokeAPI has a "...のすがた" name the games do not show.
-PLAIN_DEFAULT = {351, 382, 383, 479, 646}
+# Defaults with forms of other base stats for which PokeAPI has a "...のすがた"
+# name the games do not show.
+PLAIN_DEFAULT = {382, 383, 479, 646}
+
+# Defaults named plainly because all their forms share their base stats.
+SAME_STATS_DEFAULTS = ["ポワルン", "チェリム", "バスラオ", "ケルディオ", "トリミアン",
+                       "ニャオニクス"]
 
 FORM_NAME_FIXES = {
     "pikachu-libre": ("マスクド・ピカチュウ", "マスク・ド・ピカチュウ"),
@@ -274,11 +282,17 @@ def build(species, dex, forms, gen5, gen6):
             default_form[sid] = f
         if own_pokemon or (sid in COSMETIC_LISTED and f["form_is_default"] == "0"):
             further.append(f)
-    further_species = {int(f["species_id"]) for f in further}
+    def further_stats(f):
+        pid = int(f["pokemon_id"])
+        return slot_stats(gen6[pid] if pid in gen6 else gen5[pid])
+
+    # Species with a further form whose base stats differ from the default's.
+    differing = {int(f["species_id"]) for f in further
+                 if further_stats(f) != slot_stats(gen6[int(f["species_id"])])}
 
     def default_name(sid):
         base = species[sid]["name_ja"]
-        if sid not in further_species or sid in PLAIN_DEFAULT:
+        if sid not in differing or sid in PLAIN_DEFAULT:
             return base
         fname = default_form[sid]["form_name_ja"]
         return base + IDEOGRAPHIC_SPACE + fname if fname else base
@@ -449,12 +463,28 @@ def verify(rows, pairs):
         got = ([row["serialNo"]] + [row[f] for f in NUMBER_FIELDS], row["name"], row["stats"])
         check(got == (numbers, name, stats), "row %d is %r" % (serial, got))
 
+    # A default row carries a form name only when a further form of its
+    # species has other base stats.
+    stats_of = {}
+    for r in extra:
+        stats_of.setdefault(r["name"].split(IDEOGRAPHIC_SPACE, 1)[0], []).append(r["stats"])
+    for row in main:
+        if IDEOGRAPHIC_SPACE not in row["name"]:
+            continue
+        plain = row["name"].split(IDEOGRAPHIC_SPACE, 1)[0]
+        check(any(s != row["stats"] for s in stats_of.get(plain, [])),
+              "form name on a default whose forms share its base stats: %r" % row["name"])
+    for plain in SAME_STATS_DEFAULTS:
+        check(plain in stats_of and all(s == stats_of[plain][0] for s in stats_of[plain]),
+              "forms of %r do not share base stats" % plain)
+
     # Named decisions that other code relies on.
     names = {r["name"] for r in rows}
     for must in ("ロトム", "キュレム", "ポワルン", "カイオーガ", "グラードン", "リザードン",
                  "ミノマダム　くさきのミノ", "ピカチュウ　マスク・ド・ピカチュウ",
                  "カイオーガ　ゲンシカイオーガ", "グラードン　ゲンシグラードン",
-                 "フラエッテ　えいえんのはな"):
+                 "フラエッテ　えいえんのはな", "フラエッテ　あかいはな",
+                 "デオキシス　ノーマルフォルム", *SAME_STATS_DEFAULTS):
         check(must in names, "missing row %r" % must)
 
 

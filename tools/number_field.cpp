@@ -1,6 +1,7 @@
-// The decimal reader of the numeric fields and their clamp.
+// The decimal reader of the numeric fields and their clamps.
 #include "tools/number_field.h"
 
+#include <commctrl.h>
 #include <shlwapi.h>
 
 #include <climits>
@@ -54,4 +55,16 @@ int ReadClampedNumber(HWND field, int low, int high, bool* clamped) {
   int kept = value > high ? high : value < low ? low : value;
   if (clamped != nullptr) *clamped = kept != value;
   return kept;
+}
+
+int ClampFieldToRange(HWND upDown) {
+  if (upDown == nullptr) return 0;
+  auto field = reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0));
+  int low = 0;
+  int high = 0;
+  SendMessageW(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+               reinterpret_cast<LPARAM>(&high));
+  int value = ReadClampedNumber(field, low, high, nullptr);
+  SendMessageW(upDown, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
+  return value;
 }

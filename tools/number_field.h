@@ -15,3 +15,7 @@ int ReadWindowNumber(HWND window);
 // The number in `field` forced into low..high. `clamped` (may be null) tells
 // whether the text's own number lay outside the range.
 int ReadClampedNumber(HWND field, int low, int high, bool* clamped);
+
+// Forces the buddy field of an up-down control into the control's range and
+// writes the canonical number back; returns the value now shown.
+int ClampFieldToRange(HWND upDown);

@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "res/resource.h"
+#include "ui/observation.h"
 
 // The controls of one stat row (0 where the row has none).
 struct StatRowControls {
@@ -15,22 +16,24 @@ struct StatRowControls {
   int ivField;
   int natureMark;
   int bestBox;
+  int nextLevelField;
 };
 
 // In StatIndex order: HP, Attack, Defense, Sp. Atk, Sp. Def, Speed.
 constexpr StatRowControls StatRows[StatCount] = {
     {IDC_HP_STAT, IDC_HP_STAT_SPIN, IDC_HP_EV, IDC_HP_EV_SPIN, IDC_HP_IV, 0,
-     IDC_BEST_HP},
+     IDC_BEST_HP, IDC_HP_NEXT},
     {IDC_ATTACK_STAT, IDC_ATTACK_STAT_SPIN, IDC_ATTACK_EV, IDC_ATTACK_EV_SPIN,
-     IDC_ATTACK_IV, IDC_ATTACK_MARK, IDC_BEST_ATTACK},
+     IDC_ATTACK_IV, IDC_ATTACK_MARK, IDC_BEST_ATTACK, IDC_ATTACK_NEXT},
     {IDC_DEFENSE_STAT, IDC_DEFENSE_STAT_SPIN, IDC_DEFENSE_EV,
-     IDC_DEFENSE_EV_SPIN, IDC_DEFENSE_IV, IDC_DEFENSE_MARK, IDC_BEST_DEFENSE},
+     IDC_DEFENSE_EV_SPIN, IDC_DEFENSE_IV, IDC_DEFENSE_MARK, IDC_BEST_DEFENSE,
+     IDC_DEFENSE_NEXT},
     {IDC_SPATK_STAT, IDC_SPATK_STAT_SPIN, IDC_SPATK_EV, IDC_SPATK_EV_SPIN,
-     IDC_SPATK_IV, IDC_SPATK_MARK, IDC_BEST_SPATK},
+     IDC_SPATK_IV, IDC_SPATK_MARK, IDC_BEST_SPATK, IDC_SPATK_NEXT},
     {IDC_SPDEF_STAT, IDC_SPDEF_STAT_SPIN, IDC_SPDEF_EV, IDC_SPDEF_EV_SPIN,
-     IDC_SPDEF_IV, IDC_SPDEF_MARK, IDC_BEST_SPDEF},
+     IDC_SPDEF_IV, IDC_SPDEF_MARK, IDC_BEST_SPDEF, IDC_SPDEF_NEXT},
     {IDC_SPEED_STAT, IDC_SPEED_STAT_SPIN, IDC_SPEED_EV, IDC_SPEED_EV_SPIN,
-     IDC_SPEED_IV, IDC_SPEED_MARK, IDC_BEST_SPEED},
+     IDC_SPEED_IV, IDC_SPEED_MARK, IDC_BEST_SPEED, IDC_SPEED_NEXT},
 };
 
 // The thirteen numeric fields in status-list column order (level, six stats,
@@ -63,17 +66,14 @@ constexpr int SpinOfNumericField(int id) {
   return 0;
 }
 
+// The nature box's last item: the nature is not known.
+constexpr wchar_t UnknownNatureItem[] = L"（不明）";
+
 // Text capacities of the name fields: 19 and 5 characters and the terminator.
 constexpr int SpeciesTextCapacity = 20;
 constexpr int NatureTextCapacity = 6;
 // A status list cell holds at most 3 characters.
 constexpr int CellTextCapacity = 4;
-
-// Ranges of the numeric fields. The level's lowest value depends on the mode
-// (2 in generation 3, else 1).
-constexpr int LevelMaximum = 100;
-constexpr int StatMaximum = 999;
-constexpr int EffortMaximum = 255;
 
 // "設定(&O)" is the second menu; its first submenu holds the modes, its
 // second the species list orders.

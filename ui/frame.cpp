@@ -11,6 +11,7 @@
 #include "ui/help_lines.h"
 #include "ui/input_form.h"
 #include "ui/menu_commands.h"
+#include "ui/observation.h"
 #include "ui/recalc.h"
 
 namespace {
@@ -34,6 +35,8 @@ LRESULT OnInitMainWindow(HWND window) {
     SendMessageW(window, WM_CLOSE, 0, 0);
     return 0;
   }
+  // Every main window starts with an empty status list.
+  ClearObservations();
   InitInputFormLists(window);
   CreateStatusBar(window);
   InitInputFormControls(window);

@@ -99,6 +99,7 @@ void FillNatureList(HWND window) {
   HWND list = GetDlgItem(window, IDC_NATURE);
   for (const NatureRecord& nature : NatureTable)
     InsertItem(list, -1, reinterpret_cast<const wchar_t*>(nature.name));
+  InsertItem(list, -1, UnknownNatureItem);
 }
 
 // CBN_SELCHANGE of a name field: the edit text still holds the old name, so
@@ -193,18 +194,6 @@ void InitInputFormControls(HWND window) {
     CheckDlgButton(window, row.bestBox, BST_INDETERMINATE);
 }
 
-int ClampFieldToRange(HWND upDown) {
-  if (upDown == nullptr) return 0;
-  auto field = reinterpret_cast<HWND>(SendMessageW(upDown, UDM_GETBUDDY, 0, 0));
-  int low = 0;
-  int high = 0;
-  SendMessageW(upDown, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-               reinterpret_cast<LPARAM>(&high));
-  int value = ReadClampedNumber(field, low, high, nullptr);
-  SendMessageW(upDown, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
-  return value;
-}
-
 bool HandleFormCommand(HWND window, int id, int code) {
   if (id == IDC_SPECIES || id == IDC_NATURE)
     return HandleNameFieldCommand(window, id, code);
@@ -218,6 +207,10 @@ bool HandleFormCommand(HWND window, int id, int code) {
   }
   if (SpinOfNumericField(id) != 0)
     return HandleNumericFieldCommand(window, id, code);
+  if (id == IDC_EFFORT_UNKNOWN && code == BN_CLICKED) {
+    SetEffortUnknown(window, IsDlgButtonChecked(window, id) == BST_CHECKED);
+    return true;
+  }
   if (id == IDC_ADD_ROW && code == BN_CLICKED) {
     AddStatusRow(window);
     return true;

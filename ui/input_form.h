@@ -12,10 +12,6 @@ void InitInputFormLists(HWND window);
 // up-down ranges, status list columns, nature list, best-stat boxes.
 void InitInputFormControls(HWND window);
 
-// Forces the buddy field of an up-down control into the control's range and
-// writes the canonical number back; returns the value now shown.
-int ClampFieldToRange(HWND upDown);
-
 // WM_COMMAND from the form's controls; false for ids and codes it does not
 // handle, which then get default processing.
 bool HandleFormCommand(HWND window, int id, int code);

@@ -1,24 +1,28 @@
-// The recalculation handler: the form and the rows in, the result fields out.
+// The recalculation handler: the form and the observations in, the result
+// fields out. Fields whose text stays the same are not written again, so an
+// unchanged result neither flickers nor costs a redraw.
 #include "ui/recalc.h"
 
 #include <commctrl.h>
 
 #include "data/bounded_copy.h"
 #include "data/gamedata.h"
-#include "tools/number_field.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
+#include "ui/observation.h"
 
 namespace {
 
 // Clue texts: a characteristic has at most 12 characters, a type 4.
 constexpr int CharacteristicCapacity = CharacteristicTextCapacity;
 constexpr int TypeCapacity = HiddenPowerTypeCapacity;
-// Row cells are read into the engine's field widths.
-constexpr int EntryLevelLimit = 255;
-constexpr int StatValueMaximum = 65535;
 // The handler's result when GameMode is not one of the four modes.
 constexpr int32_t ModeInvalidResult = -99;
+// A result field's text: " 4～ 9" or "53 (71で確定)" at the longest.
+constexpr int ResultTextCapacity = 16;
+// The natures-still-possible line: its lead and up to this many names.
+constexpr int NamedCandidatesMaximum = 5;
+constexpr int CandidatesTextCapacity = 64;
 
 // Everything the engine needs besides the observations.
 struct FormInputs {
@@ -31,14 +35,23 @@ struct FormInputs {
   int32_t bestStatVerdict;
 };
 
-void ClearResultFields(HWND window) {
-  for (const StatRowControls& row : StatRows)
-    SetDlgItemTextW(window, row.ivField, L"");
-  for (const StatRowControls& row : StatRows)
-    if (row.natureMark != 0) SetDlgItemTextW(window, row.natureMark, L"");
-  SetDlgItemTextW(window, IDC_HIDDEN_POWER_TYPE, L"");
-  SetDlgItemTextW(window, IDC_HIDDEN_POWER_POWER, L"");
-}
+// The texts of every result field; all empty when there is no result.
+struct ResultTexts {
+  wchar_t iv[StatCount][ResultTextCapacity];
+  wchar_t mark[StatCount][ResultTextCapacity];
+  wchar_t type[TypeCapacity];
+  wchar_t power[ResultTextCapacity];
+  wchar_t nextLevel[StatCount][ResultTextCapacity];
+  wchar_t candidates[CandidatesTextCapacity];
+};
+
+// What the engine answers: the candidates, the natures still possible and
+// the levels to check next.
+struct EngineAnswer {
+  IvResult result;
+  uint32_t natureSet;
+  LevelHint hints[StatCount];
+};
 
 void ReadFormInputs(HWND window, FormInputs& inputs) {
   ReadWindowText(GetDlgItem(window, IDC_SPECIES), inputs.species,
@@ -58,47 +71,26 @@ void ReadFormInputs(HWND window, FormInputs& inputs) {
       SendDlgItemMessageW(window, IDC_BEST_VERDICT, CB_GETCURSEL, 0, 0));
 }
 
-int CellNumber(HWND list, int row, int column, int maximum) {
-  wchar_t text[CellTextCapacity] = L"";
-  LVITEMW item{};
-  item.iSubItem = column;
-  item.pszText = text;
-  item.cchTextMax = CellTextCapacity;
-  SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-               reinterpret_cast<LPARAM>(&item));
-  text[CellTextCapacity - 1] = L'\0';
-  int value = ParseNumber(text);
-  if (value < 0) return 0;
-  return value > maximum ? maximum : value;
-}
-
-// One observation per row: the level, six stats and six effort values.
-void ReadStatusRows(HWND list, StatusEntry* entries, int count) {
-  for (int row = 0; row < count; ++row) {
-    StatusEntry& entry = entries[row];
-    entry.level =
-        static_cast<uint8_t>(CellNumber(list, row, 1, EntryLevelLimit));
-    for (int stat = 0; stat < StatCount; ++stat) {
-      entry.stats[stat] = static_cast<uint16_t>(
-          CellNumber(list, row, 2 + stat, StatValueMaximum));
-      entry.effortValues[stat] = static_cast<uint16_t>(
-          CellNumber(list, row, 8 + stat, StatValueMaximum));
-    }
-  }
-}
-
 bool IsKnownGameMode(uint32_t mode) {
   return mode == ModeGen3 || mode == ModeGen4 || mode == ModeGen5 ||
          mode == ModeGen6;
 }
 
+bool NatureUnknown(const FormInputs& inputs) {
+  return lstrcmpW(inputs.nature, UnknownNatureItem) == 0;
+}
+
+// The engine's answer for the form; with the nature "（不明）" every nature
+// that fits the observations and clues is tried.
 int32_t CallEngine(const FormInputs& inputs, const StatusEntry* entries,
-                   int count, IvResult& result) {
+                   int count, EngineAnswer& answer) {
   if (!IsKnownGameMode(GameMode)) return ModeInvalidResult;
   const int32_t* marks = inputs.marks;
-  return CalcIndividualValues(
+  const wchar_t* nature = NatureUnknown(inputs) ? nullptr : inputs.nature;
+  return CalcIndividualValuesWithHints(
       reinterpret_cast<const char16_t*>(inputs.species),
-      reinterpret_cast<const char16_t*>(inputs.nature), entries, count, &result,
+      reinterpret_cast<const char16_t*>(nature), entries, count, &answer.result,
+      &answer.natureSet, answer.hints,
       reinterpret_cast<const char16_t*>(inputs.characteristic),
       reinterpret_cast<const char16_t*>(inputs.hiddenPowerType),
       inputs.overallVerdict, marks[StatHp], marks[StatAttack],
@@ -107,51 +99,76 @@ int32_t CallEngine(const FormInputs& inputs, const StatusEntry* entries,
 }
 
 // " 5" for a single candidate, " 4～ 9" for several (lowest and highest).
-void ShowIvRange(const StatResult& stat, HWND field) {
-  wchar_t text[32] = L"";
+void FormatIvRange(const StatResult& stat, wchar_t* text) {
   if (stat.minIv == stat.maxIv) {
     wsprintfW(text, L"%2u", static_cast<unsigned>(stat.minIv));
   } else {
     wsprintfW(text, L"%2u～%2u", static_cast<unsigned>(stat.minIv),
               static_cast<unsigned>(stat.maxIv));
   }
-  SetWindowTextW(field, text);
 }
 
 // "↓" when the nature lowers the stat, "↑" when it raises it, else nothing.
-void ShowNatureMark(int32_t natureDir, HWND field) {
-  if (natureDir < 0) {
-    SetWindowTextW(field, L"↓");
-  } else if (natureDir > 0) {
-    SetWindowTextW(field, L"↑");
+const wchar_t* NatureMarkText(int32_t natureDir) {
+  return natureDir < 0 ? L"↓" : natureDir > 0 ? L"↑" : L"";
+}
+
+// "53" for the first level that splits the candidates, "53 (71で確定)" when
+// a later level tells every one apart, "—" when no level up to 100 splits
+// them, nothing without a hint.
+void FormatLevelHint(const LevelHint& hint, wchar_t* text) {
+  if (hint.firstSplit == NoLevelHint) return;
+  if (hint.firstSplit == NoLevelUpTo100) {
+    lstrcpyW(text, L"—");
+  } else if (hint.allDistinct == hint.firstSplit) {
+    wsprintfW(text, L"%d", hint.firstSplit);
+  } else if (hint.allDistinct == NoLevelUpTo100) {
+    wsprintfW(text, L"%d (確定なし)", hint.firstSplit);
+  } else {
+    wsprintfW(text, L"%d (%dで確定)", hint.firstSplit, hint.allDistinct);
   }
 }
 
-void ShowResult(HWND window, const IvResult& result) {
+// "性格の候補: いじっぱり, ゆうかん" for at most five natures, else
+// "性格の候補: 12種類"; "性格の候補: なし" when none fits.
+void FormatCandidates(uint32_t natureSet, wchar_t* text) {
+  int count = 0;
+  for (int k = 0; k < NatureCount; ++k)
+    if (natureSet & (1u << k)) ++count;
+  lstrcpyW(text, L"性格の候補: ");
+  if (count == 0) {
+    lstrcatW(text, L"なし");
+  } else if (count > NamedCandidatesMaximum) {
+    wsprintfW(text + lstrlenW(text), L"%d種類", count);
+  } else {
+    bool first = true;
+    for (int k = 0; k < NatureCount; ++k) {
+      if (!(natureSet & (1u << k))) continue;
+      if (!first) lstrcatW(text, L", ");
+      lstrcatW(text, reinterpret_cast<const wchar_t*>(NatureTable[k].name));
+      first = false;
+    }
+  }
+}
+
+void FormatResult(const IvResult& result, ResultTexts& texts) {
   for (int stat = 0; stat < StatCount; ++stat)
     if (result.stats[stat].mask != 0)
-      ShowIvRange(result.stats[stat],
-                  GetDlgItem(window, StatRows[stat].ivField));
+      FormatIvRange(result.stats[stat], texts.iv[stat]);
   if (result.hiddenPowerKnown != 0) {
-    wchar_t type[TypeCapacity] = L"";
-    CopyUnitsBounded(type, TypeCapacity, HiddenPowerTypeCapacity,
+    CopyUnitsBounded(texts.type, TypeCapacity, HiddenPowerTypeCapacity,
                      [&result](int i) { return result.hiddenPowerType[i]; });
-    SetDlgItemTextW(window, IDC_HIDDEN_POWER_TYPE, type);
-    wchar_t power[16] = L"";
-    wsprintfW(power, L"%2u", static_cast<unsigned>(result.hiddenPowerPower));
-    SetDlgItemTextW(window, IDC_HIDDEN_POWER_POWER, power);
+    wsprintfW(texts.power, L"%2u",
+              static_cast<unsigned>(result.hiddenPowerPower));
   }
   for (int stat = StatAttack; stat < StatCount; ++stat)
-    ShowNatureMark(result.stats[stat].natureDir,
-                   GetDlgItem(window, StatRows[stat].natureMark));
+    lstrcpyW(texts.mark[stat], NatureMarkText(result.stats[stat].natureDir));
 }
 
-}  // namespace
-
-void RecalculateResults(HWND window) {
-  HWND list = GetDlgItem(window, IDC_STATUS_LIST);
-  int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-  ClearResultFields(window);
+// The texts of the current input; they stay empty without observations,
+// for unknown names and for a failed allocation (which is reported).
+void ComputeResultTexts(HWND window, ResultTexts& texts) {
+  int count = ObservationCount();
   if (count <= 0) return;
   FormInputs inputs{};
   ReadFormInputs(window, inputs);
@@ -163,10 +180,44 @@ void RecalculateResults(HWND window) {
     ShowMessage(window, L"メモリを確保できませんでした", MB_ICONERROR);
     return;
   }
-  ReadStatusRows(list, entries, count);
-  IvResult result{};
-  int32_t status = CallEngine(inputs, entries, count, result);
+  for (int row = 0; row < count; ++row)
+    entries[row] = ToStatusEntry(ObservationAt(row));
+  EngineAnswer answer{};
+  int32_t status = CallEngine(inputs, entries, count, answer);
   HeapFree(heap, 0, entries);
   if (status < 0) return;
-  ShowResult(window, result);
+  FormatResult(answer.result, texts);
+  for (int stat = 0; stat < StatCount; ++stat)
+    FormatLevelHint(answer.hints[stat], texts.nextLevel[stat]);
+  if (NatureUnknown(inputs))
+    FormatCandidates(answer.natureSet, texts.candidates);
+}
+
+// Writes a field only when its text differs.
+void ShowText(HWND window, int id, const wchar_t* text) {
+  HWND field = GetDlgItem(window, id);
+  wchar_t current[CandidatesTextCapacity + 1] = L"";
+  int length = GetWindowTextW(field, current, CandidatesTextCapacity + 1);
+  if (length < CandidatesTextCapacity && lstrcmpW(current, text) == 0) return;
+  SetWindowTextW(field, text);
+}
+
+void ShowResultTexts(HWND window, const ResultTexts& texts) {
+  for (int stat = 0; stat < StatCount; ++stat)
+    ShowText(window, StatRows[stat].ivField, texts.iv[stat]);
+  for (int stat = StatAttack; stat < StatCount; ++stat)
+    ShowText(window, StatRows[stat].natureMark, texts.mark[stat]);
+  ShowText(window, IDC_HIDDEN_POWER_TYPE, texts.type);
+  ShowText(window, IDC_HIDDEN_POWER_POWER, texts.power);
+  for (int stat = 0; stat < StatCount; ++stat)
+    ShowText(window, StatRows[stat].nextLevelField, texts.nextLevel[stat]);
+  ShowText(window, IDC_NATURE_CANDIDATES, texts.candidates);
+}
+
+}  // namespace
+
+void RecalculateResults(HWND window) {
+  ResultTexts texts{};
+  ComputeResultTexts(window, texts);
+  ShowResultTexts(window, texts);
 }

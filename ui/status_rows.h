@@ -8,7 +8,15 @@
 // Highest total of the six effort values a monster can hold.
 constexpr int EffortTotalLimit = 510;
 
+// Checks or clears the "努力値不明" box; while it is checked the six effort
+// fields are disabled and Add ignores them.
+void SetEffortUnknown(HWND window, bool unknown);
+
 void AddStatusRow(HWND window);
 void EditStatusRow(HWND window);
 void DeleteStatusRows(HWND window);
+
+// Rebuilds the status list from the observations (after they were replaced
+// as a whole) and sets the row buttons; selects nothing.
+void ShowObservations(HWND window);
 void UpdateRowButtons(HWND window);

@@ -3,7 +3,7 @@
 
 #include "engine/engine_internal.h"
 #include "engine_call.h"
-#include "test_data.h"
+#include "support/test_data.h"
 
 namespace {
 

@@ -35,6 +35,22 @@ struct EngineCall {
         marks[2], marks[3], marks[4], marks[5], best);
   }
 
+  // With `hints` the call that also gives them (a null nature: any nature),
+  // else the unknown-nature call.
+  int32_t RunAny(IvResult& r, uint32_t* natures,
+                 LevelHint* hints = nullptr) const {
+    auto n = static_cast<int32_t>(entries.size());
+    const int32_t* m = marks;
+    return hints ? CalcIndividualValuesWithHints(
+                       species, nature, entries.data(), n, &r, natures, hints,
+                       characteristic, hiddenPowerType, overall, m[0], m[1],
+                       m[2], m[3], m[4], m[5], best)
+                 : CalcIndividualValuesAnyNature(
+                       species, entries.data(), n, &r, natures, characteristic,
+                       hiddenPowerType, overall, m[0], m[1], m[2], m[3], m[4],
+                       m[5], best);
+  }
+
   IvResult Result() const {
     IvResult result{};
     Run(result);

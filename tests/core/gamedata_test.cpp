@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "test_data.h"
+#include "support/test_data.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -118,6 +118,34 @@ TEST_F(GameDataTest, RowsWithoutNationalNumberAreNeverListed) {
     megas += name.compare(space + 1, 2, u"メガ") == 0;
   }
   EXPECT_EQ(megas, 48);
+}
+
+// A first form carries its form name only when another form of the species
+// has other base stats; so "バスラオ" is found by its plain name.
+TEST_F(GameDataTest, FirstFormsAreNamedOnlyWhenFormsDifferInBaseStats) {
+  std::map<std::u16string, std::set<std::u16string>> formStats;
+  for (int k = 751; k <= SpeciesCount; ++k) {
+    std::u16string name = Row(k).name;
+    const uint16_t* base = Row(k).baseStats;
+    formStats[name.substr(0, name.find(u'　'))].insert(
+        std::u16string(base, base + 6));
+  }
+  for (int k = 1; k <= 750; ++k) {
+    std::u16string name = Row(k).name;
+    std::size_t space = name.find(u'　');
+    if (space == std::u16string::npos) continue;
+    const uint16_t* base = Row(k).baseStats;
+    std::set<std::u16string> others = formStats[name.substr(0, space)];
+    others.erase(std::u16string(base, base + 6));
+    EXPECT_FALSE(others.empty()) << "row " << k << " carries a form name";
+  }
+  for (const char16_t* plain : {u"チェリム", u"バスラオ", u"ケルディオ",
+                                u"トリミアン", u"ニャオニクス"}) {
+    bool listed = false;
+    for (const SpeciesRecord& r : SpeciesTable)
+      listed |= NameEquals(plain, r.name) && IsListedInMode(r, ModeGen6);
+    EXPECT_TRUE(listed) << "a plain first-form name is not listed";
+  }
 }
 
 TEST_F(GameDataTest, ModesCompareSignedNumbersAndRejectUnknownModes) {

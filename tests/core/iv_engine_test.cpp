@@ -5,7 +5,7 @@
 
 #include "data/species_order.h"
 #include "engine_call.h"
-#include "test_data.h"
+#include "support/test_data.h"
 
 namespace {
 

@@ -2,15 +2,17 @@
 // the candidates, with or without the clues they would show in the game.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <map>
 #include <random>
 #include <vector>
 
 #include "engine_call.h"
-#include "test_data.h"
+#include "support/test_data.h"
+#include "support/true_monster.h"
 
 namespace {
 
-constexpr int Slot[StatCount] = {0, 1, 2, 4, 5, 3};
 const uint32_t Modes[] = {ModeGen3, ModeGen4, ModeGen5, ModeGen6};
 
 struct Monster {
@@ -37,22 +39,13 @@ class PropertyTest : public ::testing::Test {
 
   // The stats the game shows at a level with random effort (total <= 510).
   StatusEntry Observe(const Monster& m, int level) {
-    StatusEntry e{};
-    e.level = static_cast<uint8_t>(level);
+    uint16_t efforts[StatCount];
     int budget = 510;
-    for (int s = 0; s < StatCount; ++s) {
-      int ev = std::min<int>(budget, rng() % 256);
+    for (uint16_t& ev : efforts) {
+      ev = static_cast<uint16_t>(std::min<int>(budget, rng() % 256));
       budget -= ev;
-      e.effortValues[s] = static_cast<uint16_t>(ev);
-      uint16_t base = m.species->baseStats[Slot[s]];
-      e.stats[s] = static_cast<uint16_t>(
-          s == StatHp ? CalcHpStat(base, m.ivs[s], ev, level)
-                      : CalcOtherStat(base, m.ivs[s], ev, level,
-                                      m.nature->multipliers[s]));
     }
-    // ヌケニン always shows 1 HP.
-    if (NameEquals(ShedinjaName, m.species->name)) e.stats[StatHp] = 1;
-    return e;
+    return ShownStats(*m.species, *m.nature, m.ivs, level, efforts);
   }
 
   EngineCall CallFor(const Monster& m) {
@@ -64,34 +57,33 @@ class PropertyTest : public ::testing::Test {
 
   // Clues the game would give for these IVs; some marks left unknown.
   void AddTrueClues(const Monster& m, EngineCall& call) {
-    int best = 0, sum = 0;
-    for (int iv : m.ivs) {
-      best = std::max(best, iv);
-      sum += iv;
-    }
-    std::vector<int> bestStats;
-    for (int s = 0; s < StatCount; ++s)
-      if (m.ivs[s] == best) bestStats.push_back(s);
-    int named = bestStats[rng() % bestStats.size()];
-    for (const CharacteristicRecord& c : CharacteristicTable)
-      if (c.stat == named && c.remainder == best % 5)
-        call.characteristic = c.text;
-    IvResult scratch{};
-    for (int s = 0; s < StatCount; ++s) scratch.stats[s].minIv = m.ivs[s];
-    CalcHiddenPower(&scratch);
-    typeName.assign(scratch.hiddenPowerType,
-                    scratch.hiddenPowerType + HiddenPowerTypeCapacity);
-    call.hiddenPowerType = typeName.data();
-    call.overall = sum >= 151 ? 1 : sum >= 121 ? 2 : sum >= 91 ? 3 : 4;
-    call.best = best == 31 ? 1 : best >= 26 ? 2 : best >= 16 ? 3 : 4;
+    call.characteristic =
+        CharacteristicTable[CharacteristicOf(m.ivs, rng())].text;
+    call.hiddenPowerType = HiddenPowerTypeNames[HiddenPowerTypeOf(m.ivs)];
+    call.overall = OverallVerdictOf(m.ivs);
+    call.best = BestStatVerdictOf(m.ivs);
     for (int s = 0; s < StatCount; ++s) {
       if (rng() % 3 == 0) continue;  // the player did not note this one
-      call.marks[s] = m.ivs[s] == best ? MarkBest : MarkNotBest;
+      call.marks[s] = BestStatMarkOf(m.ivs, s);
     }
   }
 
+  // A random monster and a call with rows at random levels up to maxLevel,
+  // each with its effort values unknown or not; some rows misread.
+  EngineCall CallWithRows(Monster& m, int maxLevel, bool& misread) {
+    m = RandomMonster(ModeGen6);
+    EngineCall call = CallFor(m);
+    misread = false;
+    for (int i = 0, n = 1 + rng() % 3; i < n; ++i) {
+      StatusEntry& e =
+          call.entries.emplace_back(Observe(m, 1 + rng() % maxLevel));
+      e.effortUnknown = rng() % 2;
+      if (rng() % 4 == 0) misread = true, e.stats[rng() % 6] += 1;
+    }
+    return call;
+  }
+
   std::mt19937 rng{20261207};
-  std::u16string typeName;
 };
 
 void ExpectContains(const IvResult& r, const Monster& m) {
@@ -187,6 +179,119 @@ TEST_F(PropertyTest, MasksAreAllEmptyOrAllNonEmptyWithTrueBounds) {
     if (empty) {
       EXPECT_EQ(r.hiddenPowerKnown, 0);
     }
+  }
+}
+
+// IVs of a stat for which the row's effort value, or when it is unknown some
+// effort value 0..255, gives the shown value.
+IvMask FittingIvs(const Monster& m, const NatureRecord& nature, int stat,
+                  const StatusEntry& e) {
+  IvMask mask = 0;
+  for (int iv = 0; iv < 32; ++iv)
+    for (int ev = 0; ev < (e.effortUnknown ? 256 : 1); ++ev)
+      if (stat == StatHp && NameEquals(ShedinjaName, m.species->name)
+              ? e.stats[StatHp] == 1
+              : static_cast<uint16_t>(
+                    ShownStat(*m.species, nature, stat, iv, e.level,
+                              e.effortUnknown ? ev : e.effortValues[stat])) ==
+                    e.stats[stat])
+        mask |= 1u << iv;
+  return mask;
+}
+
+// The hint of stat s by trying each level: the candidates are the pairs
+// (nature, IV) of the results in `byNature` of the natures that fit.
+LevelHint SearchedHint(const Monster& m, const std::vector<StatusEntry>& rows,
+                       const IvResult* byNature, uint32_t natures, int s) {
+  const StatusEntry* latest = &rows[0];
+  for (const StatusEntry& e : rows)
+    if (e.level >= latest->level) latest = &e;
+  IvMask all = 0;
+  for (int n = 0; n < NatureCount; ++n)
+    if (natures >> n & 1u) all |= byNature[n].stats[s].mask;
+  if (__builtin_popcount(all) < 2 || latest->effortUnknown)
+    return {NoLevelHint, NoLevelHint};
+  LevelHint hint{NoLevelUpTo100, NoLevelUpTo100};
+  if (s == StatHp && NameEquals(ShedinjaName, m.species->name)) return hint;
+  for (int level = latest->level + 1; level <= 100; ++level) {
+    std::map<uint16_t, int> ivOfValue;
+    bool pins = true;
+    for (int n = 0; n < NatureCount; ++n)
+      for (IvMask rest = natures >> n & 1u ? byNature[n].stats[s].mask : 0;
+           rest != 0; rest &= rest - 1) {
+        int iv = __builtin_ctz(rest);
+        auto [at, added] = ivOfValue.insert(
+            {static_cast<uint16_t>(ShownStat(*m.species, NatureTable[n], s, iv,
+                                             level, latest->effortValues[s])),
+             iv});
+        pins &= added || at->second == iv;
+      }
+    if (hint.firstSplit < 0 && ivOfValue.size() > 1) hint.firstSplit = level;
+    if (hint.firstSplit > 0 && pins) return {hint.firstSplit, level};
+  }
+  return hint;
+}
+
+// Rows with effort values known or not, the nature named or unknown: each
+// nature's result against brute force over effort values (without clues),
+// the unknown-nature result and nature set against the natures tried one by
+// one, and the hints against a search over the levels.
+TEST_F(PropertyTest, UnknownEffortNatureAndHintsMatchBruteForce) {
+  for (int round = 0; round < 600; ++round) {
+    Monster m;
+    bool misread;
+    EngineCall call = CallWithRows(m, round % 2 ? 100 : 20, misread);
+    bool clued = rng() % 2;
+    if (clued) AddTrueClues(m, call);
+    const char16_t* named = rng() % 3 ? nullptr : m.nature->name;
+    call.nature = named;
+    IvResult r{}, any{}, byNature[NatureCount] = {}, expected{};
+    uint32_t natures = 0, anySet = 0, fitting = 0;
+    LevelHint hints[StatCount];
+    ASSERT_EQ(call.RunAny(r, &natures, hints), CalcOk);
+    ASSERT_EQ(call.RunAny(any, &anySet), CalcOk);
+    for (int n = 0; n < NatureCount; ++n) {
+      call.nature = NatureTable[n].name;
+      if (named == nullptr || &NatureTable[n] == m.nature)
+        byNature[n] = call.Result();
+      if (byNature[n].stats[StatHp].mask == 0) continue;
+      for (int s = 0; s < StatCount; ++s) {
+        StatResult& to = expected.stats[s];
+        int dir = byNature[n].stats[s].natureDir;
+        to.natureDir = fitting == 0 || to.natureDir == dir ? dir : 0;
+        to.mask |= byNature[n].stats[s].mask;
+      }
+      fitting |= 1u << n;
+    }
+    ASSERT_EQ(natures, fitting) << round;
+    EXPECT_EQ(named ? anySet & natures : anySet, natures);
+    const IvResult& own = byNature[m.nature - NatureTable];
+    EXPECT_EQ(std::memcmp(&r, named ? &own : &any, sizeof r), 0) << round;
+    bool pinned = fitting != 0;
+    for (int s = 0; s < StatCount && (!named || fitting); ++s) {
+      EXPECT_EQ(r.stats[s].mask, expected.stats[s].mask) << round;
+      EXPECT_EQ(r.stats[s].natureDir, expected.stats[s].natureDir) << round;
+      pinned &= __builtin_popcount(expected.stats[s].mask) == 1;
+    }
+    EXPECT_EQ(r.hiddenPowerKnown, pinned ? 1 : 0);
+    IvMask fits[StatCount];
+    bool empty = false;
+    for (int s = 0; s < StatCount && !clued; ++s) {
+      fits[s] = AllIvs;
+      for (const StatusEntry& e : call.entries)
+        fits[s] &= FittingIvs(m, *m.nature, s, e);
+      empty |= fits[s] == 0;
+    }
+    for (int s = 0; s < StatCount && !clued; ++s)
+      EXPECT_EQ(own.stats[s].mask, empty ? 0u : fits[s]) << round;
+    for (int s = 0; s < StatCount; ++s) {
+      LevelHint want = SearchedHint(m, call.entries, byNature, natures, s);
+      EXPECT_EQ(hints[s].firstSplit, want.firstSplit) << round << " " << s;
+      EXPECT_EQ(hints[s].allDistinct, want.allDistinct) << round << " " << s;
+    }
+    if (misread) continue;
+    EXPECT_TRUE(natures >> (m.nature - NatureTable) & 1u) << round;
+    ExpectContains(r, m);
   }
 }
 

@@ -1,12 +1,9 @@
 #include "clue_reference.h"
 
 #include "engine/engine_internal.h"
+#include "support/true_monster.h"
 
 namespace {
-
-// Hidden power weight of each stat in StatIndex order: the games count HP,
-// Attack, Defense, Speed, Sp. Atk, Sp. Def as 1, 2, 4, 8, 16, 32.
-constexpr int TypeWeight[StatCount] = {1, 2, 4, 16, 32, 8};
 
 struct SumRange {
   int low;
@@ -19,13 +16,6 @@ constexpr SumRange BestIv[5] = {{0, 31}, {31, 31}, {26, 30}, {16, 25}, {0, 15}};
 
 SumRange VerdictRange(const SumRange (&table)[5], int32_t index) {
   return index >= 1 && index <= 4 ? table[index] : table[0];
-}
-
-int TypeOf(const int ivs[StatCount]) {
-  int t = 0;
-  for (int s = 0; s < StatCount; ++s)
-    if (ivs[s] % 2 == 1) t += TypeWeight[s];
-  return t * 15 / 63;
 }
 
 }  // namespace
@@ -48,7 +38,7 @@ bool SatisfiesClues(const int ivs[StatCount], const ClueCase& clues) {
     if (clues.marks[s] == 1 && ivs[s] != highest) return false;
     if (clues.marks[s] == 0 && ivs[s] >= highest) return false;
   }
-  if (clues.type >= 0 && TypeOf(ivs) != clues.type) return false;
+  if (clues.type >= 0 && HiddenPowerTypeOf(ivs) != clues.type) return false;
   SumRange overall = VerdictRange(OverallSum, clues.overall);
   return sum >= overall.low && sum <= overall.high;
 }

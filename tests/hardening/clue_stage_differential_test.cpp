@@ -10,6 +10,7 @@
 #include <string>
 
 #include "clue_reference.h"
+#include "support/true_monster.h"
 
 namespace {
 
@@ -98,13 +99,6 @@ IvMask MaskAround(std::mt19937& rng, int iv, int extra) {
   return mask;
 }
 
-int Highest(const int ivs[StatCount]) {
-  int highest = 0;
-  for (int s = 0; s < StatCount; ++s)
-    if (ivs[s] > highest) highest = ivs[s];
-  return highest;
-}
-
 // Case whose masks hold the monster's true IVs and some others; no clue yet.
 ClueCase AroundTruth(std::mt19937& rng, const int ivs[StatCount]) {
   ClueCase c{};
@@ -113,41 +107,6 @@ ClueCase AroundTruth(std::mt19937& rng, const int ivs[StatCount]) {
   c.type = -1;
   for (int32_t& mark : c.marks) mark = MarkUnknown;
   return c;
-}
-
-// Clues as the game shows them for these IVs.
-int CharacteristicOf(std::mt19937& rng, const int ivs[StatCount]) {
-  int highest = Highest(ivs);
-  int rows[CharacteristicCount];
-  int count = 0;
-  for (int row = 0; row < CharacteristicCount; ++row) {
-    const CharacteristicRecord& r = CharacteristicTable[row];
-    if (ivs[r.stat] == highest && highest % 5 == r.remainder)
-      rows[count++] = row;
-  }
-  return rows[rng() % count];
-}
-
-int TypeOf(const int ivs[StatCount]) {
-  constexpr int weight[StatCount] = {1, 2, 4, 16, 32, 8};
-  int t = 0;
-  for (int s = 0; s < StatCount; ++s) t += (ivs[s] & 1) * weight[s];
-  return t * 15 / 63;
-}
-
-int32_t OverallOf(const int ivs[StatCount]) {
-  int sum = 0;
-  for (int s = 0; s < StatCount; ++s) sum += ivs[s];
-  return sum >= 151 ? 1 : sum >= 121 ? 2 : sum >= 91 ? 3 : 4;
-}
-
-int32_t BestVerdictOf(const int ivs[StatCount]) {
-  int highest = Highest(ivs);
-  return highest == 31 ? 1 : highest >= 26 ? 2 : highest >= 16 ? 3 : 4;
-}
-
-int32_t MarkOf(const int ivs[StatCount], int stat) {
-  return ivs[stat] == Highest(ivs) ? MarkBest : MarkNotBest;
 }
 
 // Checks a case built around true IVs: the truth itself must survive in the
@@ -241,7 +200,7 @@ TEST(ClueStageDifferential, EachHiddenPowerTypeIsExact) {
     for (int i = 0; i < 300; ++i) {
       int ivs[StatCount];
       do RandomIvs(rng, ivs);
-      while (TypeOf(ivs) != type);
+      while (HiddenPowerTypeOf(ivs) != type);
       ClueCase c = AroundTruth(rng, ivs);
       c.type = type;
       CheckTruthCase(c, fitting);
@@ -265,7 +224,7 @@ TEST(ClueStageDifferential, EachOverallVerdict) {
     for (int i = 0; i < 500; ++i) {
       int ivs[StatCount];
       do RandomIvs(rng, ivs);
-      while (OverallOf(ivs) != verdict);
+      while (OverallVerdictOf(ivs) != verdict);
       ClueCase c = AroundTruth(rng, ivs);
       c.overall = verdict;
       CheckTruthCase(c, fitting);
@@ -293,8 +252,8 @@ TEST(ClueStageDifferential, EveryBestStatMarkPattern) {
       RandomIvs(rng, ivs);
       ClueCase c = AroundTruth(rng, ivs);
       for (int s = 0; s < StatCount; ++s)
-        if (shown >> s & 1) c.marks[s] = MarkOf(ivs, s);
-      c.best = i % 2 ? BestVerdictOf(ivs) : 0;
+        if (shown >> s & 1) c.marks[s] = BestStatMarkOf(ivs, s);
+      c.best = i % 2 ? BestStatVerdictOf(ivs) : 0;
       CheckTruthCase(c, fitting);
     }
   }
@@ -321,12 +280,12 @@ TEST(ClueStageDifferential, AllFittingCluesTogether) {
     int ivs[StatCount];
     RandomIvs(rng, ivs);
     ClueCase c = AroundTruth(rng, ivs);
-    if (rng() % 3) c.characteristic = CharacteristicOf(rng, ivs);
-    if (rng() % 3) c.type = TypeOf(ivs);
-    if (rng() % 3) c.overall = OverallOf(ivs);
-    if (rng() % 3) c.best = BestVerdictOf(ivs);
+    if (rng() % 3) c.characteristic = CharacteristicOf(ivs, rng());
+    if (rng() % 3) c.type = HiddenPowerTypeOf(ivs);
+    if (rng() % 3) c.overall = OverallVerdictOf(ivs);
+    if (rng() % 3) c.best = BestStatVerdictOf(ivs);
     for (int s = 0; s < StatCount; ++s)
-      if (rng() % 2) c.marks[s] = MarkOf(ivs, s);
+      if (rng() % 2) c.marks[s] = BestStatMarkOf(ivs, s);
     CheckTruthCase(c, tally);
   }
   tally.Print("all fitting clues together");

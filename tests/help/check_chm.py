@@ -21,6 +21,11 @@ import subprocess
 import sys
 import tempfile
 
+# The help compiler's own reading of the sources.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                "..", "..", "scripts"))
+from build_chm import parse_project, read_utf8  # noqa: E402
+
 CODEC = "cp932"
 LCID_JAPANESE = 0x411
 
@@ -99,30 +104,6 @@ class TopicReader(html.parser.HTMLParser):
     def handle_data(self, data):
         if self.in_title:
             self.title += data
-
-
-def read_utf8(path):
-    with open(path, "r", encoding="utf-8", newline="") as f:
-        return f.read()
-
-
-def parse_project(text):
-    options, files, windows, section = {}, [], {}, None
-    for raw in text.splitlines():
-        line = raw.strip()
-        if not line or line.startswith(";"):
-            continue
-        if line.startswith("[") and line.endswith("]"):
-            section = line[1:-1].upper()
-        elif section == "OPTIONS" and "=" in line:
-            key, value = line.split("=", 1)
-            options[key.strip()] = value.strip()
-        elif section == "WINDOWS" and "=" in line:
-            key, value = line.split("=", 1)
-            windows[key.strip()] = [v.strip().strip('"') for v in value.split(",")]
-        elif section == "FILES":
-            files.append(line)
-    return options, files, windows
 
 
 def run_chmls(chmls, *args):

@@ -228,6 +228,20 @@ TEST_F(HiddenPowerWindowTest, NumbersThatWouldWrapStillReadOutOfRange) {
   EXPECT_EQ(Power(), expected.second);
 }
 
+// Text wider than a field, put there by another program, then a typed
+// digit: the field scrolls instead of failing inside the edit control.
+TEST_F(HiddenPowerWindowTest, TypingIntoOverwideTextKeepsTheWindowWhole) {
+  for (const wchar_t* text : {L"アアアアア", L"abcdefgh"}) {
+    HWND field = Field(IDC_HPCALC_IV_HP);
+    SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    SetFocus(field);
+    SendMessageW(field, EM_SETSEL, 2, 2);
+    SendMessageW(field, WM_CHAR, L'7', 0);
+    EXPECT_TRUE(IsWindow(window_));
+    EXPECT_NE(WindowText(field).find(L'7'), std::wstring::npos);
+  }
+}
+
 TEST(ReadIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
   HWND field = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_AUTOHSCROLL, 0, 0,
                                50, 20, nullptr, nullptr, nullptr, nullptr);
@@ -245,6 +259,8 @@ TEST(ReadIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
                {L"abc", 0, L"abc"},
                {L"99999999999999999999", 31, L"31"},
                {L"4294967297", 31, L"31"},
+               {L" 4294967297", 31, L"31"},
+               {L"\t -4294967295", 0, L"0"},
                {L"-4294967295", 0, L"0"},
                {L"-0", 0, L"-0"}};
   for (const Case& c : cases) {

@@ -50,11 +50,12 @@ TEST_F(FormSetUp, JudgeListsHoldTheVerdictsWithEmptyItemSelected) {
   EXPECT_EQ(SendMessageW(Item(IDC_BEST_VERDICT), CB_GETCURSEL, 0, 0), 0);
 }
 
-TEST_F(FormSetUp, NatureListHoldsThe25NaturesUnselected) {
+TEST_F(FormSetUp, NatureListHoldsThe25NaturesAndUnknownUnselected) {
   std::vector<std::wstring> items = ComboItems(IDC_NATURE);
-  ASSERT_EQ(items.size(), 25u);
+  ASSERT_EQ(items.size(), 26u);
   for (int k = 0; k < NatureCount; ++k)
     EXPECT_EQ(items[k], reinterpret_cast<const wchar_t*>(NatureTable[k].name));
+  EXPECT_EQ(items[25], L"（不明）");
   EXPECT_EQ(Text(IDC_NATURE), L"");
 }
 

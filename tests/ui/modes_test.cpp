@@ -154,3 +154,33 @@ TEST_F(ToolCommands, AboutCommandRunsTheModalAboutBox) {
 }
 
 }  // namespace
+
+// The viewer shows the help file's Japanese title, which it reads in the
+// system code page: garbled unless that is the players' 932.
+TEST_F(ToolCommands, HelpViewerCaptionIsTheHelpFileTitle) {
+  // Tessavar.chm lies in the build folder, two levels above this program.
+  wchar_t folder[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, folder, MAX_PATH);
+  for (int up = 0; up < 3; ++up) *wcsrchr(folder, L'\\') = L'\0';
+  wchar_t previous[MAX_PATH] = L"";
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryW(folder));
+  Command(IDM_HELP_CONTENTS);
+  HWND viewer = nullptr;
+  for (int tries = 0; tries < 100 && viewer == nullptr; ++tries) {
+    PumpMessages();
+    viewer = FindWindowW(L"HH Parent", nullptr);
+    if (viewer == nullptr) Sleep(50);
+  }
+  SetCurrentDirectoryW(previous);
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_EQ(WindowText(viewer), L"Tessavar ヘルプ");
+  // Closed at a person's pace: Wine's viewer does not survive a close
+  // within milliseconds of its opening.
+  for (int k = 0; k < 20; ++k) {
+    PumpMessages();
+    Sleep(50);
+  }
+  SendMessageW(viewer, WM_CLOSE, 0, 0);
+  PumpMessages();
+}

@@ -128,10 +128,11 @@ TEST_F(EmptyResults, EmptyStatCellCountsAsZero) {
   Name(L"フシギダネ", L"さみしがり");
   for (int k = 0; k < 13; ++k)
     EnterNumber(NumericFieldIds[k], BulbasaurAt50[k]);
-  // Emptied without leaving the field: the row takes the empty text.
+  // Emptied without leaving the field: the row takes the 0 that leaving it
+  // would have left.
   SetWindowTextW(Item(IDC_DEFENSE_STAT), L"");
   Click(IDC_ADD_ROW);
-  ASSERT_EQ(Cell(0, 4), L"");
+  ASSERT_EQ(Cell(0, 4), L"0");
   for (int id : IvFields) EXPECT_EQ(Text(id), L"") << id;
   EXPECT_EQ(Marks(), (std::vector<std::wstring>{L"↑", L"↓", L"", L"", L""}));
 }

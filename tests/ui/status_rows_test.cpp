@@ -1,5 +1,6 @@
 // The status list: adding observations, the effort value total, copying a
 // row back, deleting with the selection rules, and the row buttons.
+#include "ui/form_layout.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
 
@@ -52,14 +53,15 @@ TEST_F(StatusRows, RefusedRowDoesNotRecalculate) {
   EXPECT_EQ(Text(IDC_ATTACK_IV), L"x");
 }
 
-TEST_F(StatusRows, AddSelectsOnlyTheNewRowAndLeavesTheFocusedRow) {
+TEST_F(StatusRows, AddSelectsAndFocusesOnlyTheNewRow) {
   for (int level = 10; level < 13; ++level) AddRow(RowValues(level));
   FocusRow(1);
   AddRow(RowValues(40));
   ASSERT_EQ(RowCount(), 4);
   EXPECT_EQ(SelectedRows(), std::vector<int>{3});
+  EnterNumber(IDC_LEVEL, L"5");
   Click(IDC_EDIT_ROW);
-  EXPECT_EQ(Text(IDC_LEVEL), L"11");  // the row that had the focus
+  EXPECT_EQ(Text(IDC_LEVEL), L"40");  // the highlighted row
 }
 
 TEST_F(StatusRows, AddScrollsTheNewRowIntoView) {
@@ -72,13 +74,29 @@ TEST_F(StatusRows, AddScrollsTheNewRowIntoView) {
   EXPECT_LE(39, top + perPage - 1);
 }
 
-TEST_F(StatusRows, CellsKeepAtMostThreeCharactersAndEmptyFields) {
-  SetWindowTextW(Item(IDC_HP_STAT), L"12345");
-  SetWindowTextW(Item(IDC_ATTACK_STAT), L"");
+// Text put into the fields without a focus change reaches the row as
+// leaving the fields would have left it: clamped into their ranges.
+TEST_F(StatusRows, AddClampsTextPutIntoTheFieldsWithoutAFocusChange) {
+  struct Case {
+    int field;
+    const wchar_t* text;
+    const wchar_t* cell;
+  } cases[] = {{IDC_LEVEL, L"&&&", L"1"},
+               {IDC_HP_STAT, L"12345", L"999"},
+               {IDC_ATTACK_STAT, L"", L"0"},
+               {IDC_DEFENSE_STAT, L"-21", L"0"},
+               {IDC_SPATK_STAT, L"アアア", L"0"},
+               {IDC_SPDEF_STAT, L"2147483648", L"999"},
+               {IDC_HP_EV, L"300", L"255"},
+               {IDC_SPEED_EV, L" 4294967297", L"255"}};
+  for (const Case& c : cases) SetWindowTextW(Item(c.field), c.text);
   Click(IDC_ADD_ROW);
   ASSERT_EQ(RowCount(), 1);
-  EXPECT_EQ(Cell(0, 2), L"123");
-  EXPECT_EQ(Cell(0, 3), L"");
+  for (const Case& c : cases) {
+    int column = 0;
+    while (NumericFields[column].field != c.field) ++column;
+    EXPECT_EQ(Cell(0, column + 1), c.cell) << c.text;
+  }
 }
 
 TEST_F(StatusRows, EditCopiesTheFocusedRowAndChangesNothingElse) {

@@ -1,11 +1,14 @@
-// Loads the built game data tables for the tests, once per test program.
+// The build's packed game data for the tests, fuzz targets and benchmarks:
+// read once per program, from the build's gamedata folder natively and from
+// the program's own resources under Windows.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "data/gamedata.h"
 
-// The packed resources as bytes.
+// The packed resources as bytes; empty when they cannot be read.
 const std::vector<uint8_t>& PokeDataBytesForTest();
 const std::vector<uint8_t>& NatureDataBytesForTest();
 

@@ -1,0 +1,69 @@
+// What the game shows for a monster with known IVs.
+#include "true_monster.h"
+
+int32_t ShownStat(const SpeciesRecord& species, const NatureRecord& nature,
+                  int stat, int iv, int level, int effort) {
+  uint16_t base = species.baseStats[BaseStatSlotOf[stat]];
+  auto ev = static_cast<uint16_t>(effort);
+  auto lv = static_cast<uint8_t>(level);
+  return stat == StatHp
+             ? CalcHpStat(base, iv, ev, lv)
+             : CalcOtherStat(base, iv, ev, lv, nature.multipliers[stat]);
+}
+
+StatusEntry ShownStats(const SpeciesRecord& species, const NatureRecord& nature,
+                       const int ivs[StatCount], int level,
+                       const uint16_t efforts[StatCount]) {
+  StatusEntry e{};
+  e.level = static_cast<uint8_t>(level);
+  for (int s = 0; s < StatCount; ++s) {
+    e.effortValues[s] = efforts[s];
+    e.stats[s] = static_cast<uint16_t>(
+        ShownStat(species, nature, s, ivs[s], level, efforts[s]));
+  }
+  if (NameEquals(ShedinjaName, species.name)) e.stats[StatHp] = 1;
+  return e;
+}
+
+int HighestIv(const int ivs[StatCount]) {
+  int highest = 0;
+  for (int s = 0; s < StatCount; ++s)
+    if (ivs[s] > highest) highest = ivs[s];
+  return highest;
+}
+
+int32_t OverallVerdictOf(const int ivs[StatCount]) {
+  int sum = 0;
+  for (int s = 0; s < StatCount; ++s) sum += ivs[s];
+  return sum >= 151 ? 1 : sum >= 121 ? 2 : sum >= 91 ? 3 : 4;
+}
+
+int32_t BestStatVerdictOf(const int ivs[StatCount]) {
+  int highest = HighestIv(ivs);
+  return highest == 31 ? 1 : highest >= 26 ? 2 : highest >= 16 ? 3 : 4;
+}
+
+int32_t BestStatMarkOf(const int ivs[StatCount], int stat) {
+  return ivs[stat] == HighestIv(ivs) ? MarkBest : MarkNotBest;
+}
+
+int HiddenPowerTypeOf(const int ivs[StatCount]) {
+  // The games weigh the parities of HP, Attack, Defense, Speed, Sp. Atk and
+  // Sp. Def as 1, 2, 4, 8, 16, 32.
+  constexpr int weight[StatCount] = {1, 2, 4, 16, 32, 8};
+  int t = 0;
+  for (int s = 0; s < StatCount; ++s) t += (ivs[s] & 1) * weight[s];
+  return t * 15 / 63;
+}
+
+int CharacteristicOf(const int ivs[StatCount], unsigned pick) {
+  int highest = HighestIv(ivs);
+  int rows[CharacteristicCount];
+  unsigned count = 0;
+  for (int row = 0; row < CharacteristicCount; ++row) {
+    const CharacteristicRecord& r = CharacteristicTable[row];
+    if (ivs[r.stat] == highest && highest % 5 == r.remainder)
+      rows[count++] = row;
+  }
+  return rows[pick % count];
+}
