@@ -75,7 +75,8 @@ constexpr const wchar_t* ProgramMessages[] = {
     L"指定された性格はデータに存在しません",
     L"メモリが不足しています",
     L"メモリを確保できませんでした",
-    L"ポケモンデータを読み込めませんでした。"};
+    L"ポケモンデータを読み込めませんでした。",
+    L"これ以上追加できません（1000件まで）"};
 constexpr const wchar_t* EffortMessage = ProgramMessages[0];
 
 // Texts of every kind a player or a program may put into a field.
@@ -146,6 +147,11 @@ std::string Failure;
 const char* FailureKind = "fail";
 uint32_t TrackedMode = ModeGen6;  // only the soak's menu commands change it
 std::map<Text, int> BoxCounts;
+// Steps after which IV ranges, next-level hints and hidden power showed:
+// the result checks had something to check.
+int StepsWithIvs = 0;
+int StepsWithHints = 0;
+int StepsWithHiddenPower = 0;
 int BoxesThisStep = 0;
 int EffortBoxesThisStep = 0;
 
@@ -410,8 +416,8 @@ struct ListState {
 };
 
 // Rows change only by Add (a new last row) and Delete, and reading them
-// across processes is slow, so only new rows are read, all rows after the
-// count went down and on every 100th step; the selection on every step.
+// across processes is slow, so only new rows are read, all rows after a
+// Delete and on every 100th step; the selection on every step.
 ListState ReadList(bool full) {
   static std::vector<Row> rows;
   HWND view = Item(IDC_STATUS_LIST);
@@ -705,25 +711,93 @@ bool IsTypeName(const Text& text) {
   return false;
 }
 
-void CheckResults() {
+// A canonical decimal at `at` (no sign, no leading zero); -1 when none.
+int ReadDecimal(const Text& text, size_t* at) {
+  size_t start = *at;
+  int value = 0;
+  while (*at < text.size() && IsDigit(text[*at]) && *at - start < 4)
+    value = value * 10 + (text[(*at)++] - L'0');
+  bool canonical = *at > start && (text[start] != L'0' || *at - start == 1);
+  return canonical ? value : -1;
+}
+
+// A next-level hint: "", "—", "N", "N (確定なし)" or "N (Mで確定)" with the
+// highest observed level < N < M <= 100, and only beside an IV range.
+bool ValidHint(const Text& text, int observedLevel, bool range) {
+  if (text.empty() || (range && text == L"—")) return true;
+  size_t at = 0;
+  int first = ReadDecimal(text, &at);
+  if (!range || first <= observedLevel || first > LevelMaximum) return false;
+  Text rest = text.substr(at);
+  if (rest.empty() || rest == L" (確定なし)") return true;
+  at = 2;
+  int last = rest.compare(0, 2, L" (") == 0 ? ReadDecimal(rest, &at) : -1;
+  return last > first && last <= LevelMaximum && rest.substr(at) == L"で確定)";
+}
+
+// The natures still possible: "", or "性格の候補: " with "なし", "K種類"
+// (more than five) or one to five names in table order.
+bool ValidCandidates(const Text& text) {
+  const Text lead = L"性格の候補: ";
+  if (text.empty()) return true;
+  if (text.compare(0, lead.size(), lead) != 0) return false;
+  Text rest = text.substr(lead.size());
+  size_t at = 0;
+  int count = ReadDecimal(rest, &at);
+  if (rest == L"なし" ||
+      (count > 5 && count <= NatureCount && rest.substr(at) == L"種類"))
+    return true;
+  int named = 0;
+  for (int k = 0; k < NatureCount && !rest.empty(); ++k) {
+    Text name = reinterpret_cast<const wchar_t*>(NatureTable[k].name);
+    if (rest.compare(0, name.size(), name) != 0) continue;
+    rest.erase(0, name.size());
+    ++named;
+    if (rest.compare(0, 2, L", ") == 0)
+      rest.erase(0, 2);
+    else if (!rest.empty())
+      return false;
+  }
+  return rest.empty() && named >= 1 && named <= 5;
+}
+
+void CheckResults(const ListState& list) {
+  int observedLevel = 0;
+  for (const Row& row : list.rows)
+    observedLevel = std::max(observedLevel, _wtoi(row[0].c_str()));
   int ivs[StatCount];
   int pinned = 0;
+  bool anyIv = false;
+  bool anyHint = false;
   for (int stat = 0; stat < StatCount; ++stat) {
     Text shown = GetText(Item(StatRows[stat].ivField));
     if (!ValidIvText(shown, &ivs[stat]))
       return Fail("IV field " + std::to_string(StatRows[stat].ivField) +
                   " shows " + Quote(shown));
     pinned += ivs[stat] >= 0;
+    anyIv = anyIv || !shown.empty();
+    Text hint = GetText(Item(StatRows[stat].nextLevelField));
+    anyHint = anyHint || !hint.empty();
+    if (!ValidHint(hint, observedLevel, shown.size() == 5))
+      return Fail("next-level field " +
+                  std::to_string(StatRows[stat].nextLevelField) + " shows " +
+                  Quote(hint) + " beside " + Quote(shown));
     if (StatRows[stat].natureMark == 0) continue;
     Text mark = GetText(Item(StatRows[stat].natureMark));
     if (!mark.empty() && mark != L"↑" && mark != L"↓")
       return Fail("nature mark " + std::to_string(StatRows[stat].natureMark) +
                   " shows " + Quote(mark));
   }
+  Text candidates = GetText(Item(IDC_NATURE_CANDIDATES));
+  if (!ValidCandidates(candidates))
+    return Fail("the nature candidates read " + Quote(candidates));
   Text type = GetText(Item(IDC_HIDDEN_POWER_TYPE));
   Text power = GetText(Item(IDC_HIDDEN_POWER_POWER));
   int value = 0;
+  StepsWithIvs += anyIv;
+  StepsWithHints += anyHint;
   if (type.empty() && power.empty() && pinned < StatCount) return;
+  ++StepsWithHiddenPower;
   if (!IsTypeName(type) || power.size() != 2 ||
       !ParseTwoDigits(power, 0, &value) || value < 30 || value > 70)
     return Fail("hidden power shows " + Quote(type) + " " + Quote(power));
@@ -741,7 +815,8 @@ void CheckResults() {
 }
 
 // A cell as a clamped field gives it: the canonical decimal of an in-range
-// number, at most 3 characters.
+// number, at most 3 characters ("?" for unknown effort values, checked with
+// the row).
 bool ValidCell(const Text& cell, int k) {
   int low = 0;
   int high = 0;
@@ -755,10 +830,15 @@ bool ValidCell(const Text& cell, int k) {
   return value >= low && value <= high;
 }
 
+// Whether a row's effort values are unknown: all six cells "?".
+bool EffortUnknownRow(const Row& row) { return row[FirstEffortField] == L"?"; }
+
 void CheckList(const ListState& list) {
   for (size_t row = 0; row < list.rows.size(); ++row)
     for (int k = 0; k < NumericFieldCount; ++k)
-      if (!ValidCell(list.rows[row][k], k))
+      if (!(k >= FirstEffortField && EffortUnknownRow(list.rows[row])
+                ? list.rows[row][k] == L"?"
+                : ValidCell(list.rows[row][k], k)))
         return Fail("row " + std::to_string(row) + " column " +
                     std::to_string(k + 1) + " holds " +
                     Quote(list.rows[row][k]));
@@ -803,21 +883,30 @@ void CheckCalculator() {
 struct Expectation {
   bool add = false;
   bool edit = false;
+  bool remove = false;  // Delete may run: every row is read again
   Row fields;
+  bool effortUnknown = false;
   size_t rowsBefore = 0;
 };
 Expectation Expect;
 
+bool EffortUnknownChecked() {
+  LRESULT state = 0;
+  Send(Item(IDC_EFFORT_UNKNOWN), BM_GETCHECK, 0, 0, &state);
+  return state == BST_CHECKED;
+}
+
 void ExpectAdd() {
   Expect.add = true;
   Expect.fields = ReadFields();
+  Expect.effortUnknown = EffortUnknownChecked();
   LRESULT count = 0;
   Send(Item(IDC_STATUS_LIST), LVM_GETITEMCOUNT, 0, 0, &count);
   Expect.rowsBefore = static_cast<size_t>(count);
 }
 
-// Add appends the clamped fields, or warns when the clamped effort values
-// add up to more than 510.
+// Add appends the clamped fields ("?" for unknown effort values), or warns
+// when the clamped effort values add up to more than 510.
 void CheckAdd(const ListState& list) {
   Row row;
   int effortTotal = 0;
@@ -826,8 +915,9 @@ void CheckAdd(const ListState& list) {
     int high = 0;
     FieldRange(k, &low, &high);
     int value = Clamp(Expect.fields[k], low, high);
-    row[k] = std::to_wstring(value);
-    if (k >= FirstEffortField) effortTotal += value;
+    bool unknown = k >= FirstEffortField && Expect.effortUnknown;
+    row[k] = unknown ? L"?" : std::to_wstring(value);
+    if (k >= FirstEffortField && !unknown) effortTotal += value;
   }
   bool added = list.rows.size() == Expect.rowsBefore + 1;
   std::string texts = " (field texts";
@@ -857,7 +947,13 @@ void CheckEdit(const ListState& list) {
   size_t row = 0;
   while (!list.selected[row]) ++row;
   Row fields = ReadFields();
-  for (int k = 0; k < NumericFieldCount; ++k)
+  // A row of unknown effort values checks the box and leaves the effort
+  // fields alone.
+  bool unknown = EffortUnknownRow(list.rows[row]);
+  if (EffortUnknownChecked() != unknown)
+    return Fail("Edit left the effort box wrong for row " +
+                std::to_string(row));
+  for (int k = 0; k < (unknown ? FirstEffortField : NumericFieldCount); ++k)
     if (fields[k] != list.rows[row][k])
       return Fail("Edit loaded " + Quote(fields[k]) + " into field " +
                   std::to_string(NumericFields[k].field) +
@@ -874,9 +970,9 @@ void CheckProgram() {
     return;
   }
   if (!Failure.empty()) return;
-  CheckResults();
-  ListState list = ReadList(Step % 100 == 0);
+  ListState list = ReadList(Expect.remove || Step % 100 == 0);
   if (Failure.empty()) CheckList(list);
+  if (Failure.empty()) CheckResults(list);
   if (Failure.empty()) CheckCalculator();
   if (Failure.empty() && Expect.add) CheckAdd(list);
   if (Failure.empty() && Expect.edit) CheckEdit(list);
@@ -983,7 +1079,10 @@ bool TextAction() {
   int way = Random.Below(4);
   Field field;
   HWND window;
-  if (!PickField(way == 0, &field, &window)) return false;
+  // A person cannot type into a disabled field; another program can set it.
+  if (!PickField(way == 0, &field, &window) ||
+      (way != 0 && !IsWindowEnabled(window)))
+    return false;
   Text text = RandomText(window);
   HWND input = InputWindow(window);
   Log(std::string(Ways[way]) + " " + FieldName(field) + " " + Quote(text));
@@ -1021,6 +1120,8 @@ bool KeyAction() {
   if (press && GetParent(focus) == App.main && id == IDC_ADD_ROW) ExpectAdd();
   if (press && GetParent(focus) == App.main && id == IDC_EDIT_ROW)
     Expect.edit = true;
+  if (press && GetParent(focus) == App.main && id == IDC_DELETE_ROWS)
+    Expect.remove = true;
   PressKey(focus, key.key);
   return true;
 }
@@ -1050,9 +1151,9 @@ bool FocusAction() {
 
 bool ButtonAction() {
   static constexpr int Buttons[] = {
-      IDC_ADD_ROW,     IDC_EDIT_ROW,     IDC_DELETE_ROWS, IDC_BEST_HP,
-      IDC_BEST_ATTACK, IDC_BEST_DEFENSE, IDC_BEST_SPATK,  IDC_BEST_SPDEF,
-      IDC_BEST_SPEED,  IDC_HPCALC_CLOSE};
+      IDC_ADD_ROW,     IDC_EDIT_ROW,       IDC_DELETE_ROWS, IDC_BEST_HP,
+      IDC_BEST_ATTACK, IDC_BEST_DEFENSE,   IDC_BEST_SPATK,  IDC_BEST_SPDEF,
+      IDC_BEST_SPEED,  IDC_EFFORT_UNKNOWN, IDC_HPCALC_CLOSE};
   int id = Buttons[Random.Below(std::size(Buttons))];
   HWND owner = id == IDC_HPCALC_CLOSE ? Calculator() : App.main;
   if (owner == nullptr) return false;
@@ -1065,6 +1166,7 @@ bool ButtonAction() {
   Log(std::string(Ways[way]) + " on button " + std::to_string(id));
   if (id == IDC_ADD_ROW) ExpectAdd();
   if (id == IDC_EDIT_ROW) Expect.edit = true;
+  if (id == IDC_DELETE_ROWS) Expect.remove = true;
   if (way == 0) Post(button, BM_CLICK, 0, 0);
   if (way == 1) Click(button, CenterOf(button));
   if (way == 2)
@@ -1165,6 +1267,7 @@ bool CloseCalculatorAction() {
 bool UpDownAction() {
   const NumericField& entry = NumericFields[Random.Below(NumericFieldCount)];
   HWND spin = Item(entry.spin);
+  if (!IsWindowEnabled(spin)) return false;
   RECT rect{};
   GetClientRect(spin, &rect);
   bool up = Random.Percent(50);
@@ -1174,18 +1277,38 @@ bool UpDownAction() {
   return true;
 }
 
+// A player starting over: every row deleted, every clue back to unknown.
+void StartOver() {
+  HWND list = Item(IDC_STATUS_LIST);
+  SetRowState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
+  Post(Item(IDC_DELETE_ROWS), BM_CLICK, 0, 0);
+  Expect.remove = true;
+  for (int id : {IDC_CHARACTERISTIC, IDC_HP_TYPE_CLUE, IDC_OVERALL_VERDICT,
+                 IDC_BEST_VERDICT}) {
+    Send(Item(id), CB_SETCURSEL, 0, 0);
+    Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+         reinterpret_cast<LPARAM>(Item(id)));
+  }
+  for (const StatRowControls& row : StatRows)
+    Send(Item(row.bestBox), BM_SETCHECK, BST_INDETERMINATE, 0);
+  Settle();  // before the new observation is set into the form
+}
+
 // A consistent observation of one monster (its IVs kept for several
 // observations, so the results narrow down and hidden power shows), set
-// into the form by another program and added with the Add button.
+// into the form by another program and added with the Add button. A new
+// monster starts over, so that its results show.
 bool ObserveAction() {
   static int species = -1;
   static int nature = 0;
   static int ivs[StatCount];
-  if (species < 0 || Random.Percent(15)) {
+  if (species < 0 || Random.Percent(20)) {
     do species = Random.Below(SpeciesCount);
     while (!IsListedInMode(SpeciesTable[species], TrackedMode));
     nature = Random.Below(NatureCount);
     for (int& iv : ivs) iv = Random.Below(MaxIv + 1);
+    Log("start over with a new monster");
+    StartOver();
   }
   const SpeciesRecord& record = SpeciesTable[species];
   static constexpr int BaseSlot[StatCount] = {0, 1, 2, 4, 5, 3};
@@ -1221,10 +1344,10 @@ struct Action {
   bool (*run)();  // false when it found nothing to act on
 };
 constexpr Action Actions[] = {
-    {28, TextAction},    {12, KeyAction},   {6, FocusAction},
-    {12, ButtonAction},  {8, ChooseAction}, {8, RowClickAction},
-    {3, RowStateAction}, {4, MenuAction},   {1, CloseCalculatorAction},
-    {4, UpDownAction},   {6, ObserveAction}};
+    {28, TextAction},    {12, KeyAction},    {6, FocusAction},
+    {12, ButtonAction},  {8, ChooseAction},  {8, RowClickAction},
+    {3, RowStateAction}, {4, MenuAction},    {1, CloseCalculatorAction},
+    {4, UpDownAction},   {10, ObserveAction}};
 
 void RunRandomAction() {
   int total = 0;
@@ -1367,9 +1490,11 @@ int main() {
   char line[256];
   std::snprintf(line, sizeof line,
                 "soak-run seed=%u steps=%d seconds=%.1f result=%s "
-                "ws_start_kb=%zu ws_end_kb=%zu",
+                "ws_start_kb=%zu ws_end_kb=%zu with_ivs=%d with_hints=%d "
+                "with_hidden_power=%d",
                 seed, Step, (GetTickCount() - started) / 1000.0, result,
-                startSet, endSet);
+                startSet, endSet, StepsWithIvs, StepsWithHints,
+                StepsWithHiddenPower);
   Print(line);
   for (const auto& [text, count] : BoxCounts)
     Print("soak-box count=" + std::to_string(count) + " text=" + Quote(text));
