@@ -80,40 +80,14 @@ constexpr const wchar_t* ProgramMessages[] = {
 constexpr const wchar_t* EffortMessage = ProgramMessages[0];
 
 // Texts of every kind a player or a program may put into a field.
-constexpr const wchar_t* FixedTexts[] = {L"",
-                                         L"0",
-                                         L"5",
-                                         L"31",
-                                         L"100",
-                                         L"255",
-                                         L"510",
-                                         L"999",
-                                         L"1000",
-                                         L"007",
-                                         L"-1",
-                                         L"-21",
-                                         L"-3",
-                                         L"+7",
-                                         L" 12",
-                                         L"2147483647",
-                                         L"2147483648",
-                                         L"-2147483649",
-                                         L"99999999999999999999",
-                                         L"abcdefgh",
-                                         L"&&&",
-                                         L"アアアアア",
-                                         L"アアア",
-                                         L"１２３",
-                                         L"12ab",
-                                         L"3.5",
-                                         L"0x1F",
-                                         L"\t",
-                                         L"\r\n",
-                                         L"😀",
-                                         L"フシギダネ",
-                                         L"いじっぱり",
-                                         L"ﾌｼｷﾞﾀﾞﾈ",
-                                         L"　"};
+// clang-format off
+constexpr const wchar_t* FixedTexts[] = {
+    L"", L"0", L"5", L"31", L"100", L"255", L"510", L"999", L"1000", L"007",
+    L"-1", L"-21", L"-3", L"+7", L" 12", L"2147483647", L"2147483648",
+    L"-2147483649", L"99999999999999999999", L"abcdefgh", L"&&&",
+    L"アアアアア", L"アアア", L"１２３", L"12ab", L"3.5", L"0x1F", L"\t",
+    L"\r\n", L"😀", L"フシギダネ", L"いじっぱり", L"ﾌｼｷﾞﾀﾞﾈ", L"　"};
+// clang-format on
 constexpr wchar_t MixedAlphabet[] = L"0123456789-+ abcXYZアイウ漢字&%　😀\t";
 
 // ---- Run state --------------------------------------------------------------
@@ -353,23 +327,14 @@ void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND Item(int id) { return GetDlgItem(App.main, id); }
 
-// One message for the usual short text, a second one for a long text.
+// A window's text; its first 1023 characters are enough for every check.
 Text GetText(HWND window) {
-  wchar_t buffer[512] = L"";
+  wchar_t buffer[1024] = L"";
   LRESULT copied = 0;
-  if (!Send(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), &copied))
+  if (!Send(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+            &copied))
     return {};
-  if (copied < 511) return Text(buffer, static_cast<size_t>(copied));
-  LRESULT length = 0;
-  if (!Send(window, WM_GETTEXTLENGTH, 0, 0, &length)) return {};
-  Text text(static_cast<size_t>(length) + 1, L'\0');
-  if (!Send(window, WM_GETTEXT, text.size(),
-            reinterpret_cast<LPARAM>(text.data()), &copied))
-    return {};
-  text.resize(static_cast<size_t>(copied) < text.size()
-                  ? static_cast<size_t>(copied)
-                  : text.size() - 1);
-  return text;
+  return Text(buffer, std::min<size_t>(static_cast<size_t>(copied), 1023));
 }
 
 // Messages whose pointer argument Windows does not carry between processes
@@ -676,33 +641,31 @@ void FieldRange(int k, int* low, int* high) {
                                  : EffortMaximum;
 }
 
-// "%2u": a blank and one digit, or two digits without a leading zero.
-bool ParseTwoDigits(const Text& text, size_t at, int* value) {
-  if (at + 2 > text.size() || !IsDigit(text[at + 1])) return false;
-  if (text[at] == L' ') {
-    *value = text[at + 1] - L'0';
-    return true;
-  }
-  if (text[at] < L'1' || text[at] > L'9') return false;
-  *value = (text[at] - L'0') * 10 + (text[at + 1] - L'0');
-  return true;
+// Whether `text` is exactly what `format` prints for the (at most two)
+// numbers it holds: they are read back with swscanf and printed again, so
+// any other spacing, sign or leading zero fails. `a` and `b` receive them.
+bool PrintedAs(const Text& text, const wchar_t* format, int* a,
+               int* b = nullptr) {
+  int first = -1;
+  int second = -1;
+  if (swscanf(text.c_str(), format, &first, &second) < 1) return false;
+  wchar_t again[64];
+  wsprintfW(again, format, first, second);
+  *a = first;
+  if (b != nullptr) *b = second;
+  return text == again;
 }
 
 // An IV range field: empty, "%2u" or "%2u～%2u" with low < high, all <= 31.
 // `single` receives the IV when exactly one is shown, else -1.
 bool ValidIvText(const Text& text, int* single) {
+  int low = -1;
+  int high = -1;
   *single = -1;
-  int low = 0;
-  int high = 0;
-  if (text.empty()) return true;
-  if (text.size() == 2) {
-    if (!ParseTwoDigits(text, 0, &low) || low > MaxIv) return false;
-    *single = low;
-    return true;
-  }
-  return text.size() == 5 && text[2] == L'～' &&
-         ParseTwoDigits(text, 0, &low) && ParseTwoDigits(text, 3, &high) &&
-         low < high && high <= MaxIv;
+  if (PrintedAs(text, L"%2u", &low) && low <= MaxIv) *single = low;
+  return text.empty() || *single >= 0 ||
+         (PrintedAs(text, L"%2u～%2u", &low, &high) && low < high &&
+          high <= MaxIv);
 }
 
 bool IsTypeName(const Text& text) {
@@ -711,28 +674,19 @@ bool IsTypeName(const Text& text) {
   return false;
 }
 
-// A canonical decimal at `at` (no sign, no leading zero); -1 when none.
-int ReadDecimal(const Text& text, size_t* at) {
-  size_t start = *at;
-  int value = 0;
-  while (*at < text.size() && IsDigit(text[*at]) && *at - start < 4)
-    value = value * 10 + (text[(*at)++] - L'0');
-  bool canonical = *at > start && (text[start] != L'0' || *at - start == 1);
-  return canonical ? value : -1;
-}
-
 // A next-level hint: "", "—", "N", "N (確定なし)" or "N (Mで確定)" with the
 // highest observed level < N < M <= 100, and only beside an IV range.
 bool ValidHint(const Text& text, int observedLevel, bool range) {
-  if (text.empty() || (range && text == L"—")) return true;
-  size_t at = 0;
-  int first = ReadDecimal(text, &at);
-  if (!range || first <= observedLevel || first > LevelMaximum) return false;
-  Text rest = text.substr(at);
-  if (rest.empty() || rest == L" (確定なし)") return true;
-  at = 2;
-  int last = rest.compare(0, 2, L" (") == 0 ? ReadDecimal(rest, &at) : -1;
-  return last > first && last <= LevelMaximum && rest.substr(at) == L"で確定)";
+  int first = 0;
+  int last = LevelMaximum;
+  if (text.empty()) return true;
+  bool shape =
+      text == L"—" || PrintedAs(text, L"%d", &first) ||
+      PrintedAs(text, L"%d (確定なし)", &first) ||
+      (PrintedAs(text, L"%d (%dで確定)", &first, &last) && last > first);
+  return range && shape &&
+         (text == L"—" || (first > observedLevel && first <= LevelMaximum &&
+                           last <= LevelMaximum));
 }
 
 // The natures still possible: "", or "性格の候補: " with "なし", "K種類"
@@ -742,10 +696,9 @@ bool ValidCandidates(const Text& text) {
   if (text.empty()) return true;
   if (text.compare(0, lead.size(), lead) != 0) return false;
   Text rest = text.substr(lead.size());
-  size_t at = 0;
-  int count = ReadDecimal(rest, &at);
+  int count = 0;
   if (rest == L"なし" ||
-      (count > 5 && count <= NatureCount && rest.substr(at) == L"種類"))
+      (PrintedAs(rest, L"%d種類", &count) && count > 5 && count <= NatureCount))
     return true;
   int named = 0;
   for (int k = 0; k < NatureCount && !rest.empty(); ++k) {
@@ -798,8 +751,8 @@ void CheckResults(const ListState& list) {
   StepsWithHints += anyHint;
   if (type.empty() && power.empty() && pinned < StatCount) return;
   ++StepsWithHiddenPower;
-  if (!IsTypeName(type) || power.size() != 2 ||
-      !ParseTwoDigits(power, 0, &value) || value < 30 || value > 70)
+  if (!IsTypeName(type) || !PrintedAs(power, L"%2u", &value) || value < 30 ||
+      value > 70)
     return Fail("hidden power shows " + Quote(type) + " " + Quote(power));
   if (pinned < StatCount)
     return Fail("hidden power shown while an IV is not pinned");
@@ -820,14 +773,11 @@ void CheckResults(const ListState& list) {
 bool ValidCell(const Text& cell, int k) {
   int low = 0;
   int high = 0;
+  int value = 0;
   FieldRange(k, &low, &high);
   if (k == 0) low = 1;
-  if (cell.empty() || cell.size() > 3 || (cell.size() > 1 && cell[0] == L'0'))
-    return false;
-  for (wchar_t c : cell)
-    if (!IsDigit(c)) return false;
-  int value = std::stoi(cell);
-  return value >= low && value <= high;
+  return cell.size() <= 3 && PrintedAs(cell, L"%d", &value) && value >= low &&
+         value <= high;
 }
 
 // Whether a row's effort values are unknown: all six cells "?".
@@ -873,9 +823,9 @@ void CheckCalculator() {
   Text power = GetText(GetDlgItem(calculator, IDC_HPCALC_POWER));
   if (type.empty() && power.empty()) return;  // nothing typed since opening
   CalcHiddenPower(&expected);
-  int value = power.empty() || power[0] == L'0' ? 0 : _wtoi(power.c_str());
+  int value = 0;
   if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
-      value < 30 || value > 70 || std::to_wstring(value) != power)
+      !PrintedAs(power, L"%u", &value) || value < 30 || value > 70)
     Fail("calculator shows " + Quote(type) + " " + Quote(power));
 }
 
