@@ -1262,7 +1262,9 @@ bool ObserveAction() {
   }
   const SpeciesRecord& record = SpeciesTable[species];
   static constexpr int BaseSlot[StatCount] = {0, 1, 2, 4, 5, 3};
-  int level = LevelLow() + Random.Below(LevelMaximum - LevelLow() + 1);
+  // High levels pin the IVs, so hidden power shows too.
+  int low = Random.Percent(40) ? 90 : LevelLow();
+  int level = low + Random.Below(LevelMaximum - low + 1);
   Row fields;
   fields[0] = std::to_wstring(level);
   for (int stat = 0; stat < StatCount; ++stat) {
