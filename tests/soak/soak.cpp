@@ -48,6 +48,7 @@
 #include "data/gamedata_win32.h"
 #include "engine/engine.h"
 #include "res/resource.h"
+#include "support/true_monster.h"
 #include "tools/tools_ids.h"
 #include "ui/form_layout.h"
 #include "ui/frame.h"
@@ -1227,65 +1228,79 @@ bool UpDownAction() {
   return true;
 }
 
-// A player starting over: every row deleted, every clue back to unknown.
+// The monster the observations describe, with its true IVs.
+struct Monster {
+  int species = -1;
+  int nature = 0;
+  int ivs[StatCount] = {};
+};
+Monster Observed;
+
+// Chooses list item `index` the way a player's choice reports it.
+void Choose(int id, int index) {
+  Send(Item(id), CB_SETCURSEL, index, 0);
+  Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(Item(id)));
+}
+
+// A player starting over with a new monster: every row deleted, and each
+// clue either unknown or what the game tells of the monster.
 void StartOver() {
-  HWND list = Item(IDC_STATUS_LIST);
-  SetRowState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
+  do Observed.species = Random.Below(SpeciesCount);
+  while (!IsListedInMode(SpeciesTable[Observed.species], TrackedMode));
+  Observed.nature = Random.Below(NatureCount);
+  for (int& iv : Observed.ivs) iv = Random.Below(MaxIv + 1);
+  Log("start over with a new monster");
+  SetRowState(Item(IDC_STATUS_LIST), -1, LVIS_SELECTED, LVIS_SELECTED);
   Post(Item(IDC_DELETE_ROWS), BM_CLICK, 0, 0);
   Expect.remove = true;
-  for (int id : {IDC_CHARACTERISTIC, IDC_HP_TYPE_CLUE, IDC_OVERALL_VERDICT,
-                 IDC_BEST_VERDICT}) {
-    Send(Item(id), CB_SETCURSEL, 0, 0);
-    Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-         reinterpret_cast<LPARAM>(Item(id)));
-  }
-  for (const StatRowControls& row : StatRows)
-    Send(Item(row.bestBox), BM_SETCHECK, BST_INDETERMINATE, 0);
+  const int* ivs = Observed.ivs;
+  bool told = Random.Percent(50);
+  const auto& type = HiddenPowerTypeNames[HiddenPowerTypeOf(ivs)];
+  LRESULT typeItem = 0;
+  Send(Item(IDC_HP_TYPE_CLUE), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+       reinterpret_cast<LPARAM>(type), &typeItem);
+  if (IsWindowEnabled(Item(IDC_CHARACTERISTIC)))
+    Choose(IDC_CHARACTERISTIC,
+           told ? 1 + CharacteristicOf(ivs, Random.Next()) : 0);
+  Choose(IDC_HP_TYPE_CLUE, told ? static_cast<int>(typeItem) : 0);
+  Choose(IDC_OVERALL_VERDICT, told ? OverallVerdictOf(ivs) : 0);
+  Choose(IDC_BEST_VERDICT, told ? BestStatVerdictOf(ivs) : 0);
+  for (int stat = 0; stat < StatCount; ++stat)
+    Send(Item(StatRows[stat].bestBox), BM_SETCHECK,
+         told ? BestStatMarkOf(ivs, stat) : BST_INDETERMINATE, 0);
   Settle();  // before the new observation is set into the form
 }
 
-// A consistent observation of one monster (its IVs kept for several
-// observations, so the results narrow down and hidden power shows), set
-// into the form by another program and added with the Add button. A new
-// monster starts over, so that its results show.
+// A consistent observation of the monster (several of them narrow the
+// results down, and hidden power shows), set into the form by another
+// program and added with the Add button.
 bool ObserveAction() {
-  static int species = -1;
-  static int nature = 0;
-  static int ivs[StatCount];
-  if (species < 0 || Random.Percent(20)) {
-    do species = Random.Below(SpeciesCount);
-    while (!IsListedInMode(SpeciesTable[species], TrackedMode));
-    nature = Random.Below(NatureCount);
-    for (int& iv : ivs) iv = Random.Below(MaxIv + 1);
-    Log("start over with a new monster");
-    StartOver();
-  }
-  const SpeciesRecord& record = SpeciesTable[species];
-  static constexpr int BaseSlot[StatCount] = {0, 1, 2, 4, 5, 3};
+  if (Observed.species < 0 || Random.Percent(20)) StartOver();
+  const SpeciesRecord& species = SpeciesTable[Observed.species];
+  const NatureRecord& nature = NatureTable[Observed.nature];
   // High levels pin the IVs, so hidden power shows too.
   int low = Random.Percent(40) ? 90 : LevelLow();
   int level = low + Random.Below(LevelMaximum - low + 1);
-  Row fields;
-  fields[0] = std::to_wstring(level);
-  for (int stat = 0; stat < StatCount; ++stat) {
-    int effort = Random.Below(EffortTotalLimit / StatCount + 1);
-    uint16_t base = record.baseStats[BaseSlot[stat]];
-    int32_t value = stat == StatHp
-                        ? CalcHpStat(base, ivs[stat], effort, level)
-                        : CalcOtherStat(base, ivs[stat], effort, level,
-                                        NatureTable[nature].multipliers[stat]);
-    fields[1 + stat] = std::to_wstring(value & 0xFFFF);
-    fields[FirstEffortField + stat] = std::to_wstring(effort);
-  }
-  Log("observe " + Utf8(reinterpret_cast<const wchar_t*>(record.name)) + " " +
-      Utf8(reinterpret_cast<const wchar_t*>(NatureTable[nature].name)) +
-      " level " + std::to_string(level) + " and Add");
-  Send(Item(IDC_SPECIES), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(record.name));
-  Send(Item(IDC_NATURE), WM_SETTEXT, 0,
-       reinterpret_cast<LPARAM>(NatureTable[nature].name));
-  for (int k = 0; k < NumericFieldCount; ++k)
+  uint16_t efforts[StatCount];
+  for (uint16_t& effort : efforts)
+    effort =
+        static_cast<uint16_t>(Random.Below(EffortTotalLimit / StatCount + 1));
+  StatusEntry shown = ShownStats(species, nature, Observed.ivs, level, efforts);
+  Log("observe " + Utf8(reinterpret_cast<const wchar_t*>(species.name)) + " " +
+      Utf8(reinterpret_cast<const wchar_t*>(nature.name)) + " level " +
+      std::to_string(level) + " and Add");
+  Send(Item(IDC_SPECIES), WM_SETTEXT, 0,
+       reinterpret_cast<LPARAM>(species.name));
+  Send(Item(IDC_NATURE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(nature.name));
+  for (int k = 0; k < NumericFieldCount; ++k) {
+    int value = k == 0 ? level
+                : k < FirstEffortField
+                    ? shown.stats[k - 1]
+                    : shown.effortValues[k - FirstEffortField];
     Send(Item(NumericFields[k].field), WM_SETTEXT, 0,
-         reinterpret_cast<LPARAM>(fields[k].c_str()));
+         reinterpret_cast<LPARAM>(std::to_wstring(value).c_str()));
+  }
   ExpectAdd();
   Post(Item(IDC_ADD_ROW), BM_CLICK, 0, 0);
   return true;
@@ -1376,91 +1391,104 @@ void Print(const std::string& line) {
   std::fputc('\n', stdout);
 }
 
-}  // namespace
-
-int main() {
-  int argc = 0;
-  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+struct Options {
   Text exe;
-  Text logName;
+  Text log;
   unsigned seed = 1;
   long steps = -1;
   long seconds = -1;
-  for (int k = 1; k + 1 < argc; k += 2) {
-    Text option = argv[k];
-    if (option == L"--exe")
-      exe = argv[k + 1];
-    else if (option == L"--log")
-      logName = argv[k + 1];
-    else if (option == L"--seed")
-      seed = static_cast<unsigned>(_wtoi(argv[k + 1]));
-    else if (option == L"--steps")
-      steps = _wtol(argv[k + 1]);
-    else if (option == L"--seconds")
-      seconds = _wtol(argv[k + 1]);
-  }
-  if (exe.empty()) {
-    std::fprintf(stderr,
-                 "usage: tessavar_soak --exe PATH [--seed N] [--steps N | "
-                 "--seconds N] [--log FILE]\n");
-    return 2;
-  }
-  if (steps < 0 && seconds < 0) steps = 200;
-  if (logName.empty()) logName = L"soak-" + std::to_wstring(seed) + L".log";
-  LogFile = _wfopen(logName.c_str(), L"w");
-  Random.state = 0x9E3779B97F4A7C15ull * (seed + 1);
-  if (!LoadGameData(GetModuleHandleW(nullptr))) {
-    std::fprintf(stderr, "soak: cannot load the game data\n");
-    return 2;
-  }
-  Log("seed " + std::to_string(seed) + ", program " + Utf8(exe));
-  DWORD started = GetTickCount();
-  size_t startSet = 0;
-  if (StartProgram(exe)) {
-    CloseDialogs();
-    CheckProgram();
-    startSet = WorkingSetKb();
-  }
-  while (Failure.empty()) {
-    DWORD elapsed = GetTickCount() - started;
-    if (steps >= 0 ? Step >= steps
-                   : elapsed >= static_cast<DWORD>(seconds) * 1000)
-      break;
-    ++Step;
-    Expect = Expectation{};
-    BoxesThisStep = 0;
-    EffortBoxesThisStep = 0;
-    RunRandomAction();
-    if (Failure.empty() && Settle()) CloseDialogs();
-    if (Failure.empty()) CheckProgram();
-  }
-  size_t endSet = Exited == 0 ? WorkingSetKb() : 0;
-  if (Failure.empty()) CloseProgram();
-  if (Exited == 0) TerminateProcess(App.process, 1);
+};
 
-  const char* result = Failure.empty() ? "ok" : FailureKind;
+bool ReadOptions(Options* options) {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  for (int k = 1; k + 1 < argc; k += 2) {
+    Text name = argv[k];
+    const wchar_t* value = argv[k + 1];
+    if (name == L"--exe") options->exe = value;
+    if (name == L"--log") options->log = value;
+    if (name == L"--seed") options->seed = static_cast<unsigned>(_wtoi(value));
+    if (name == L"--steps") options->steps = _wtol(value);
+    if (name == L"--seconds") options->seconds = _wtol(value);
+  }
+  if (options->steps < 0 && options->seconds < 0) options->steps = 200;
+  if (options->log.empty())
+    options->log = L"soak-" + std::to_wstring(options->seed) + L".log";
+  return !options->exe.empty();
+}
+
+// One step: a random action, then what it opened is closed and everything
+// is checked.
+void RunStep() {
+  ++Step;
+  Expect = Expectation{};
+  BoxesThisStep = 0;
+  EffortBoxesThisStep = 0;
+  RunRandomAction();
+  if (Failure.empty() && Settle()) CloseDialogs();
+  if (Failure.empty()) CheckProgram();
+}
+
+// The summary lines on stdout and, for a failure, the last actions on stderr.
+void Report(const Options& options, DWORD started, size_t startSet,
+            size_t endSet) {
   char line[256];
   std::snprintf(line, sizeof line,
                 "soak-run seed=%u steps=%d seconds=%.1f result=%s "
                 "ws_start_kb=%zu ws_end_kb=%zu with_ivs=%d with_hints=%d "
                 "with_hidden_power=%d",
-                seed, Step, (GetTickCount() - started) / 1000.0, result,
-                startSet, endSet, StepsWithIvs, StepsWithHints,
-                StepsWithHiddenPower);
+                options.seed, Step, (GetTickCount() - started) / 1000.0,
+                Failure.empty() ? "ok" : FailureKind, startSet, endSet,
+                StepsWithIvs, StepsWithHints, StepsWithHiddenPower);
   Print(line);
   for (const auto& [text, count] : BoxCounts)
     Print("soak-box count=" + std::to_string(count) + " text=" + Quote(text));
-  if (!Failure.empty()) {
-    std::string report = "soak: seed " + std::to_string(seed) +
-                         " failed at step " + std::to_string(Step) + ": " +
-                         Failure + "\nlast actions:\n";
-    if (CrashText[0] != '\0' && Failure.find(CrashText) == std::string::npos)
-      report = report + "afterwards the program crashed: " + CrashText + "\n";
-    for (const std::string& recent : RecentLines)
-      report += "  " + recent + "\n";
-    std::fwrite(report.data(), 1, report.size(), stderr);
-    std::fflush(stderr);
+  if (Failure.empty()) return;
+  std::string report = "soak: seed " + std::to_string(options.seed) +
+                       " failed at step " + std::to_string(Step) + ": " +
+                       Failure + "\n";
+  if (CrashText[0] != '\0' && Failure.find(CrashText) == std::string::npos)
+    report = report + "afterwards the program crashed: " + CrashText + "\n";
+  report += "last actions:\n";
+  for (const std::string& recent : RecentLines) report += "  " + recent + "\n";
+  std::fwrite(report.data(), 1, report.size(), stderr);
+  std::fflush(stderr);
+}
+
+}  // namespace
+
+int main() {
+  Options options;
+  if (!ReadOptions(&options)) {
+    std::fprintf(stderr,
+                 "usage: tessavar_soak --exe PATH [--seed N] [--steps N | "
+                 "--seconds N] [--log FILE]\n");
+    return 2;
   }
+  LogFile = _wfopen(options.log.c_str(), L"w");
+  Random.state = 0x9E3779B97F4A7C15ull * (options.seed + 1);
+  if (!LoadGameData(GetModuleHandleW(nullptr))) {
+    std::fprintf(stderr, "soak: cannot load the game data\n");
+    return 2;
+  }
+  Log("seed " + std::to_string(options.seed) + ", program " +
+      Utf8(options.exe));
+  DWORD started = GetTickCount();
+  size_t startSet = 0;
+  if (StartProgram(options.exe)) {
+    CloseDialogs();
+    CheckProgram();
+    startSet = WorkingSetKb();
+  }
+  while (Failure.empty() &&
+         (options.steps >= 0 ? Step < options.steps
+                             : GetTickCount() - started <
+                                   static_cast<DWORD>(options.seconds) * 1000))
+    RunStep();
+  size_t endSet = Exited == 0 ? WorkingSetKb() : 0;
+  if (Failure.empty()) CloseProgram();
+  if (Exited == 0) TerminateProcess(App.process, 1);
+  Report(options, started, startSet, endSet);
   if (LogFile != nullptr) std::fclose(LogFile);
   return Failure.empty() ? 0 : 1;
 }
