@@ -63,7 +63,7 @@ constexpr DWORD AnswerTimeoutMs = 2000;    // a window must answer within this
 constexpr DWORD SettleTimeoutMs = 10000;   // posted input handled within this
 constexpr DWORD StartTimeoutMs = 60000;    // first start of a Wine prefix
 constexpr DWORD ExitTimeoutMs = 10000;     // closing the program at the end
-constexpr DWORD MessageBoxPauseMs = 150;   // a person reads before pressing OK
+constexpr DWORD MessageBoxPauseMs = 300;   // a person reads before pressing OK
 constexpr DWORD HelpViewerPauseMs = 1200;  // closing it at once crashes Wine's
                                            // help viewer; a person never does
 
