@@ -449,24 +449,25 @@ HWND Calculator() {
 // Posted input is handled in order, so once a marker posted after it has
 // been handled, so has the input (and any message box it opened is up). The
 // marker is the text limit of the read-only hidden power type field, which
-// nobody can type into and which limits no text the program sets.
+// nobody can type into and which limits no text the program sets. A second
+// round covers what handling the input posted in turn (the WM_CHAR that the
+// message loop makes of a posted WM_KEYDOWN).
 bool Settle() {
   static WPARAM marker = 100000;
-  ++marker;
   HWND field = Item(IDC_HIDDEN_POWER_TYPE);
-  Post(field, EM_SETLIMITTEXT, marker, 0);
   DWORD start = GetTickCount();
-  for (;;) {
-    LRESULT limit = 0;
-    if (ProgramEnded() || !Send(field, EM_GETLIMITTEXT, 0, 0, &limit))
-      return false;
-    if (static_cast<WPARAM>(limit) == marker) return true;
-    if (GetTickCount() - start > SettleTimeoutMs) {
-      Fail("posted input was not handled within 10 seconds", "hang");
-      return false;
+  for (int round = 0; round < 2; ++round) {
+    Post(field, EM_SETLIMITTEXT, ++marker, 0);
+    for (LRESULT limit = 0; static_cast<WPARAM>(limit) != marker; Sleep(1)) {
+      if (ProgramEnded() || !Send(field, EM_GETLIMITTEXT, 0, 0, &limit))
+        return false;
+      if (GetTickCount() - start > SettleTimeoutMs) {
+        Fail("posted input was not handled within 10 seconds", "hang");
+        return false;
+      }
     }
-    Sleep(1);
   }
+  return true;
 }
 
 // ---- Input ------------------------------------------------------------------
