@@ -8,6 +8,7 @@
 // Resources.
 #define IDM_MAIN_MENU 200
 #define IDD_MAIN_WINDOW 203
+#define IDA_MAIN_ACCELERATORS 205
 
 // The status bar, created at run time.
 #define IDC_STATUS_BAR 1
@@ -137,3 +138,10 @@
 #define IDM_HELP_CONTENTS 32818
 #define IDM_HELP_INDEX 32819
 #define IDM_ABOUT 32820
+#define IDM_OPEN 32821
+#define IDM_SAVE 32822
+#define IDM_SAVE_AS 32823
+#define IDM_RESTORE 32824
+#define IDM_COPY_RESULT 32825
+// The highest command id of the menu.
+#define IDM_LAST_COMMAND 32839

@@ -3,7 +3,7 @@
 # Usage: fuzz.sh [BUILD_DIR [SECONDS [TARGET...]]]
 #   BUILD_DIR  build folder (default build/fuzz)
 #   SECONDS    run time per target (default 20)
-#   TARGET     loader, engine (default both)
+#   TARGET     loader, engine, document (default all three)
 # Each target starts from its committed seeds (fuzz/corpus/TARGET), first
 # replays them, then fuzzes into a working corpus in BUILD_DIR/corpus/TARGET
 # that later runs continue from. A crash, sanitizer report or failed check
@@ -15,7 +15,7 @@ build=${1:-build/fuzz}
 seconds=${2:-20}
 shift $(( $# < 2 ? $# : 2 ))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(loader engine)
+[ ${#targets[@]} -gt 0 ] || targets=(loader engine document)
 
 CXX=clang++ cmake -S fuzz -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null

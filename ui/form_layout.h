@@ -5,6 +5,7 @@
 
 #include "engine/engine.h"
 #include "res/resource.h"
+#include "ui/document.h"
 #include "ui/observation.h"
 
 // The controls of one stat row (0 where the row has none).
@@ -66,8 +67,10 @@ constexpr int SpinOfNumericField(int id) {
   return 0;
 }
 
-// The nature box's last item: the nature is not known.
-constexpr wchar_t UnknownNatureItem[] = L"（不明）";
+// The nature box's last item: the nature is not known (the text files hold
+// it too, as UnknownNatureName).
+inline const wchar_t* const UnknownNatureItem =
+    reinterpret_cast<const wchar_t*>(UnknownNatureName);
 
 // Text capacities of the name fields: 19 and 5 characters and the terminator.
 constexpr int SpeciesTextCapacity = 20;

@@ -3,16 +3,20 @@
 #include "ui/frame.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "data/gamedata_win32.h"
 #include "res/resource.h"
 #include "tools/tools.h"
+#include "ui/autosave.h"
 #include "ui/common.h"
+#include "ui/file_commands.h"
 #include "ui/help_lines.h"
 #include "ui/input_form.h"
 #include "ui/menu_commands.h"
 #include "ui/observation.h"
 #include "ui/recalc.h"
+#include "ui/settings.h"
 
 namespace {
 
@@ -24,8 +28,14 @@ void InitCommonControlClasses() {
   InitCommonControlsEx(&classes);
 }
 
+// Whether the main window finished its start-up: a window that closes
+// during a failed start-up keeps neither its input nor its settings, so the
+// previous run's stay.
+bool StartedUp = false;
+
 // WM_INITDIALOG: the whole start-up sequence of the main window.
 LRESULT OnInitMainWindow(HWND window) {
+  StartedUp = false;
   HINSTANCE instance = InstanceOf(window);
   InitCommonControlClasses();
   StoreModulePath();
@@ -44,13 +54,24 @@ LRESULT OnInitMainWindow(HWND window) {
                    reinterpret_cast<LPARAM>(window));
   SendMessageW(window, WM_COMMAND, IDM_MODE_GEN6, 0);
   SendMessageW(window, WM_COMMAND, IDM_SORT_KANA, 0);
+  // The player's remembered choices come on top of the fixed start-up.
+  ApplyRememberedSettings(window);
+  BeginDocumentTracking(window);
+  DragAcceptFiles(window, TRUE);
   SetFocus(GetDlgItem(window, IDC_SPECIES));
+  StartedUp = true;
   return 0;
 }
 
-// WM_CLOSE: empty both name fields first, so that their check on losing the
-// focus stays silent while the window is torn down.
+// WM_CLOSE: the input and the settings are kept first; then both name
+// fields are emptied, so that their check on losing the focus stays silent
+// while the window is torn down.
 void OnCloseMainWindow(HWND window) {
+  if (StartedUp) {
+    WriteAutosaveNow(window);
+    RememberSettings(window);
+  }
+  StartedUp = false;
   SetDlgItemTextW(window, IDC_SPECIES, L"");
   SetDlgItemTextW(window, IDC_NATURE, L"");
   DestroyWindow(window);
@@ -113,10 +134,17 @@ HWND CreateMainWindow(HINSTANCE instance) {
 }
 
 int RunMessageLoop(HWND mainWindow) {
+  HACCEL accelerators = LoadAcceleratorsW(
+      InstanceOf(mainWindow), MAKEINTRESOURCEW(IDA_MAIN_ACCELERATORS));
   MSG message{};
   for (;;) {
     BOOL result = GetMessageW(&message, nullptr, 0, 0);
     if (result == 0 || result == -1) break;
+    // The shortcut keys belong to the main window, not the tool window.
+    if (accelerators != nullptr &&
+        (message.hwnd == mainWindow || IsChild(mainWindow, message.hwnd)) &&
+        TranslateAcceleratorW(mainWindow, accelerators, &message))
+      continue;
     if (IsDialogMessageW(mainWindow, &message)) continue;
     if (HiddenPowerWindow != nullptr &&
         IsDialogMessageW(HiddenPowerWindow, &message))
@@ -160,6 +188,13 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam,
     }
     case WM_RECALC:
       RecalculateResults(window);
+      NoteInputChanged(window);
+      return 0;
+    case WM_TIMER:
+      if (wParam == AutosaveTimerId) WriteAutosaveNow(window);
+      return 0;
+    case WM_DROPFILES:
+      OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_NEXTDLGCTL:
       MoveDialogFocus(window, wParam, lParam);

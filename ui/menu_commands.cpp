@@ -9,6 +9,7 @@
 #include "tools/number_field.h"
 #include "tools/tools.h"
 #include "ui/common.h"
+#include "ui/file_commands.h"
 #include "ui/form_layout.h"
 #include "ui/recalc_request.h"
 #include "ui/species_list.h"
@@ -105,10 +106,25 @@ void ApplyGameMode(HWND window, uint32_t gameMode) {
 }
 
 bool HandleMenuCommand(HWND window, UINT command) {
-  if (command < IDM_EXIT || command > IDM_ABOUT) return false;
+  if (command < IDM_EXIT || command > IDM_LAST_COMMAND) return false;
   switch (command) {
     case IDM_EXIT:
       SendMessageW(window, WM_CLOSE, 0, 0);
+      return true;
+    case IDM_OPEN:
+      OpenCommand(window);
+      return true;
+    case IDM_SAVE:
+      SaveCommand(window);
+      return true;
+    case IDM_SAVE_AS:
+      SaveAsCommand(window);
+      return true;
+    case IDM_RESTORE:
+      RestoreCommand(window);
+      return true;
+    case IDM_COPY_RESULT:
+      CopyResultCommand(window);
       return true;
     case IDM_HIDDEN_POWER:
       OpenHiddenPowerWindow(window);

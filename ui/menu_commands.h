@@ -1,5 +1,5 @@
-// The menu commands of the main window: quitting, the generation modes, the
-// species list orders and the tools.
+// The menu commands of the main window: the file commands, quitting, the
+// generation modes, the species list orders and the tools.
 #pragma once
 
 #include <windows.h>
@@ -11,5 +11,5 @@
 // GameMode.
 void ApplyGameMode(HWND window, uint32_t gameMode);
 
-// WM_COMMAND for the menu commands 32800..32820; false for other ids.
+// WM_COMMAND for the menu commands 32800..32839; false for other ids.
 bool HandleMenuCommand(HWND window, UINT command);

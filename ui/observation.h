@@ -24,6 +24,8 @@ constexpr int LevelMinimum = 1;
 constexpr int LevelMaximum = 100;
 constexpr int StatMaximum = 999;
 constexpr int EffortMaximum = 255;
+// Highest total of the six effort values a monster can hold.
+constexpr int EffortTotalLimit = 510;
 
 int ObservationCount();
 const Observation& ObservationAt(int index);

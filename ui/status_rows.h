@@ -5,9 +5,6 @@
 
 #include <windows.h>
 
-// Highest total of the six effort values a monster can hold.
-constexpr int EffortTotalLimit = 510;
-
 // Checks or clears the "努力値不明" box; while it is checked the six effort
 // fields are disabled and Add ignores them.
 void SetEffortUnknown(HWND window, bool unknown);

@@ -11,7 +11,8 @@ only is caught:
 - the menu items and status-bar names in modes.html and sortorder.html;
 - every message in the first column of messages.html.
 
-A menu item as the help shows it, "設定(O)", is the resource text "設定(&O)".
+A menu item as the help shows it, "設定(O)", is the resource text "設定(&O)",
+with or without the shortcut key that follows a tab ("開く(&O)...\tCtrl+O").
 
 Usage: check_ui_texts.py HELP_DIR REPO_ROOT
 """
@@ -83,6 +84,8 @@ def main():
         for path in sorted(glob.glob(os.path.join(root, pattern))):
             program += read(path)
     quoted = set(re.findall(r'"((?:[^"\\]|\\.)*)"', program))
+    # A menu item's shortcut key follows a tab: "開く(&O)...\tCtrl+O".
+    quoted |= {text.split("\\t")[0] for text in quoted}
 
     def known(text):
         return any(form in quoted for form in resource_forms(text))

@@ -7,8 +7,8 @@ import subprocess
 import sys
 
 ALLOWED = {"kernel32.dll", "user32.dll", "gdi32.dll", "comctl32.dll",
-           "shlwapi.dll", "version.dll", "advapi32.dll", "msvcrt.dll",
-           "ucrtbase.dll"}
+           "shlwapi.dll", "version.dll", "advapi32.dll", "comdlg32.dll",
+           "shell32.dll", "msvcrt.dll", "ucrtbase.dll"}
 ALLOWED_PREFIXES = ("api-ms-win-crt-",)
 
 

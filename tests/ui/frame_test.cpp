@@ -1,8 +1,8 @@
 // The application frame: start-up state, window growth, help lines, the
 // message loop and shutdown.
-#include "ui/common.h"
 #include "ui/frame.h"
 
+#include "ui/common.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -190,7 +190,7 @@ TEST_F(HelpLines, MenuItemsShowTheirHelpAndSubmenusEmptyTheLine) {
 
 TEST_F(HelpLines, EveryMenuCommandHasItsHelpString) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (int command = IDM_EXIT; command <= IDM_ABOUT; ++command) {
+  for (int command = IDM_EXIT; command <= IDM_COPY_RESULT; ++command) {
     wchar_t text[256] = L"";
     EXPECT_GT(LoadStringW(instance, command, text, 256), 0) << command;
   }

@@ -3,11 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "ui/frame.h"
+#include "ui/settings.h"
 #include "ui_test_support.h"
 
 namespace {
 
 TEST(LoadFailure, ErrorMessageThenTheWindowCloses) {
+  // The previous run's settings outlive a failed start.
+  HKEY key = nullptr;
+  DWORD mode = IDM_MODE_GEN3;
+  RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                  nullptr, &key, nullptr);
+  RegSetValueExW(key, GameModeValue, 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&mode), sizeof(mode));
   HWND window = CreateMainWindow(GetModuleHandleW(nullptr));
   if (window != nullptr) {
     EXPECT_FALSE(IsWindow(window));
@@ -21,6 +29,13 @@ TEST(LoadFailure, ErrorMessageThenTheWindowCloses) {
   int exitCode = -1;
   EXPECT_TRUE(TakeQuitMessage(&exitCode));
   EXPECT_EQ(exitCode, 0);
+  DWORD size = sizeof(mode);
+  mode = 0;
+  RegQueryValueExW(key, GameModeValue, nullptr, nullptr,
+                   reinterpret_cast<BYTE*>(&mode), &size);
+  EXPECT_EQ(mode, static_cast<DWORD>(IDM_MODE_GEN3));
+  RegCloseKey(key);
+  ClearRememberedSettings();
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ TEST_F(Modes, UnknownModeShowsNothing) {
 }
 
 TEST_F(Modes, CommandsOutsideTheMenuGetDefaultProcessing) {
-  SendMessageW(window_, WM_COMMAND, 32821, 0);
+  SendMessageW(window_, WM_COMMAND, IDM_LAST_COMMAND + 1, 0);
   SendMessageW(window_, WM_COMMAND, IDOK, 0);
   EXPECT_TRUE(IsWindow(window_));
   EXPECT_EQ(StatusText(1), L"XY/ORASモード");

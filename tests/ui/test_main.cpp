@@ -13,5 +13,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   InstallDialogWatcher();
+  ClearRememberedSettings();
   return RUN_ALL_TESTS();
 }

@@ -1,7 +1,10 @@
 #include "ui_test_support.h"
 
+#include <shlobj.h>
+
 #include "tools/tools.h"
 #include "ui/frame.h"
+#include "ui/settings.h"
 
 namespace {
 
@@ -105,6 +108,11 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
+void ClearRememberedSettings() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKey);
+  RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
+}
+
 void MainWindowTest::SetUp() {
   TakeSeenDialogs();
   window_ = CreateMainWindow(GetModuleHandleW(nullptr));
@@ -119,6 +127,7 @@ void MainWindowTest::TearDown() {
   if (IsWindow(window_)) SendMessageW(window_, WM_CLOSE, 0, 0);
   EXPECT_FALSE(IsWindow(window_));
   TakeQuitMessage();
+  ClearRememberedSettings();
   // Every dialog a test provokes must be taken and checked by that test.
   for (const SeenDialog& dialog : TakeSeenDialogs())
     ADD_FAILURE() << "unexpected dialog: "
@@ -256,6 +265,19 @@ void MainWindowTest::DoubleClickRow(int row) {
   notice.iItem = row;
   SendMessageW(window_, WM_NOTIFY, IDC_STATUS_LIST,
                reinterpret_cast<LPARAM>(&notice));
+}
+
+void MainWindowTest::DropFile(const std::wstring& path) {
+  // A DROPFILES block followed by the wide path and an empty one.
+  SIZE_T bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
+  HGLOBAL drop = GlobalAlloc(GHND, bytes);
+  auto* files = static_cast<DROPFILES*>(GlobalLock(drop));
+  files->pFiles = sizeof(DROPFILES);
+  files->fWide = TRUE;
+  CopyMemory(reinterpret_cast<BYTE*>(files) + sizeof(DROPFILES), path.c_str(),
+             path.size() * sizeof(wchar_t));
+  GlobalUnlock(drop);
+  SendMessageW(window_, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }
 
 std::vector<std::wstring> MainWindowTest::ComboItems(int id) const {

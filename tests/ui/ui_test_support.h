@@ -44,6 +44,12 @@ bool TakeQuitMessage(int* exitCode = nullptr);
 
 std::wstring WindowText(HWND window);
 
+// Deletes the remembered settings. Every test starts and ends without them,
+// so no test's choices reach another test's or the program's start-up.
+// (Wine's RegOverridePredefKey cannot hold the program's key below a test
+// key: creating it fails with ERROR_CHILD_MUST_BE_VOLATILE.)
+void ClearRememberedSettings();
+
 // The main window as the program creates it, destroyed after each test.
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -83,6 +89,8 @@ class MainWindowTest : public ::testing::Test {
   void SelectRows(const std::vector<int>& rows);
   void FocusRow(int row);
   void DoubleClickRow(int row);
+  // A file dragged from the shell and dropped on the window.
+  void DropFile(const std::wstring& path);
 
   std::vector<std::wstring> ComboItems(int id) const;
   bool MenuChecked(int command) const;

@@ -1,0 +1,116 @@
+// Killing the program while it saves never leaves a half-written file:
+// Tessavar.exe (the path is the first argument) opens a file of 1000 rows
+// and is made to switch the mode and save, over and over, until it is
+// terminated at a random moment; the file must then read as one of the two
+// states it was saving.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <random>
+#include <string>
+
+#include "file_bytes.h"
+#include "res/resource.h"
+#include "support/test_data.h"
+#include "ui/document.h"
+
+namespace {
+
+std::wstring Program;
+
+constexpr int Rounds = 10;
+constexpr int SavesPerRound = 400;
+constexpr DWORD StartTimeout = 30000;
+
+struct Search {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK FindOpenedWindow(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<Search*>(lParam);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  wchar_t caption[64] = L"";
+  GetWindowTextW(window, caption, 64);
+  // The caption names the file once it is open.
+  if (process == search->process && wcsncmp(caption, L"Tessavar - ", 11) == 0)
+    search->found = window;
+  return search->found == nullptr;
+}
+
+HWND WaitForOpenedWindow(DWORD process) {
+  for (DWORD waited = 0; waited < StartTimeout; waited += 50) {
+    Search search{process, nullptr};
+    EnumWindows(FindOpenedWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) return search.found;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
+  ASSERT_TRUE(LoadTestGameData());
+  Document document = EmptyDocument();
+  document.species = u"フシギダネ";
+  document.nature = u"いじっぱり";
+  Observation row{50, {120, 75, 69, 76, 85, 65}, {0, 0, 0, 0, 0, 0}, false};
+  document.rows.assign(ObservationLimit, row);
+  std::string generation6 = WriteDocumentText(document);
+  document.gameMode = ModeGen5;
+  std::string generation5 = WriteDocumentText(document);
+
+  wchar_t temp[MAX_PATH] = L"";
+  GetTempPathW(MAX_PATH, temp);
+  std::wstring path = std::wstring(temp) + L"tessavar_kill_test.tsv";
+  std::mt19937 random(20261207);
+  int sawGeneration5 = 0;
+  for (int round = 0; round < Rounds; ++round) {
+    WriteBytes(path, generation6);
+    std::wstring commandLine = L"\"" + Program + L"\" \"" + path + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION child{};
+    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr,
+                               FALSE, 0, nullptr, nullptr, &startup, &child));
+    HWND window = WaitForOpenedWindow(child.dwProcessId);
+    EXPECT_NE(window, nullptr) << "round " << round;
+    for (int save = 0; window != nullptr && save < SavesPerRound; ++save) {
+      PostMessageW(window, WM_COMMAND,
+                   save % 2 == 0 ? IDM_MODE_GEN5 : IDM_MODE_GEN6, 0);
+      PostMessageW(window, WM_COMMAND, IDM_SAVE, 0);
+    }
+    Sleep(std::uniform_int_distribution<DWORD>(100, 2000)(random));
+    TerminateProcess(child.hProcess, 1);
+    WaitForSingleObject(child.hProcess, INFINITE);
+    CloseHandle(child.hProcess);
+    CloseHandle(child.hThread);
+
+    std::string saved = ReadBytes(path);
+    Document read = EmptyDocument();
+    ReadError error = ReadDocumentText(saved.data(), saved.size(), read);
+    EXPECT_EQ(error.reason, ReadFailure::None)
+        << "round " << round << ", line " << error.line;
+    EXPECT_TRUE(saved == generation5 || saved == generation6)
+        << "round " << round << ": " << saved.size() << " bytes";
+    sawGeneration5 += saved == generation5;
+  }
+  DeleteFileW(path.c_str());
+  // The saves did run: some kill found the other state saved.
+  EXPECT_GT(sawGeneration5, 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  if (argc < 2) {
+    fprintf(stderr, "usage: %s PATH\\Tessavar.exe\n", argv[0]);
+    return 2;
+  }
+  wchar_t full[MAX_PATH] = L"";
+  std::wstring given(argv[1], argv[1] + strlen(argv[1]));
+  GetFullPathNameW(given.c_str(), MAX_PATH, full, nullptr);
+  Program = full;
+  return RUN_ALL_TESTS();
+}

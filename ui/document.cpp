@@ -1,0 +1,365 @@
+// The document's file form: writing it as UTF-8 tab-separated text and the
+// strict reader that takes a file whole or names the line it refuses.
+#include "ui/document.h"
+
+#include "engine/engine.h"
+#include "ui/utf8.h"
+
+namespace {
+
+// The keys of the header lines, in file order, after the format line.
+constexpr char GenerationKey[] = "generation";
+constexpr char SpeciesKey[] = "species";
+constexpr char NatureKey[] = "nature";
+constexpr char CharacteristicKey[] = "characteristic";
+constexpr char HiddenPowerTypeKey[] = "hiddenPowerType";
+constexpr char OverallVerdictKey[] = "overallVerdict";
+constexpr char MarksKey[] = "bestStatMarks";
+constexpr char BestVerdictKey[] = "bestStatVerdict";
+// The observations' column line and the closing line.
+constexpr const char* RowColumns[] = {
+    "level",         "hp",           "attack",
+    "defense",       "spAtk",        "spDef",
+    "speed",         "hpEffort",     "attackEffort",
+    "defenseEffort", "spAtkEffort",  "spDefEffort",
+    "speedEffort",   "effortUnknown"};
+constexpr int RowColumnCount = 14;
+constexpr char EndLine[] = "end";
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
+// The generations of the four modes.
+constexpr int FirstGeneration = 3;
+constexpr int LastGeneration = 6;
+// A number field holds at most this many digits (more is out of range).
+constexpr int NumberDigitLimit = 9;
+
+// ---- Writing ---------------------------------------------------------------
+
+const char16_t* VerdictText(const VerdictRecord* verdicts, int32_t index) {
+  if (index <= 0 || index >= VerdictCount || verdicts[index].text == nullptr)
+    return u"";
+  return verdicts[index].text;
+}
+
+void WriteLine(std::string& out, const char* key, const std::u16string& value) {
+  out += key;
+  out += '\t';
+  out += ToUtf8(value);
+  out += "\r\n";
+}
+
+const char* MarkText(int32_t mark) {
+  return mark == MarkBest ? "1" : mark == MarkNotBest ? "0" : "?";
+}
+
+int GenerationOf(uint32_t gameMode) {
+  if (gameMode < ModeGen3 || gameMode > ModeGen6) return LastGeneration;
+  return FirstGeneration + static_cast<int>(gameMode - ModeGen3);
+}
+
+void WriteRow(std::string& out, const Observation& row) {
+  out += std::to_string(row.level);
+  for (int value : row.stats) out += '\t' + std::to_string(value);
+  for (int value : row.efforts) out += '\t' + std::to_string(value);
+  out += row.effortUnknown ? "\t1\r\n" : "\t0\r\n";
+}
+
+// ---- Reading ---------------------------------------------------------------
+
+// The file cut into lines (CRLF or LF) and each line into tab fields. A
+// last line without its line break is left out: the file was cut short
+// there, whatever the line holds.
+struct Lines {
+  std::vector<std::vector<std::string>> fields;
+};
+
+Lines SplitLines(const char* text, std::size_t size) {
+  Lines lines;
+  std::size_t start = 0;
+  if (size >= 3 && std::string(text, 3) == ByteOrderMark) start = 3;
+  std::vector<std::string> fields(1);
+  for (std::size_t i = start; i < size; ++i) {
+    char c = text[i];
+    if (c == '\n') {
+      std::string& last = fields.back();
+      if (!last.empty() && last.back() == '\r') last.pop_back();
+      lines.fields.push_back(std::move(fields));
+      fields.assign(1, std::string());
+    } else if (c == '\t') {
+      fields.emplace_back();
+    } else {
+      fields.back() += c;
+    }
+  }
+  return lines;
+}
+
+// Digits only, at most NumberDigitLimit of them.
+bool ParseNumber(const std::string& text, int& value) {
+  if (text.empty() || text.size() > NumberDigitLimit) return false;
+  value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  return true;
+}
+
+bool IsCharacteristic(const std::u16string& text) {
+  for (const CharacteristicRecord& record : CharacteristicTable)
+    if (NameEquals(record.text, text.c_str())) return true;
+  return false;
+}
+
+bool IsHiddenPowerType(const std::u16string& text) {
+  for (const auto& name : HiddenPowerTypeNames)
+    if (NameEquals(name, text.c_str())) return true;
+  return false;
+}
+
+// The verdict's index, 0 for the empty text, -1 for an unknown text.
+int32_t VerdictIndex(const VerdictRecord* verdicts,
+                     const std::u16string& text) {
+  if (text.empty()) return 0;
+  for (int k = 1; k < VerdictCount; ++k)
+    if (verdicts[k].text != nullptr &&
+        NameEquals(verdicts[k].text, text.c_str()))
+      return k;
+  return -1;
+}
+
+int32_t MarkOf(const std::string& text) {
+  if (text == "1") return MarkBest;
+  if (text == "0") return MarkNotBest;
+  if (text == "?") return MarkUnknown;
+  return -1;
+}
+
+bool InRange(int value, int low, int high) {
+  return value >= low && value <= high;
+}
+
+// Walks the lines in file order; every step either takes its line or
+// records why not.
+class Reader {
+ public:
+  Reader(const Lines& lines, Document& out) : lines_(lines), out_(out) {}
+
+  ReadError Read() {
+    if (!ReadFormatLine() || !ReadHeader() || !ReadRows()) return error_;
+    if (next_ < static_cast<int>(lines_.fields.size()))
+      return Fail(ReadFailure::BadLine);
+    out_ = std::move(doc_);
+    return {ReadFailure::None, 0};
+  }
+
+ private:
+  ReadError Fail(ReadFailure reason) {
+    error_ = {reason, next_ + 1};
+    return error_;
+  }
+
+  // The next line, or null (and CutShort) past the last one.
+  const std::vector<std::string>* Take() {
+    if (next_ >= static_cast<int>(lines_.fields.size())) {
+      Fail(ReadFailure::CutShort);
+      return nullptr;
+    }
+    return &lines_.fields[next_++];
+  }
+
+  // A "key<TAB>value" line; `value` gets its decoded text.
+  bool TakeValue(const char* key, std::u16string& value) {
+    const std::vector<std::string>* line = TakeKeyed(key, 2);
+    if (line == nullptr) return false;
+    if (!FromUtf8((*line)[1], value))
+      return FailAt(next_ - 1, ReadFailure::BadText);
+    return true;
+  }
+
+  // The next line if it starts with `key` and has `fields` fields.
+  const std::vector<std::string>* TakeKeyed(const char* key,
+                                            std::size_t fields) {
+    const std::vector<std::string>* line = Take();
+    if (line == nullptr) return nullptr;
+    if (line->size() != fields || (*line)[0] != key) {
+      FailAt(next_ - 1, ReadFailure::BadLine);
+      return nullptr;
+    }
+    return line;
+  }
+
+  bool FailAt(int line, ReadFailure reason) {
+    next_ = line;
+    Fail(reason);
+    return false;
+  }
+
+  bool ReadFormatLine() {
+    const std::vector<std::string>* line = Take();
+    if (line == nullptr) return false;
+    int version = 0;
+    if (line->size() != 2 || (*line)[0] != DocumentFormatName ||
+        !ParseNumber((*line)[1], version) || version < 1)
+      return FailAt(0, ReadFailure::NotOurs);
+    if (version > DocumentVersion) return FailAt(0, ReadFailure::NewerVersion);
+    return true;
+  }
+
+  bool ReadHeader() {
+    const std::vector<std::string>* line = TakeKeyed(GenerationKey, 2);
+    if (line == nullptr) return false;
+    int generation = 0;
+    if (!ParseNumber((*line)[1], generation))
+      return FailAt(next_ - 1, ReadFailure::BadLine);
+    if (!InRange(generation, FirstGeneration, LastGeneration))
+      return FailAt(next_ - 1, ReadFailure::OutOfRange);
+    doc_.gameMode =
+        ModeGen3 + static_cast<uint32_t>(generation - FirstGeneration);
+    if (!TakeValue(SpeciesKey, doc_.species)) return false;
+    if (!IsKnownSpeciesName(doc_.species, doc_.gameMode))
+      return FailAt(next_ - 1, ReadFailure::UnknownSpecies);
+    if (!TakeValue(NatureKey, doc_.nature)) return false;
+    if (!IsKnownNatureName(doc_.nature))
+      return FailAt(next_ - 1, ReadFailure::UnknownNature);
+    if (!TakeValue(CharacteristicKey, doc_.characteristic)) return false;
+    // Generation 3 has no characteristics: its box stays empty.
+    if (!doc_.characteristic.empty() &&
+        (doc_.gameMode == ModeGen3 || !IsCharacteristic(doc_.characteristic)))
+      return FailAt(next_ - 1, ReadFailure::UnknownClue);
+    if (!TakeValue(HiddenPowerTypeKey, doc_.hiddenPowerType)) return false;
+    if (!doc_.hiddenPowerType.empty() &&
+        !IsHiddenPowerType(doc_.hiddenPowerType))
+      return FailAt(next_ - 1, ReadFailure::UnknownClue);
+    if (!TakeVerdict(OverallVerdictKey, OverallVerdict, doc_.overallVerdict))
+      return false;
+    if (!ReadMarks()) return false;
+    return TakeVerdict(BestVerdictKey, BestStatVerdict, doc_.bestStatVerdict);
+  }
+
+  bool TakeVerdict(const char* key, const VerdictRecord* verdicts,
+                   int32_t& index) {
+    std::u16string text;
+    if (!TakeValue(key, text)) return false;
+    index = VerdictIndex(verdicts, text);
+    if (index < 0) return FailAt(next_ - 1, ReadFailure::UnknownClue);
+    return true;
+  }
+
+  bool ReadMarks() {
+    const std::vector<std::string>* line = TakeKeyed(MarksKey, 1 + StatCount);
+    if (line == nullptr) return false;
+    for (int stat = 0; stat < StatCount; ++stat) {
+      doc_.marks[stat] = MarkOf((*line)[1 + stat]);
+      if (doc_.marks[stat] < 0) return FailAt(next_ - 1, ReadFailure::BadLine);
+    }
+    return true;
+  }
+
+  bool ReadRows() {
+    const std::vector<std::string>* line = Take();
+    if (line == nullptr) return false;
+    if (line->size() != RowColumnCount)
+      return FailAt(next_ - 1, ReadFailure::BadLine);
+    for (int column = 0; column < RowColumnCount; ++column)
+      if ((*line)[column] != RowColumns[column])
+        return FailAt(next_ - 1, ReadFailure::BadLine);
+    for (;;) {
+      line = Take();
+      if (line == nullptr) return false;
+      if (line->size() == 1 && (*line)[0] == EndLine) break;
+      if (static_cast<int>(doc_.rows.size()) >= ObservationLimit)
+        return FailAt(next_ - 1, ReadFailure::TooManyRows);
+      if (!ReadRow(*line)) return FailAt(next_ - 1, error_.reason);
+    }
+    return true;
+  }
+
+  bool ReadRow(const std::vector<std::string>& fields) {
+    error_.reason = ReadFailure::BadLine;
+    if (fields.size() != RowColumnCount) return false;
+    int values[RowColumnCount];
+    for (int k = 0; k < RowColumnCount; ++k)
+      if (!ParseNumber(fields[k], values[k])) return false;
+    Observation row{};
+    row.level = values[0];
+    int total = 0;
+    for (int stat = 0; stat < StatCount; ++stat) {
+      row.stats[stat] = values[1 + stat];
+      row.efforts[stat] = values[1 + StatCount + stat];
+      total += row.efforts[stat];
+    }
+    int unknown = values[RowColumnCount - 1];
+    row.effortUnknown = unknown == 1;
+    error_.reason = ReadFailure::OutOfRange;
+    if (unknown > 1 || !IsObservationInRange(row) || total > EffortTotalLimit)
+      return false;
+    doc_.rows.push_back(row);
+    return true;
+  }
+
+  const Lines& lines_;
+  Document& out_;
+  Document doc_ = EmptyDocument();
+  ReadError error_{ReadFailure::None, 0};
+  int next_ = 0;  // index of the next line to take
+};
+
+}  // namespace
+
+Document EmptyDocument() {
+  Document document;
+  document.gameMode = ModeGen6;
+  document.overallVerdict = 0;
+  for (int32_t& mark : document.marks) mark = MarkUnknown;
+  document.bestStatVerdict = 0;
+  return document;
+}
+
+std::string WriteDocumentText(const Document& document) {
+  std::string out = ByteOrderMark;
+  out += DocumentFormatName;
+  out += '\t' + std::to_string(DocumentVersion) + "\r\n";
+  out += GenerationKey;
+  out += '\t' + std::to_string(GenerationOf(document.gameMode)) + "\r\n";
+  WriteLine(out, SpeciesKey, document.species);
+  WriteLine(out, NatureKey, document.nature);
+  WriteLine(out, CharacteristicKey, document.characteristic);
+  WriteLine(out, HiddenPowerTypeKey, document.hiddenPowerType);
+  WriteLine(out, OverallVerdictKey,
+            VerdictText(OverallVerdict, document.overallVerdict));
+  out += MarksKey;
+  for (int32_t mark : document.marks) out += '\t' + std::string(MarkText(mark));
+  out += "\r\n";
+  WriteLine(out, BestVerdictKey,
+            VerdictText(BestStatVerdict, document.bestStatVerdict));
+  for (int column = 0; column < RowColumnCount; ++column) {
+    out += RowColumns[column];
+    out += column + 1 < RowColumnCount ? "\t" : "\r\n";
+  }
+  for (const Observation& row : document.rows) WriteRow(out, row);
+  out += EndLine;
+  out += "\r\n";
+  return out;
+}
+
+ReadError ReadDocumentText(const char* text, std::size_t size,
+                           Document& document) {
+  Lines lines = SplitLines(text, size);
+  return Reader(lines, document).Read();
+}
+
+bool IsKnownSpeciesName(const std::u16string& name, uint32_t gameMode) {
+  if (name.empty()) return true;
+  for (const SpeciesRecord& record : SpeciesTable)
+    if (IsListedInMode(record, gameMode) &&
+        NameEquals(record.name, name.c_str()))
+      return true;
+  return false;
+}
+
+bool IsKnownNatureName(const std::u16string& name) {
+  if (name.empty() || name == UnknownNatureName) return true;
+  for (const NatureRecord& nature : NatureTable)
+    if (NameEquals(nature.name, name.c_str())) return true;
+  return false;
+}

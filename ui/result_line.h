@@ -1,0 +1,17 @@
+// The result as one line of text in the notation players post, e.g.
+// "フシギダネ いじっぱり 31-31-31-31-31-31 めざパ:あく 60".
+// Portable: no Win32 here.
+#pragma once
+
+#include <string>
+
+#include "ui/document.h"
+
+// The engine's result for a document's names, clues and rows; false when
+// there is none (no rows, or a name the engine does not know).
+bool ComputeDocumentResult(const Document& document, IvResult& result);
+
+// Species, nature, the six IVs in H-A-B-C-D-S order joined by "-" (a range
+// as "20～21", a stat without candidates or without a result as "?"), then
+// "めざパ:TYPE POWER" when hidden power is known. Empty names are left out.
+std::u16string ResultLine(const Document& document);
