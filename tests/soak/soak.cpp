@@ -26,8 +26,10 @@
 #include <windows.h>
 // The common controls, psapi and shell headers need windows.h first.
 #include <commctrl.h>
+#include <dlgs.h>
 #include <psapi.h>
 #include <shellapi.h>
+#include <shlobj.h>
 #include <shlwapi.h>
 
 #include <algorithm>
@@ -50,8 +52,11 @@
 #include "res/resource.h"
 #include "support/true_monster.h"
 #include "tools/tools_ids.h"
+#include "ui/autosave.h"
+#include "ui/document.h"
 #include "ui/form_layout.h"
 #include "ui/frame.h"
+#include "ui/settings.h"
 #include "ui/status_rows.h"
 
 namespace {
@@ -77,8 +82,14 @@ constexpr const wchar_t* ProgramMessages[] = {
     L"メモリが不足しています",
     L"メモリを確保できませんでした",
     L"ポケモンデータを読み込めませんでした。",
-    L"これ以上追加できません（1000件まで）"};
+    L"これ以上追加できません（1000件まで）",
+    L"復元できる前回の入力はありません",
+    L"結果をクリップボードにコピーできませんでした"};
 constexpr const wchar_t* EffortMessage = ProgramMessages[0];
+// The program's file messages: a headline, the file and the reason.
+constexpr const wchar_t* FileMessageHeadlines[] = {
+    L"ファイルを開けませんでした。", L"ファイルを保存できませんでした。",
+    L"前回の入力を読み込めませんでした。"};
 
 // Texts of every kind a player or a program may put into a field.
 // clang-format off
@@ -130,6 +141,17 @@ int StepsWithHiddenPower = 0;
 int BoxesThisStep = 0;
 int EffortBoxesThisStep = 0;
 
+// What the action expects of Add and Edit, taken before it runs.
+struct Expectation {
+  bool add = false;
+  bool edit = false;
+  bool remove = false;  // Delete may run: every row is read again
+  Row fields;
+  bool effortUnknown = false;
+  size_t rowsBefore = 0;
+};
+Expectation Expect;
+
 // Set by the debugger thread.
 volatile LONG Exited = 0;
 DWORD ExitCode = 0;
@@ -154,7 +176,7 @@ std::string Quote(const Text& text) {
   Text shown;
   for (size_t k = 0; k < text.size() && k < 40; ++k) {
     wchar_t c = text[k];
-    if (c < 0x20 || c == L'"' || c == L'\\') {
+    if (c < 0x20 || c == L'"') {
       wchar_t escaped[8];
       wsprintfW(escaped, L"\\x%02x", c);
       shown += escaped;
@@ -529,7 +551,18 @@ HWND FocusedWindow() {
 bool IsProgramMessage(const Text& text) {
   for (const wchar_t* known : ProgramMessages)
     if (text == known) return true;
+  for (const wchar_t* headline : FileMessageHeadlines)
+    if (text.compare(0, text.find(L'\n'), headline) == 0) return true;
   return false;
+}
+
+// A message counted by its text; a file message by its headline and reason
+// (the file's path in between differs from run to run).
+Text CountedText(const Text& text) {
+  size_t first = text.find(L'\n');
+  size_t last = text.rfind(L'\n');
+  if (first == Text::npos) return text;
+  return text.substr(0, first) + L" … " + text.substr(last + 1);
 }
 
 // A dialog's message: the static text of a message box (id 0xFFFF), or all
@@ -556,6 +589,55 @@ void PressOk(HWND dialog) {
       Post(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
       break;
   }
+}
+
+// Files the soak offers to the open dialog, with the generation mode each
+// holds (0 for a file the program must refuse): what the soak wrote before
+// the start and what the program saved.
+struct SoakFile {
+  Text path;
+  uint32_t mode;
+};
+std::vector<SoakFile> SoakFiles;
+Text SoakFolder;
+int SavedCount = 0;
+uint32_t PreviousInputMode = ModeGen6;  // of the autosave left before start
+UINT FileCommand = 0;                   // the last open or save command
+bool ExpectGoodFile = false;            // opening or restoring such a file
+
+// A file dialog: a person cancels it, or names a file and presses OK: a new
+// file in the soak's folder to save to, or one of its files to open.
+void AnswerFileDialog(HWND dialog) {
+  Sleep(MessageBoxPauseMs);
+  HWND box = GetDlgItem(dialog, cmb13);
+  HWND combo = FindWindowExW(box, nullptr, L"ComboBox", nullptr);
+  HWND name =
+      FindWindowExW(combo != nullptr ? combo : box, nullptr, L"Edit", nullptr);
+  bool open = FileCommand == IDM_OPEN;
+  std::vector<SoakFile> existing;
+  for (const SoakFile& file : SoakFiles)
+    if (GetFileAttributesW(file.path.c_str()) != INVALID_FILE_ATTRIBUTES)
+      existing.push_back(file);
+  if (name == nullptr || (open && existing.empty()) || Random.Percent(20)) {
+    Log("file dialog: Cancel");
+    Post(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    return;
+  }
+  SoakFile file =
+      open ? existing[Random.Below(static_cast<int>(existing.size()))]
+           : SoakFile{SoakFolder + L"\\saved-" + std::to_wstring(++SavedCount) +
+                          L".tsv",
+                      TrackedMode};
+  Log(std::string(open ? "file dialog: open " : "file dialog: save as ") +
+      Quote(file.path));
+  if (open && file.mode != 0) {
+    TrackedMode = file.mode;  // an opened document brings its mode
+    ExpectGoodFile = true;
+    Expect.remove = true;
+  }
+  if (!open) SoakFiles.push_back(file);
+  Send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.path.c_str()));
+  Post(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
 }
 
 // Closes what the last action opened, one window at a time (the topmost
@@ -590,6 +672,8 @@ void CloseDialogs() {
       Log("help viewer " + Quote(GetText(target)) + ": closed after a pause");
       Sleep(HelpViewerPauseMs);
       Post(target, WM_CLOSE, 0, 0);
+    } else if (GetDlgItem(target, cmb13) != nullptr) {
+      AnswerFileDialog(target);
     } else if (GetDlgItem(target, IDC_ABOUT_NOTICE) != nullptr) {
       Log("about box: OK after a pause");
       Sleep(MessageBoxPauseMs);
@@ -597,7 +681,11 @@ void CloseDialogs() {
     } else {
       Text text = DialogText(target);
       Log("message box " + Quote(text));
-      ++BoxCounts[text];
+      ++BoxCounts[CountedText(text)];
+      // The files the soak opens or restores are the program's own writing.
+      if (ExpectGoodFile && (text.find(L'\n') != Text::npos ||
+                             text == L"復元できる前回の入力はありません"))
+        Fail("the program refused a file it wrote: " + Quote(text));
       ++BoxesThisStep;
       if (text == EffortMessage) ++EffortBoxesThisStep;
       if (!IsProgramMessage(text))
@@ -830,17 +918,6 @@ void CheckCalculator() {
       !PrintedAs(power, L"%u", &value) || value < 30 || value > 70)
     Fail("calculator shows " + Quote(type) + " " + Quote(power));
 }
-
-// What the action expects of Add and Edit, taken before it runs.
-struct Expectation {
-  bool add = false;
-  bool edit = false;
-  bool remove = false;  // Delete may run: every row is read again
-  Row fields;
-  bool effortUnknown = false;
-  size_t rowsBefore = 0;
-};
-Expectation Expect;
 
 bool EffortUnknownChecked() {
   LRESULT state = 0;
@@ -1194,16 +1271,28 @@ bool RowStateAction() {
   return true;
 }
 
+// Every menu command but Exit; the calculator and the file commands more
+// often than the rest, the help viewer (a person's pause) less often.
 bool MenuAction() {
+  static constexpr UINT FileCommands[] = {IDM_OPEN, IDM_SAVE, IDM_SAVE_AS,
+                                          IDM_RESTORE, IDM_COPY_RESULT};
   UINT command =
-      Random.Percent(30)
-          ? IDM_HIDDEN_POWER
-          : IDM_MODE_GEN3 + Random.Below(IDM_ABOUT - IDM_MODE_GEN3 + 1);
+      Random.Percent(25) ? IDM_HIDDEN_POWER
+      : Random.Percent(25)
+          ? FileCommands[Random.Below(std::size(FileCommands))]
+          : IDM_MODE_GEN3 + Random.Below(IDM_COPY_RESULT - IDM_MODE_GEN3 + 1);
   if ((command == IDM_HELP_CONTENTS || command == IDM_HELP_INDEX) &&
       Random.Percent(70))
-    command = IDM_HIDDEN_POWER;  // the help viewer costs a person's pause
+    command = IDM_HIDDEN_POWER;
   Log("menu command " + std::to_string(command));
   if (command <= IDM_MODE_GEN6) TrackedMode = command;
+  if (command == IDM_OPEN || command == IDM_SAVE || command == IDM_SAVE_AS)
+    FileCommand = command;
+  if (command == IDM_RESTORE) {  // the previous run's input, mode and all
+    TrackedMode = PreviousInputMode;
+    ExpectGoodFile = true;
+    Expect.remove = true;
+  }
   Post(App.main, WM_COMMAND, command, 0);
   return true;
 }
@@ -1237,6 +1326,98 @@ struct Monster {
 };
 Monster Observed;
 
+Monster NewMonster(uint32_t mode) {
+  Monster monster;
+  do monster.species = Random.Below(SpeciesCount);
+  while (!IsListedInMode(SpeciesTable[monster.species], mode));
+  monster.nature = Random.Below(NatureCount);
+  for (int& iv : monster.ivs) iv = Random.Below(MaxIv + 1);
+  return monster;
+}
+
+// A file of a new monster seen at levels 50 and 100, written by the
+// program's own document writer.
+std::string MonsterDocument(uint32_t mode) {
+  Monster monster = NewMonster(mode);
+  const SpeciesRecord& species = SpeciesTable[monster.species];
+  const NatureRecord& nature = NatureTable[monster.nature];
+  Document document = EmptyDocument();
+  document.species = species.name;
+  document.nature = nature.name;
+  document.gameMode = mode;
+  for (int level : {50, 100}) {
+    uint16_t efforts[StatCount] = {};
+    StatusEntry shown =
+        ShownStats(species, nature, monster.ivs, level, efforts);
+    Observation row{};
+    row.level = level;
+    for (int stat = 0; stat < StatCount; ++stat)
+      row.stats[stat] = shown.stats[stat];
+    document.rows.push_back(row);
+  }
+  return WriteDocumentText(document);
+}
+
+bool WriteBytes(const Text& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool done = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
+                        &written, nullptr) &&
+              written == bytes.size();
+  CloseHandle(file);
+  return done;
+}
+
+uint32_t RandomMode() { return IDM_MODE_GEN3 + Random.Below(4); }
+
+// What a previous run leaves for the program to find at start: its
+// remembered mode and order, its input for restoring; and in the soak's own
+// (emptied) folder a document to open and a file that is none. A seed so
+// starts from the same state whatever ran before.
+bool PrepareFiles() {
+  TrackedMode = RandomMode();
+  DWORD order =
+      IDM_SORT_KANA + Random.Below(IDM_SORT_ORAS_HOENN - IDM_SORT_KANA + 1);
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0,
+                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return false;
+  DWORD mode = TrackedMode;
+  RegSetValueExW(key, GameModeValue, 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&mode), sizeof mode);
+  RegSetValueExW(key, SortOrderValue, 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&order), sizeof order);
+  RegCloseKey(key);
+  wchar_t folder[MAX_PATH] = L"";
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE,
+                              nullptr, SHGFP_TYPE_CURRENT, folder)))
+    return false;
+  Text autosave = Text(folder) + AutosaveFolder;
+  CreateDirectoryW(autosave.c_str(), nullptr);
+  PreviousInputMode = RandomMode();
+  if (!WriteBytes(autosave + AutosaveFile, MonsterDocument(PreviousInputMode)))
+    return false;
+  GetTempPathW(MAX_PATH, folder);
+  SoakFolder = Text(folder) + L"tessavar-soak";
+  CreateDirectoryW(SoakFolder.c_str(), nullptr);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((SoakFolder + L"\\*.tsv").c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more;
+       more = FindNextFileW(search, &found))
+    DeleteFileW((SoakFolder + L"\\" + found.cFileName).c_str());
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  uint32_t documentMode = RandomMode();
+  SoakFiles = {{SoakFolder + L"\\monster.tsv", documentMode},
+               {SoakFolder + L"\\broken.tsv", 0}};
+  std::string junk = "x";
+  for (int n = Random.Below(200); n > 0; --n)
+    junk += static_cast<char>(Random.Next());
+  return WriteBytes(SoakFiles[0].path, MonsterDocument(documentMode)) &&
+         WriteBytes(SoakFiles[1].path, junk);
+}
+
 // Chooses list item `index` the way a player's choice reports it.
 void Choose(int id, int index) {
   Send(Item(id), CB_SETCURSEL, index, 0);
@@ -1247,10 +1428,7 @@ void Choose(int id, int index) {
 // A player starting over with a new monster: every row deleted, and each
 // clue either unknown or what the game tells of the monster.
 void StartOver() {
-  do Observed.species = Random.Below(SpeciesCount);
-  while (!IsListedInMode(SpeciesTable[Observed.species], TrackedMode));
-  Observed.nature = Random.Below(NatureCount);
-  for (int& iv : Observed.ivs) iv = Random.Below(MaxIv + 1);
+  Observed = NewMonster(TrackedMode);
   Log("start over with a new monster");
   SetRowState(Item(IDC_STATUS_LIST), -1, LVIS_SELECTED, LVIS_SELECTED);
   Post(Item(IDC_DELETE_ROWS), BM_CLICK, 0, 0);
@@ -1425,6 +1603,7 @@ void RunStep() {
   Expect = Expectation{};
   BoxesThisStep = 0;
   EffortBoxesThisStep = 0;
+  ExpectGoodFile = false;
   RunRandomAction();
   if (Failure.empty() && Settle()) CloseDialogs();
   if (Failure.empty()) CheckProgram();
@@ -1476,7 +1655,8 @@ int main() {
       Utf8(options.exe));
   DWORD started = GetTickCount();
   size_t startSet = 0;
-  if (StartProgram(options.exe)) {
+  if (!PrepareFiles()) Fail("cannot write the files a previous run leaves");
+  if (Failure.empty() && StartProgram(options.exe)) {
     CloseDialogs();
     CheckProgram();
     startSet = WorkingSetKb();
