@@ -22,5 +22,8 @@ function(tessavar_add_suite_tests prefix target)
   list(REMOVE_DUPLICATES suites)
   foreach(suite IN LISTS suites)
     add_test(NAME ${prefix}_${suite} COMMAND ${target} --gtest_filter=${suite}.*)
+    # The suites of one program share the Wine prefix's user settings and
+    # files (the remembered settings, the autosave): never two at once.
+    set_tests_properties(${prefix}_${suite} PROPERTIES RESOURCE_LOCK ${target})
   endforeach()
 endfunction()

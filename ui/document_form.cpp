@@ -10,21 +10,6 @@
 
 namespace {
 
-// The longest clue text of a choice list, with its terminator.
-constexpr int ChoiceTextCapacity = 32;
-
-std::u16string FieldText(HWND window, int id, int capacity) {
-  wchar_t text[ChoiceTextCapacity] = L"";
-  ReadWindowText(GetDlgItem(window, id), text,
-                 capacity < ChoiceTextCapacity ? capacity : ChoiceTextCapacity);
-  return reinterpret_cast<const char16_t*>(text);
-}
-
-int32_t Selection(HWND window, int id) {
-  LRESULT index = SendDlgItemMessageW(window, id, CB_GETCURSEL, 0, 0);
-  return index == CB_ERR ? 0 : static_cast<int32_t>(index);
-}
-
 // Selects the item whose text is `text` (the empty first item for "").
 void SelectText(HWND window, int id, const std::u16string& text) {
   LRESULT index = 0;
@@ -42,26 +27,33 @@ void SetName(HWND window, int id, const std::u16string& name) {
 
 }  // namespace
 
-Document ReadFormDocument(HWND window) {
+Document DocumentOfInputs(const FormInputs& inputs) {
   Document document = EmptyDocument();
   document.gameMode = GameMode;
-  document.species = FieldText(window, IDC_SPECIES, SpeciesTextCapacity);
+  document.species = reinterpret_cast<const char16_t*>(inputs.species);
   if (!IsKnownSpeciesName(document.species, GameMode)) document.species.clear();
-  document.nature = FieldText(window, IDC_NATURE, NatureTextCapacity);
+  document.nature = reinterpret_cast<const char16_t*>(inputs.nature);
   if (!IsKnownNatureName(document.nature)) document.nature.clear();
   document.characteristic =
-      FieldText(window, IDC_CHARACTERISTIC, CharacteristicTextCapacity);
+      reinterpret_cast<const char16_t*>(inputs.characteristic);
   document.hiddenPowerType =
-      FieldText(window, IDC_HP_TYPE_CLUE, HiddenPowerTypeCapacity);
-  document.overallVerdict = Selection(window, IDC_OVERALL_VERDICT);
+      reinterpret_cast<const char16_t*>(inputs.hiddenPowerType);
+  document.overallVerdict =
+      inputs.overallVerdict < 0 ? 0 : inputs.overallVerdict;
   for (int stat = 0; stat < StatCount; ++stat)
-    document.marks[stat] = static_cast<int32_t>(
-        SendDlgItemMessageW(window, StatRows[stat].bestBox, BM_GETCHECK, 0, 0));
-  document.bestStatVerdict = Selection(window, IDC_BEST_VERDICT);
+    document.marks[stat] = inputs.marks[stat];
+  document.bestStatVerdict =
+      inputs.bestStatVerdict < 0 ? 0 : inputs.bestStatVerdict;
   document.rows.reserve(static_cast<std::size_t>(ObservationCount()));
   for (int row = 0; row < ObservationCount(); ++row)
     document.rows.push_back(ObservationAt(row));
   return document;
+}
+
+Document ReadFormDocument(HWND window) {
+  FormInputs inputs{};
+  ReadFormInputs(window, inputs);
+  return DocumentOfInputs(inputs);
 }
 
 void ApplyFormDocument(HWND window, const Document& document) {

@@ -6,10 +6,14 @@
 #include <windows.h>
 
 #include "ui/document.h"
+#include "ui/form_inputs.h"
 
 // The form's document. A name that is not in the current mode's list (a
 // half-typed one) counts as empty: only names a file may hold are kept.
 Document ReadFormDocument(HWND window);
+
+// The same from the form's inputs already read.
+Document DocumentOfInputs(const FormInputs& inputs);
 
 // Puts `document` into the form: the mode (as its menu command), the names,
 // the clues, the status list's rows, then recalculates.

@@ -128,9 +128,9 @@ void BeginDocumentTracking(HWND window) {
   Tracking = true;
 }
 
-void NoteInputChanged(HWND window) {
+void NoteInputChanged(HWND window, const FormInputs& inputs) {
   if (!Tracking) return;
-  std::string text = CurrentText(window);
+  std::string text = WriteDocumentText(DocumentOfInputs(inputs));
   if (text == NotedText) return;
   NotedText = text;
   ScheduleAutosave(window, text);

@@ -9,12 +9,15 @@
 
 #include <string>
 
+#include "ui/form_inputs.h"
+
 // After the start-up steps: the current input is the unchanged state.
 void BeginDocumentTracking(HWND window);
 
-// After every recalculation: marks the caption and schedules the autosave
-// when the input differs from the last check.
-void NoteInputChanged(HWND window);
+// After every recalculation, with the form's inputs it read: marks the
+// caption and schedules the autosave when the input differs from the last
+// check.
+void NoteInputChanged(HWND window, const FormInputs& inputs);
 
 // Reads `path` strictly and puts it into the form; a refused or unreadable
 // file is reported and changes nothing. True when opened.

@@ -17,6 +17,7 @@
 #include "ui/observation.h"
 #include "ui/recalc.h"
 #include "ui/settings.h"
+#include "ui/shown_texts.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ LRESULT OnInitMainWindow(HWND window) {
   }
   // Every main window starts with an empty status list.
   ClearObservations();
+  ForgetShownTexts();
   InitInputFormLists(window);
   CreateStatusBar(window);
   InitInputFormControls(window);
@@ -61,6 +63,15 @@ LRESULT OnInitMainWindow(HWND window) {
   SetFocus(GetDlgItem(window, IDC_SPECIES));
   StartedUp = true;
   return 0;
+}
+
+// WM_RECALC: the form is read once for the results and for the check of
+// whether the input changed (caption mark, autosave).
+void OnRecalc(HWND window) {
+  FormInputs inputs{};
+  ReadFormInputs(window, inputs);
+  RecalculateResultsOf(window, inputs);
+  NoteInputChanged(window, inputs);
 }
 
 // WM_CLOSE: the input and the settings are kept first; then both name
@@ -187,8 +198,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam,
       break;
     }
     case WM_RECALC:
-      RecalculateResults(window);
-      NoteInputChanged(window);
+      OnRecalc(window);
       return 0;
     case WM_TIMER:
       if (wParam == AutosaveTimerId) WriteAutosaveNow(window);

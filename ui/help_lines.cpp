@@ -3,6 +3,7 @@
 #include "ui/help_lines.h"
 
 #include "ui/form_layout.h"
+#include "ui/shown_texts.h"
 #include "ui/status_bar.h"
 
 namespace {
@@ -105,6 +106,10 @@ LRESULT CALLBACK ControlHelpProc(HWND control, UINT message, WPARAM wParam,
       break;
     case WM_MOUSEMOVE:
       ShowControlHelp(control, id);
+      break;
+    case WM_SETTEXT:
+      // A result field written by anything but the recalculation.
+      ForgetShownText(id);
       break;
     case WM_LBUTTONDOWN:
       if (SpinOfNumericField(id) != 0) {

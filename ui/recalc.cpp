@@ -10,11 +10,11 @@
 #include "ui/common.h"
 #include "ui/form_layout.h"
 #include "ui/observation.h"
+#include "ui/shown_texts.h"
 
 namespace {
 
-// Clue texts: a characteristic has at most 12 characters, a type 4.
-constexpr int CharacteristicCapacity = CharacteristicTextCapacity;
+// A hidden power type has at most 4 characters.
 constexpr int TypeCapacity = HiddenPowerTypeCapacity;
 // The handler's result when GameMode is not one of the four modes.
 constexpr int32_t ModeInvalidResult = -99;
@@ -23,17 +23,6 @@ constexpr int ResultTextCapacity = 16;
 // The natures-still-possible line: its lead and up to this many names.
 constexpr int NamedCandidatesMaximum = 5;
 constexpr int CandidatesTextCapacity = 64;
-
-// Everything the engine needs besides the observations.
-struct FormInputs {
-  wchar_t species[SpeciesTextCapacity];
-  wchar_t nature[NatureTextCapacity];
-  wchar_t characteristic[CharacteristicCapacity];
-  wchar_t hiddenPowerType[TypeCapacity];
-  int32_t overallVerdict;
-  int32_t marks[StatCount];
-  int32_t bestStatVerdict;
-};
 
 // The texts of every result field; all empty when there is no result.
 struct ResultTexts {
@@ -52,24 +41,6 @@ struct EngineAnswer {
   uint32_t natureSet;
   LevelHint hints[StatCount];
 };
-
-void ReadFormInputs(HWND window, FormInputs& inputs) {
-  ReadWindowText(GetDlgItem(window, IDC_SPECIES), inputs.species,
-                 SpeciesTextCapacity);
-  ReadWindowText(GetDlgItem(window, IDC_NATURE), inputs.nature,
-                 NatureTextCapacity);
-  ReadWindowText(GetDlgItem(window, IDC_CHARACTERISTIC), inputs.characteristic,
-                 CharacteristicCapacity);
-  ReadWindowText(GetDlgItem(window, IDC_HP_TYPE_CLUE), inputs.hiddenPowerType,
-                 TypeCapacity);
-  inputs.overallVerdict = static_cast<int32_t>(
-      SendDlgItemMessageW(window, IDC_OVERALL_VERDICT, CB_GETCURSEL, 0, 0));
-  for (int stat = 0; stat < StatCount; ++stat)
-    inputs.marks[stat] = static_cast<int32_t>(
-        SendDlgItemMessageW(window, StatRows[stat].bestBox, BM_GETCHECK, 0, 0));
-  inputs.bestStatVerdict = static_cast<int32_t>(
-      SendDlgItemMessageW(window, IDC_BEST_VERDICT, CB_GETCURSEL, 0, 0));
-}
 
 bool IsKnownGameMode(uint32_t mode) {
   return mode == ModeGen3 || mode == ModeGen4 || mode == ModeGen5 ||
@@ -167,11 +138,10 @@ void FormatResult(const IvResult& result, ResultTexts& texts) {
 
 // The texts of the current input; they stay empty without observations,
 // for unknown names and for a failed allocation (which is reported).
-void ComputeResultTexts(HWND window, ResultTexts& texts) {
+void ComputeResultTexts(HWND window, const FormInputs& inputs,
+                        ResultTexts& texts) {
   int count = ObservationCount();
   if (count <= 0) return;
-  FormInputs inputs{};
-  ReadFormInputs(window, inputs);
   HANDLE heap = GetProcessHeap();
   auto* entries = static_cast<StatusEntry*>(
       HeapAlloc(heap, HEAP_ZERO_MEMORY,
@@ -193,13 +163,10 @@ void ComputeResultTexts(HWND window, ResultTexts& texts) {
     FormatCandidates(answer.natureSet, texts.candidates);
 }
 
-// Writes a field only when its text differs.
+// Writes a field only when its text differs from the one it shows.
 void ShowText(HWND window, int id, const wchar_t* text) {
-  HWND field = GetDlgItem(window, id);
-  wchar_t current[CandidatesTextCapacity + 1] = L"";
-  int length = GetWindowTextW(field, current, CandidatesTextCapacity + 1);
-  if (length < CandidatesTextCapacity && lstrcmpW(current, text) == 0) return;
-  SetWindowTextW(field, text);
+  if (ShownTextIs(id, text)) return;
+  SetShownText(GetDlgItem(window, id), id, text);
 }
 
 void ShowResultTexts(HWND window, const ResultTexts& texts) {
@@ -217,7 +184,13 @@ void ShowResultTexts(HWND window, const ResultTexts& texts) {
 }  // namespace
 
 void RecalculateResults(HWND window) {
+  FormInputs inputs{};
+  ReadFormInputs(window, inputs);
+  RecalculateResultsOf(window, inputs);
+}
+
+void RecalculateResultsOf(HWND window, const FormInputs& inputs) {
   ResultTexts texts{};
-  ComputeResultTexts(window, texts);
+  ComputeResultTexts(window, inputs, texts);
   ShowResultTexts(window, texts);
 }

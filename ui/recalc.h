@@ -4,5 +4,11 @@
 
 #include <windows.h>
 
-// WM_RECALC: rebuilds every result field from nothing.
+#include "ui/form_inputs.h"
+
+// Reads the form and shows the results of the current input; result fields
+// whose text stays the same are not written again.
 void RecalculateResults(HWND window);
+
+// The same with the form's inputs already read.
+void RecalculateResultsOf(HWND window, const FormInputs& inputs);
