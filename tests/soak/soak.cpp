@@ -5,9 +5,10 @@
 // crash dialog), and from a seed performs random actions of a player or of
 // another program: texts of every kind set, typed and pasted into every field,
 // focus moves, button and check box clicks, list choices, row selection,
-// every menu command but Exit, and key presses. After every step it checks
-// that the program is alive and answers, that what it shows has the shapes
-// the program promises, and that Add and Edit did what the player saw.
+// every menu command but Exit (file dialogs answered), key presses, and
+// observations of a monster with known IVs. After every step it checks that
+// the program is alive and answers, that what it shows has the shapes the
+// program promises, and that Add and Edit did what the player saw.
 //
 // Input path: keys and clicks are posted (WM_KEYDOWN/WM_KEYUP, WM_CHAR,
 // WM_LBUTTONDOWN/UP) to the control they are meant for rather than sent with
@@ -131,7 +132,9 @@ FILE* LogFile = nullptr;
 std::deque<std::string> RecentLines;
 std::string Failure;
 const char* FailureKind = "fail";
-uint32_t TrackedMode = ModeGen6;  // only the soak's menu commands change it
+// The program's generation mode: set before the start (remembered), by the
+// mode commands, and by the documents it opens or restores.
+uint32_t TrackedMode = ModeGen6;
 std::map<Text, int> BoxCounts;
 // Steps after which IV ranges, next-level hints and hidden power showed:
 // the result checks had something to check.
