@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr wchar_t AutosaveFolder[] = L"\\Tessavar";
-constexpr wchar_t AutosaveFile[] = L"\\autosave.tsv";
-
 // The text last written (or found unchanged at start-up).
 std::string AutosavedText;
 // The previous run's file, read once: before the first write replaces it,

@@ -7,6 +7,10 @@
 
 #include <string>
 
+// The file below the user's application data folder (CSIDL_APPDATA).
+constexpr wchar_t AutosaveFolder[] = L"\\Tessavar";
+constexpr wchar_t AutosaveFile[] = L"\\autosave.tsv";
+
 // The main window's timer that writes the autosave file.
 constexpr UINT_PTR AutosaveTimerId = 1;
 // How long the input must rest before it is written.
