@@ -306,6 +306,26 @@ class Reader {
 
 }  // namespace
 
+bool SameDocument(const Document& a, const Document& b) {
+  if (a.species != b.species || a.nature != b.nature ||
+      a.gameMode != b.gameMode || a.characteristic != b.characteristic ||
+      a.hiddenPowerType != b.hiddenPowerType ||
+      a.overallVerdict != b.overallVerdict ||
+      a.bestStatVerdict != b.bestStatVerdict || a.rows.size() != b.rows.size())
+    return false;
+  for (int stat = 0; stat < StatCount; ++stat)
+    if (a.marks[stat] != b.marks[stat]) return false;
+  for (std::size_t k = 0; k < a.rows.size(); ++k) {
+    const Observation& x = a.rows[k];
+    const Observation& y = b.rows[k];
+    if (x.level != y.level || x.effortUnknown != y.effortUnknown) return false;
+    for (int stat = 0; stat < StatCount; ++stat)
+      if (x.stats[stat] != y.stats[stat] || x.efforts[stat] != y.efforts[stat])
+        return false;
+  }
+  return true;
+}
+
 Document EmptyDocument() {
   Document document;
   document.gameMode = ModeGen6;

@@ -33,6 +33,9 @@ struct Document {
 // The state of a fresh window: no names, generation 6, no clues, no rows.
 Document EmptyDocument();
 
+// Whether two documents hold the same input (and so the same file text).
+bool SameDocument(const Document& a, const Document& b);
+
 // The first line's format name and the version this program writes.
 constexpr char DocumentFormatName[] = "Tessavar";
 constexpr int DocumentVersion = 1;

@@ -24,6 +24,9 @@ constexpr int PathCapacity = 1024;
 std::wstring CurrentPath;
 std::string SavedText;
 std::string NotedText;
+// The input at the last change check, to skip the text when it is the same.
+Document CheckedDocument;
+bool CheckedKnown = false;
 bool Tracking = false;
 
 // Why a file is refused, by ReadFailure.
@@ -125,12 +128,19 @@ void BeginDocumentTracking(HWND window) {
   CurrentPath.clear();
   SavedText.clear();
   NotedText = CurrentText(window);
+  CheckedKnown = false;
   Tracking = true;
 }
 
 void NoteInputChanged(HWND window, const FormInputs& inputs) {
   if (!Tracking) return;
-  std::string text = WriteDocumentText(DocumentOfInputs(inputs));
+  // Most recalculations change nothing of the input: comparing the plain
+  // values is much cheaper than writing the file text.
+  Document document = DocumentOfInputs(inputs);
+  if (CheckedKnown && SameDocument(document, CheckedDocument)) return;
+  CheckedDocument = document;
+  CheckedKnown = true;
+  std::string text = WriteDocumentText(document);
   if (text == NotedText) return;
   NotedText = text;
   ScheduleAutosave(window, text);
