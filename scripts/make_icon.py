@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Draws the program icon: a six-stat radar chart on a hexagon.
 
-Writes a 16-colour .ico with 48x48, 32x32 and 16x16 images (4 bits per pixel,
-standard VGA palette, transparency through the AND mask).
+Writes an .ico with 16-colour images of 48x48, 32x32 and 16x16 pixels (4 bits
+per pixel, standard VGA palette, transparency through the AND mask) and
+32-bit colour images of 64x64, 40x40, 24x24 and 20x20 pixels for the display
+scales of 125 %, 150 % and 200 % (the same drawing, sampled 4 x 4 times per
+pixel for smooth edges, with an alpha channel).
 
 Usage: make_icon.py OUT.ico
 """
@@ -60,30 +63,67 @@ def near_outline(points, x, y, width):
                for i in range(n))
 
 
+class Shape:
+    """The drawing at one image size, asked for the colour at any point."""
+
+    def __init__(self, size):
+        self.size = size
+        c = (size - 1) / 2.0
+        self.radius = size * 0.47
+        self.outer = hexagon(c, c, self.radius)
+        self.stats = hexagon(c, c, self.radius * 0.86, STAT_REACH)
+        self.centre = (c, c)
+        self.line = max(0.45, size / 56.0)
+
+    def colour(self, x, y):
+        colour = TRANSPARENT
+        if inside(self.outer, x, y):
+            colour = NAVY
+            if self.size >= 32 and any(
+                    segment_distance(x, y, self.centre, p) <= self.line * 0.6
+                    for p in self.outer):
+                colour = SILVER
+            if inside(self.stats, x, y):
+                colour = YELLOW
+            if near_outline(self.stats, x, y, self.line):
+                colour = RED
+        if near_outline(self.outer, x, y, self.line * 1.1) and (
+                colour is not None or inside(self.outer, x, y)):
+            colour = WHITE if self.size > 16 else SILVER
+        return colour
+
+
 def draw(size):
-    c = (size - 1) / 2.0
-    radius = size * 0.47
-    outer = hexagon(c, c, radius)
-    stats = hexagon(c, c, radius * 0.86, STAT_REACH)
-    centre = (c, c)
-    line = max(0.45, size / 56.0)
+    shape = Shape(size)
+    return [[shape.colour(x, y) for x in range(size)] for y in range(size)]
+
+
+SAMPLES = 4  # per pixel and axis, for the 32-bit images
+
+
+def draw_smooth(size):
+    """(B, G, R, A) per pixel: the share of samples each colour covers."""
+    shape = Shape(size)
+    offsets = [(k + 0.5) / SAMPLES - 0.5 for k in range(SAMPLES)]
     pixels = []
     for y in range(size):
         row = []
         for x in range(size):
-            colour = TRANSPARENT
-            if inside(outer, x, y):
-                colour = NAVY
-                if size >= 32 and any(segment_distance(x, y, centre, p) <= line * 0.6
-                                      for p in hexagon(c, c, radius)):
-                    colour = SILVER
-                if inside(stats, x, y):
-                    colour = YELLOW
-                if near_outline(stats, x, y, line):
-                    colour = RED
-            if near_outline(outer, x, y, line * 1.1) and (colour is not None or inside(outer, x, y)):
-                colour = WHITE if size > 16 else SILVER
-            row.append(colour)
+            r = g = b = covered = 0
+            for dy in offsets:
+                for dx in offsets:
+                    colour = shape.colour(x + dx, y + dy)
+                    if colour is None:
+                        continue
+                    pr, pg, pb = PALETTE[colour]
+                    r, g, b, covered = r + pr, g + pg, b + pb, covered + 1
+            if covered == 0:
+                row.append((0, 0, 0, 0))
+            else:
+                # Colours of the covered samples only; their share is alpha.
+                row.append((round(b / covered), round(g / covered),
+                            round(r / covered),
+                            round(255 * covered / SAMPLES ** 2)))
         pixels.append(row)
     return pixels
 
@@ -112,17 +152,34 @@ def image_bytes(size, pixels):
     return header + palette + bytes(xor) + bytes(mask)
 
 
+def image_bytes_32(size, pixels):
+    """A 32-bit BGRA image; its AND mask marks the fully transparent pixels."""
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    and_stride = ((size + 31) // 32) * 4
+    colour = bytearray()
+    mask = bytearray()
+    for y in reversed(range(size)):
+        bits = bytearray(and_stride)
+        for x in range(size):
+            colour += bytes(pixels[y][x])
+            if pixels[y][x][3] == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    return header + bytes(colour) + bytes(mask)
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make_icon.py OUT.ico")
-    sizes = [48, 32, 16]
-    images = [image_bytes(s, draw(s)) for s in sizes]
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for s, data in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", s, s, 16, 0, 1, 4, len(data), offset)
+    # (size, colours in the directory entry, bits per pixel, image)
+    entries = [(s, 16, 4, image_bytes(s, draw(s))) for s in [48, 32, 16]]
+    entries += [(s, 0, 32, image_bytes_32(s, draw_smooth(s))) for s in [64, 40, 24, 20]]
+    out = struct.pack("<HHH", 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for size, colours, bits, data in entries:
+        out += struct.pack("<BBBBHHII", size, size, colours, 0, 1, bits, len(data), offset)
         offset += len(data)
-    out += b"".join(images)
+    out += b"".join(data for _, _, _, data in entries)
     with open(sys.argv[1], "wb") as f:
         f.write(out)
 

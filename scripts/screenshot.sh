@@ -10,11 +10,19 @@
 #   scripts/screenshot.sh BUILD_DIR OUT.png --tool NAME  a tool window through
 #       the tools' preview program: calculator, about, help-contents or
 #       help-index (the help shots need Tessavar.chm in BUILD_DIR)
-# SCREEN (default 1024x768x24) sets the virtual screen.
+#   --dpi N (before the others) shows it at N dots per inch, e.g. 144 (150 %)
+#       or 192 (200 %), in the prefix that scripts/wine-run.sh keeps for N
+# SCREEN (default 1024x768x24, grown in proportion to the DPI) sets the
+# virtual screen.
 set -eu
 build=$(cd "$1" && pwd)
 out=$(realpath -m "$2")
 shift 2
+dpi=96
+if [ "${1:-}" = --dpi ]; then
+  dpi=$2
+  shift 2
+fi
 mode=${1:-}
 here=$(cd "$(dirname "$0")" && pwd)
 program=Tessavar.exe
@@ -23,12 +31,18 @@ if [ "$mode" = --tool ]; then
   program=tests/tools/tessavar_tools_preview.exe
   args=("$2")
 fi
+screen=${SCREEN:-$((1024 * dpi / 96))x$((768 * dpi / 96))x24}
+prefix=$build/wineprefix
+[ "$dpi" = 96 ] || prefix=$build/wineprefix-dpi$dpi
 mkdir -p "$(dirname "$out")"
-xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768x24}" bash -c '
-  here=$1 build=$2 out=$3 mode=$4 program=$5
-  shift 5
+xvfb-run -a -s "-screen 0 $screen" bash -c '
+  here=$1 build=$2 out=$3 mode=$4 program=$5 dpi=$6 prefix=$7
+  shift 7
   cd "$build"
-  "$here/wine-run.sh" "$build" "$program" "$@" &
+  # A first run at a scale creates its prefix, which takes longer than the
+  # wait below: make it first.
+  "$here/wine-run.sh" --dpi "$dpi" "$build" cmd.exe /c exit
+  "$here/wine-run.sh" --dpi "$dpi" "$build" "$program" "$@" &
   sleep 6
   type_values() {  # each value into a field, then Tab
     for value in "$@"; do xdotool type "$value"; xdotool key Tab; done
@@ -63,6 +77,6 @@ xvfb-run -a -s "-screen 0 ${SCREEN:-1024x768x24}" bash -c '
       xdotool key space; sleep 1 ;;
   esac
   import -window root "$out"
-  WINEPREFIX="$build/wineprefix" wineserver -k || true
-' _ "$here" "$build" "$out" "$mode" "$program" "${args[@]}"
+  WINEPREFIX="$prefix" wineserver -k || true
+' _ "$here" "$build" "$out" "$mode" "$program" "$dpi" "$prefix" "${args[@]}"
 echo "$out"

@@ -1,20 +1,32 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine with the build folder's private prefix.
-# Usage: wine-run.sh BUILD_DIR PROGRAM.exe [ARGS...]
+# Usage: wine-run.sh [--dpi N] BUILD_DIR PROGRAM.exe [ARGS...]
 # Used as CTest's cross-compiling emulator; starts a virtual X server when no
 # display is set. Runs under a Japanese locale, as the players' Windows does
-# (code page 932), when the machine has it.
+# (code page 932), when the machine has it. --dpi N runs at N dots per inch
+# (96 = 100 %, 144 = 150 %, 192 = 200 %) in a prefix of its own,
+# BUILD_DIR/wineprefix-dpiN, so runs at different scales never share one;
+# without it, and for 96, the prefix is BUILD_DIR/wineprefix at 96.
 set -eu
+dpi=96
+if [ "${1:-}" = --dpi ]; then
+  dpi=$2
+  shift 2
+fi
 build_dir=$1
 shift
 here=$(cd "$(dirname "$0")" && pwd)
-export WINEPREFIX="$build_dir/wineprefix"
+if [ "$dpi" = 96 ]; then
+  export WINEPREFIX="$build_dir/wineprefix"
+else
+  export WINEPREFIX="$build_dir/wineprefix-dpi$dpi"
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 if locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
   export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 fi
-"$here/wine-prefix.sh" "$WINEPREFIX"
+"$here/wine-prefix.sh" "$WINEPREFIX" "$dpi"
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$@"
 fi

@@ -1,12 +1,34 @@
 // The about box: the program's name, the version and copyright line read from
 // the running file's own version resource, and the games' rights notice.
 #include "data/bounded_copy.h"
+#include "tools/dpi.h"
 #include "tools/tools.h"
 #include "tools/tools_ids.h"
 
 namespace {
 
 constexpr int CopyrightCapacity = 256;
+
+// Posted to the box after a DPI change, once the dialog manager has laid it
+// out anew, to show the icon in the new size.
+constexpr UINT ShowIconForDpiMessage = WM_APP + 1;
+
+// The icon shown in the size of the box's DPI, or null. The icon control
+// loaded the size of the system DPI itself; this one is the program's to
+// destroy.
+HICON AboutBoxIcon = nullptr;
+
+void ShowIconForDpi(HWND window) {
+  HINSTANCE instance =
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+  HICON previous = AboutBoxIcon;
+  AboutBoxIcon =
+      LoadIconForDpi(instance, IDI_TESSAVAR_ICON, false, WindowDpi(window));
+  if (AboutBoxIcon == nullptr) return;
+  SendDlgItemMessageW(window, IDC_ABOUT_ICON, STM_SETICON,
+                      reinterpret_cast<WPARAM>(AboutBoxIcon), 0);
+  if (previous != nullptr) DestroyIcon(previous);
+}
 
 // The first translation's "LegalCopyright" string copied into `copyright`,
 // or false when the block has no translation table or no such string.
@@ -78,8 +100,20 @@ INT_PTR CALLBACK AboutDlgProc(HWND window, UINT message, WPARAM wParam,
                               LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
+      ShowIconForDpi(window);
       FillAboutBox(window, reinterpret_cast<const wchar_t*>(lParam));
       return TRUE;
+    case WM_DPICHANGED:
+      // The dialog manager scales the box, its controls and its font.
+      PostMessageW(window, ShowIconForDpiMessage, 0, 0);
+      return FALSE;
+    case ShowIconForDpiMessage:
+      ShowIconForDpi(window);
+      return TRUE;
+    case WM_NCDESTROY:
+      if (AboutBoxIcon != nullptr) DestroyIcon(AboutBoxIcon);
+      AboutBoxIcon = nullptr;
+      return FALSE;
     case WM_COMMAND:
       // Only OK (button or Enter) closes the box; Esc's IDCANCEL does not.
       if (LOWORD(wParam) != IDOK) return FALSE;

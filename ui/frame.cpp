@@ -5,8 +5,12 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <initializer_list>
+#include <utility>
+
 #include "data/gamedata_win32.h"
 #include "res/resource.h"
+#include "tools/dpi.h"
 #include "tools/tools.h"
 #include "ui/autosave.h"
 #include "ui/common.h"
@@ -29,6 +33,26 @@ void InitCommonControlClasses() {
   InitCommonControlsEx(&classes);
 }
 
+// Gives the window its caption and task bar icons and destroys the ones they
+// replace (the program's own, from an earlier call).
+void ReplaceWindowIcons(HWND window, HICON big, HICON smallIcon) {
+  for (auto [kind, icon] : {std::pair<WPARAM, HICON>{ICON_BIG, big},
+                            std::pair<WPARAM, HICON>{ICON_SMALL, smallIcon}}) {
+    auto previous = reinterpret_cast<HICON>(
+        SendMessageW(window, WM_SETICON, kind, reinterpret_cast<LPARAM>(icon)));
+    if (previous != nullptr) DestroyIcon(previous);
+  }
+}
+
+// The icons in the sizes of the window's DPI; the class icon has the size of
+// the system DPI only.
+void SetWindowIconsForDpi(HWND window, UINT dpi) {
+  HINSTANCE instance = InstanceOf(window);
+  ReplaceWindowIcons(window,
+                     LoadIconForDpi(instance, IDI_TESSAVAR_ICON, false, dpi),
+                     LoadIconForDpi(instance, IDI_TESSAVAR_ICON, true, dpi));
+}
+
 // Whether the main window finished its start-up: a window that closes
 // during a failed start-up keeps neither its input nor its settings, so the
 // previous run's stay.
@@ -49,9 +73,13 @@ LRESULT OnInitMainWindow(HWND window) {
   // Every main window starts with an empty status list.
   ClearObservations();
   ForgetShownTexts();
+  SetWindowIconsForDpi(window, WindowDpi(window));
   InitInputFormLists(window);
   CreateStatusBar(window);
   InitInputFormControls(window);
+  // The layout as the dialog manager made it for this DPI, from which a DPI
+  // change lays the controls out anew.
+  RecordChildLayout(window, WindowDpi(window));
   EnumChildWindows(window, SubclassHelpControl,
                    reinterpret_cast<LPARAM>(window));
   SendMessageW(window, WM_COMMAND, IDM_MODE_GEN6, 0);
@@ -88,9 +116,27 @@ void OnCloseMainWindow(HWND window) {
   DestroyWindow(window);
 }
 
-void OnDestroyMainWindow() {
+void OnDestroyMainWindow(HWND window) {
   StatusBar = nullptr;
+  ReplaceWindowIcons(window, nullptr, nullptr);
   PostQuitMessage(0);
+}
+
+// WM_NCDESTROY: the controls are gone, so the fonts made for them can go.
+void OnMainWindowGone(HWND window) {
+  ForgetChildLayout(window);
+  ReleaseStatusBarFont();
+}
+
+// WM_DPICHANGED: the window moved to a monitor of another scale, or the
+// scale changed. The dialog manager lays out only dialogs it runs itself, so
+// the template's controls and their font are scaled here, then the sizes the
+// program sets in pixels: column widths, status bar, window size, icons.
+void OnMainWindowDpiChanged(HWND window, UINT dpi, const RECT& suggested) {
+  SIZE content = RescaleChildControls(window, dpi);
+  SetStatusColumnWidths(window, dpi);
+  FitStatusBarToDpi(window, dpi, suggested, content);
+  SetWindowIconsForDpi(window, dpi);
 }
 
 // WM_MENUSELECT: the help line of the highlighted command; submenus and the
@@ -172,7 +218,14 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam,
     case WM_INITDIALOG:
       return OnInitMainWindow(window);
     case WM_DESTROY:
-      OnDestroyMainWindow();
+      OnDestroyMainWindow(window);
+      return 0;
+    case WM_NCDESTROY:
+      OnMainWindowGone(window);
+      break;
+    case WM_DPICHANGED:
+      OnMainWindowDpiChanged(window, LOWORD(wParam),
+                             *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_SIZE:
       if (StatusBar != nullptr)

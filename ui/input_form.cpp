@@ -6,6 +6,7 @@
 
 #include "data/gamedata.h"
 #include "engine/engine.h"
+#include "tools/dpi.h"
 #include "tools/number_field.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
@@ -24,7 +25,7 @@ constexpr const wchar_t* HiddenPowerClueItems[] = {
     L"はがね",   L"ひこう", L"ほのお", L"みず",     L"むし"};
 
 // Status list columns: the invisible item column, the level, six stats and
-// six effort values.
+// six effort values. Widths in pixels at 96 DPI; they follow the window's.
 struct ColumnSpec {
   const wchar_t* header;
   int width;
@@ -87,7 +88,7 @@ void SetUpStatusList(HWND window) {
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     column.fmt = StatusColumns[k].format;
-    column.cx = StatusColumns[k].width;
+    column.cx = ScaleToDpi(StatusColumns[k].width, WindowDpi(window));
     column.pszText = const_cast<wchar_t*>(StatusColumns[k].header);
     column.iSubItem = k;
     SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(k),
@@ -192,6 +193,13 @@ void InitInputFormControls(HWND window) {
   FillNatureList(window);
   for (const StatRowControls& row : StatRows)
     CheckDlgButton(window, row.bestBox, BST_INDETERMINATE);
+}
+
+void SetStatusColumnWidths(HWND window, UINT dpi) {
+  HWND list = GetDlgItem(window, IDC_STATUS_LIST);
+  for (int k = 0; k < StatusColumnCount; ++k)
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(k),
+                 ScaleToDpi(StatusColumns[k].width, dpi));
 }
 
 bool HandleFormCommand(HWND window, int id, int code) {

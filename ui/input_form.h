@@ -12,6 +12,9 @@ void InitInputFormLists(HWND window);
 // up-down ranges, status list columns, nature list, best-stat boxes.
 void InitInputFormControls(HWND window);
 
+// Sets the status list's column widths for `dpi` (after a DPI change).
+void SetStatusColumnWidths(HWND window, UINT dpi);
+
 // WM_COMMAND from the form's controls; false for ids and codes it does not
 // handle, which then get default processing.
 bool HandleFormCommand(HWND window, int id, int code);

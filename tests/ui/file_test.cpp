@@ -145,12 +145,6 @@ TEST_F(Restore, TheLastRunsInputComesBackOnlyWhenAskedFor) {
 
 class CopyResult : public MainWindowTest {
  protected:
-  void FillQuickStart() {
-    ChooseText(IDC_SPECIES, L"フシギダネ");
-    ChooseText(IDC_NATURE, L"いじっぱり");
-    AddRow(BulbasaurAt50);
-    AddRow(BulbasaurAt100);
-  }
   static std::wstring Clipboard() {
     if (!OpenClipboard(nullptr)) return L"(not opened)";
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
@@ -165,14 +159,14 @@ class CopyResult : public MainWindowTest {
 };
 
 TEST_F(CopyResult, QuickStartExampleGivesThePlayersNotation) {
-  FillQuickStart();
+  FillQuickStartExample();
   Command(IDM_COPY_RESULT);
   EXPECT_EQ(Clipboard(), QuickStartLine);
 }
 
 // The shortcut key pressed in a field, through the program's message loop.
 TEST_F(CopyResult, CtrlShiftCCopiesThroughTheMessageLoop) {
-  FillQuickStart();
+  FillQuickStartExample();
   if (OpenClipboard(nullptr)) EmptyClipboard(), CloseClipboard();
   BYTE keys[256] = {};
   GetKeyboardState(keys);

@@ -5,18 +5,24 @@
 #include "tools/tools.h"
 #include "ui/frame.h"
 #include "ui/settings.h"
+#include "worked_examples.h"
 
 namespace {
 
 std::vector<SeenDialog> seenDialogs;
 std::vector<HWND> pendingDialogs;
 HHOOK watcherHook = nullptr;
+void (*dialogInspector)(HWND) = nullptr;
+
+}  // namespace
 
 std::wstring ClassName(HWND window) {
   wchar_t name[64] = L"";
   GetClassNameW(window, name, 64);
   return name;
 }
+
+namespace {
 
 HICON DialogIcon(HWND box) {
   // The message box's icon control: 0x14 on Windows, 0x440 in Wine.
@@ -36,6 +42,7 @@ void CALLBACK DismissDialogs(HWND, UINT, UINT_PTR timer, DWORD) {
     if (!IsWindow(box)) continue;
     std::wstring caption = WindowText(box);
     if (caption != L"Tessavar" && caption != L"バージョン情報") continue;
+    if (dialogInspector != nullptr) dialogInspector(box);
     SeenDialog seen;
     seen.caption = caption;
     seen.text = WindowText(GetDlgItem(box, 0xFFFF));
@@ -64,6 +71,10 @@ LRESULT CALLBACK WatchDialogs(int code, WPARAM wParam, LPARAM lParam) {
 void InstallDialogWatcher() {
   watcherHook =
       SetWindowsHookExW(WH_CBT, WatchDialogs, nullptr, GetCurrentThreadId());
+}
+
+void SetDialogInspector(void (*inspect)(HWND dialog)) {
+  dialogInspector = inspect;
 }
 
 std::vector<SeenDialog> TakeSeenDialogs() {
@@ -202,6 +213,13 @@ void MainWindowTest::AddRow(const std::vector<std::wstring>& values) {
   ASSERT_EQ(values.size(), 13u);
   for (int k = 0; k < 13; ++k) EnterNumber(NumericFieldIds[k], values[k]);
   Click(IDC_ADD_ROW);
+}
+
+void MainWindowTest::FillQuickStartExample() {
+  ChooseText(IDC_SPECIES, L"フシギダネ");
+  ChooseText(IDC_NATURE, L"いじっぱり");
+  AddRow(BulbasaurAt50);
+  AddRow(BulbasaurAt100);
 }
 
 int MainWindowTest::RowCount() const {

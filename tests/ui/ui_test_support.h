@@ -35,6 +35,9 @@ struct SeenDialog {
 void InstallDialogWatcher();
 // The dialogs seen since the last call, in order; forgets them.
 std::vector<SeenDialog> TakeSeenDialogs();
+// Has `inspect` (null: nothing) look at each dialog the watcher is about to
+// close, while the dialog is still up.
+void SetDialogInspector(void (*inspect)(HWND dialog));
 
 // Dispatches whatever waits in the thread's queue.
 void PumpMessages();
@@ -43,6 +46,7 @@ void PumpMessages();
 bool TakeQuitMessage(int* exitCode = nullptr);
 
 std::wstring WindowText(HWND window);
+std::wstring ClassName(HWND window);
 
 // Deletes the remembered settings. Every test starts and ends without them,
 // so no test's choices reach another test's or the program's start-up.
@@ -83,6 +87,9 @@ class MainWindowTest : public ::testing::Test {
   // Fills level, stats and effort values (each as typed and left) and
   // presses Add.
   void AddRow(const std::vector<std::wstring>& thirteenValues);
+  // The README's quick start: フシギダネ, いじっぱり, the rows at levels 50
+  // and 100 (every IV pinned to 31).
+  void FillQuickStartExample();
   int RowCount() const;
   std::wstring Cell(int row, int column) const;
   std::vector<int> SelectedRows() const;
