@@ -518,13 +518,18 @@ POINT CenterOf(HWND window) {
   return {rect.right / 2, rect.bottom / 2};
 }
 
+// A click (or double-click), after which the pointer moves on: a control
+// that tracks the pointer must not go on believing it is over it (an up-down
+// control would keep repeating its arrow when a key is pressed later).
 void Click(HWND window, POINT at, WPARAM keys = 0, bool twice = false) {
   LPARAM where = MAKELPARAM(at.x, at.y);
   Post(window, WM_LBUTTONDOWN, MK_LBUTTON | keys, where);
   Post(window, WM_LBUTTONUP, keys, where);
-  if (!twice) return;
-  Post(window, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, where);
-  Post(window, WM_LBUTTONUP, keys, where);
+  if (twice) {
+    Post(window, WM_LBUTTONDBLCLK, MK_LBUTTON | keys, where);
+    Post(window, WM_LBUTTONUP, keys, where);
+  }
+  Post(window, WM_MOUSELEAVE, 0, 0);
 }
 
 void PutOnClipboard(const Text& text) {
