@@ -44,10 +44,6 @@ void ReadPreviousInput() {
       path.empty() ? ERROR_PATH_NOT_FOUND : ReadWholeFile(path, PreviousText);
 }
 
-std::string CurrentText(HWND window) {
-  return WriteDocumentText(ReadFormDocument(window));
-}
-
 }  // namespace
 
 void BeginAutosave(HWND window) {
@@ -55,7 +51,7 @@ void BeginAutosave(HWND window) {
   PreviousText.clear();
   PreviousError =
       path.empty() ? ERROR_PATH_NOT_FOUND : ReadWholeFile(path, PreviousText);
-  AutosavedText = CurrentText(window);
+  AutosavedText = ReadFormText(window);
 }
 
 void ScheduleAutosave(HWND window, const std::string& text) {
@@ -68,7 +64,7 @@ void ScheduleAutosave(HWND window, const std::string& text) {
 
 void WriteAutosaveNow(HWND window) {
   KillTimer(window, AutosaveTimerId);
-  std::string text = CurrentText(window);
+  std::string text = ReadFormText(window);
   if (text == AutosavedText) return;
   ReadPreviousInput();
   const std::wstring& path = AutosavePath();

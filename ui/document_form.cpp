@@ -56,6 +56,10 @@ Document ReadFormDocument(HWND window) {
   return DocumentOfInputs(inputs);
 }
 
+std::string ReadFormText(HWND window) {
+  return WriteDocumentText(ReadFormDocument(window));
+}
+
 void ApplyFormDocument(HWND window, const Document& document) {
   // The mode command adapts the form and refills the species list first.
   SendMessageW(window, WM_COMMAND, document.gameMode, 0);

@@ -5,12 +5,17 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/document.h"
 #include "ui/form_inputs.h"
 
 // The form's document. A name that is not in the current mode's list (a
 // half-typed one) counts as empty: only names a file may hold are kept.
 Document ReadFormDocument(HWND window);
+
+// The form's document as the file text it would be saved as.
+std::string ReadFormText(HWND window);
 
 // The same from the form's inputs already read.
 Document DocumentOfInputs(const FormInputs& inputs);

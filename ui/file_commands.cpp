@@ -43,10 +43,6 @@ constexpr const wchar_t* ReadFailureTexts[] = {
     L"個性・めざパタイプ・ジャッジの値がデータに存在しません",
     L"判定対象のステータスが1000件を超えています"};
 
-std::string CurrentText(HWND window) {
-  return WriteDocumentText(ReadFormDocument(window));
-}
-
 // "Tessavar - フシギダネ.tsv", with "*" before the name while the input
 // differs from the file; "Tessavar" while no file is open.
 void UpdateCaption(HWND window) {
@@ -87,13 +83,13 @@ void TakeDocument(HWND window, const Document& document,
                   const std::wstring& path) {
   ApplyFormDocument(window, document);
   CurrentPath = path;
-  NotedText = CurrentText(window);
+  NotedText = ReadFormText(window);
   SavedText = path.empty() ? std::string() : NotedText;
   UpdateCaption(window);
 }
 
 bool SaveTo(HWND window, const std::wstring& path) {
-  std::string text = CurrentText(window);
+  std::string text = ReadFormText(window);
   DWORD error = WriteFileSafely(path, text);
   if (error != ERROR_SUCCESS) {
     ShowFileMessage(window, L"ファイルを保存できませんでした。", path,
@@ -127,7 +123,7 @@ void BeginDocumentTracking(HWND window) {
   // A new window starts without a file.
   CurrentPath.clear();
   SavedText.clear();
-  NotedText = CurrentText(window);
+  NotedText = ReadFormText(window);
   CheckedKnown = false;
   Tracking = true;
 }
