@@ -7,8 +7,8 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "ui/document.h"
-#include "ui/result_line.h"
+#include "document/document.h"
+#include "document/result_line.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ui/document.h"
+#include "document/document.h"
 #include "ui/form_inputs.h"
 
 // The form's document. A name that is not in the current mode's list (a

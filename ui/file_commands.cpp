@@ -9,7 +9,7 @@
 #include "ui/autosave.h"
 #include "ui/common.h"
 #include "ui/document_form.h"
-#include "ui/result_line.h"
+#include "document/result_line.h"
 #include "ui/safe_file.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "engine/engine.h"
 #include "res/resource.h"
-#include "ui/document.h"
-#include "ui/observation.h"
+#include "document/document.h"
+#include "document/observation.h"
 
 // The controls of one stat row (0 where the row has none).
 struct StatRowControls {

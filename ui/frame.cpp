@@ -18,7 +18,7 @@
 #include "ui/help_lines.h"
 #include "ui/input_form.h"
 #include "ui/menu_commands.h"
-#include "ui/observation.h"
+#include "document/observation.h"
 #include "ui/recalc.h"
 #include "ui/settings.h"
 #include "ui/shown_texts.h"

@@ -9,7 +9,7 @@
 #include "data/gamedata.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
-#include "ui/observation.h"
+#include "document/observation.h"
 #include "ui/shown_texts.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "tools/number_field.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
-#include "ui/observation.h"
+#include "document/observation.h"
 #include "ui/recalc_request.h"
 
 namespace {

@@ -1,13 +1,13 @@
 // The document file: every field through a write and a read, each reason a
 // file is refused for, and the result line of the quick-start example.
-#include "ui/document.h"
+#include "document/document.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "support/test_data.h"
-#include "ui/result_line.h"
+#include "document/result_line.h"
 
 namespace {
 

@@ -54,7 +54,7 @@
 #include "support/true_monster.h"
 #include "tools/tools_ids.h"
 #include "ui/autosave.h"
-#include "ui/document.h"
+#include "document/document.h"
 #include "ui/form_layout.h"
 #include "ui/frame.h"
 #include "ui/settings.h"

@@ -12,7 +12,7 @@
 #include "file_bytes.h"
 #include "res/resource.h"
 #include "support/test_data.h"
-#include "ui/document.h"
+#include "document/document.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/document.h"
+#include "document/document.h"
 
 // The engine's result for a document's names, clues and rows; false when
 // there is none (no rows, or a name the engine does not know).

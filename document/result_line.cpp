@@ -1,6 +1,6 @@
 // The result line for the clipboard: the engine's result for a document,
 // written in the players' notation.
-#include "ui/result_line.h"
+#include "document/result_line.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 // Conversions between UTF-16 and UTF-8 for the document files.
-#include "ui/utf8.h"
+#include "document/utf8.h"
 
 #include <cstdint>
 

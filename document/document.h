@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/observation.h"
+#include "document/observation.h"
 
 // The nature box's last item: the nature is not known.
 constexpr char16_t UnknownNatureName[] = u"（不明）";

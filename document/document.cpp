@@ -1,9 +1,9 @@
 // The document's file form: writing it as UTF-8 tab-separated text and the
 // strict reader that takes a file whole or names the line it refuses.
-#include "ui/document.h"
+#include "document/document.h"
 
 #include "engine/engine.h"
-#include "ui/utf8.h"
+#include "document/utf8.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The rows of the status list, kept in memory in list order.
-#include "ui/observation.h"
+#include "document/observation.h"
 
 #include <vector>
 
