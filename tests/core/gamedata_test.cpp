@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "document/utf8.h"
 #include "support/test_data.h"
 
 #ifdef _WIN32
@@ -167,6 +171,70 @@ TEST_F(GameDataTest, ModesCompareSignedNumbersAndRejectUnknownModes) {
   EXPECT_FALSE(IsListedInMode(r, 32805));
 }
 
+// The generation 7-9 table against the readable table it is packed from,
+// field by field (the CSV has no quoted fields).
+TEST_F(GameDataTest, ModernTableMatchesItsCsvRowByRow) {
+  std::ifstream csv(TESSAVAR_MODERN_CSV, std::ios::binary);
+  ASSERT_TRUE(csv) << TESSAVAR_MODERN_CSV;
+  auto split = [](const std::string& line) {
+    std::vector<std::string> fields;
+    std::stringstream in(line);
+    std::string field;
+    while (std::getline(in, field, ',')) fields.push_back(field);
+    if (!line.empty() && line.back() == ',') fields.push_back("");
+    return fields;
+  };
+  std::string line;
+  std::getline(csv, line);
+  const std::vector<std::string> header = split(line);
+  std::vector<std::string> f;
+  auto number = [&](const std::string& column) {
+    for (std::size_t i = 0; i < header.size(); ++i)
+      if (header[i] == column) return f[i].empty() ? -1 : std::stoi(f[i]);
+    ADD_FAILURE() << "no column " << column;
+    return -2;
+  };
+  const char* dexes[] = {"alola_sm",      "alola_usum",   "galar",
+                         "isle_of_armor", "crown_tundra", "sinnoh_bdsp",
+                         "paldea",        "kitakami",     "blueberry"};
+  const char* stats[] = {"hp", "atk", "def", "spe", "spa", "spd"};
+  int rows = 0, listed[ModernGenerationCount] = {};
+  while (std::getline(csv, line) && rows < ModernSpeciesCount) {
+    const ModernSpeciesRecord& r = ModernSpeciesTable[rows++];
+    f = split(line);
+    ASSERT_EQ(f.size(), header.size()) << line;
+    EXPECT_EQ(r.rowId, number("row_id"));
+    EXPECT_EQ(r.nationalNo, number("national"));
+    for (int d = 0; d < ModernDexCount; ++d)
+      EXPECT_EQ(RegionalNumber(r, d), number(dexes[d])) << line;
+    std::u16string name;
+    ASSERT_TRUE(FromUtf8(f[1], name)) << line;
+    EXPECT_EQ(std::u16string(r.name), name) << line;
+    for (int g = FirstModernGeneration; g <= LastModernGeneration; ++g) {
+      std::string gen = std::to_string(g);
+      bool in = number("in_gen" + gen) == 1;
+      listed[g - FirstModernGeneration] += in;
+      EXPECT_EQ(IsListedInGeneration(r, g), in) << line;
+      const uint16_t* base = ModernBaseStats(r, g);
+      ASSERT_EQ(base != nullptr, in) << line;
+      for (int s = 0; s < 6; ++s)
+        EXPECT_EQ(in ? base[s] : -1, number(stats[s] + gen)) << line;
+    }
+  }
+  EXPECT_EQ(rows, ModernSpeciesCount);
+  EXPECT_FALSE(std::getline(csv, line)) << "rows beyond the table";
+  EXPECT_EQ(listed[0], 846);
+  EXPECT_EQ(listed[1], 951);
+  EXPECT_EQ(listed[2], 1098);
+  // Generations and lists outside the table's answer nothing.
+  const ModernSpeciesRecord& first = ModernSpeciesTable[0];
+  EXPECT_FALSE(IsListedInGeneration(first, 6) ||
+               IsListedInGeneration(first, 10));
+  EXPECT_EQ(ModernBaseStats(first, 6), nullptr);
+  EXPECT_EQ(RegionalNumber(first, -1), NoNumber);
+  EXPECT_EQ(RegionalNumber(first, ModernDexCount), NoNumber);
+}
+
 TEST_F(GameDataTest, NaturesLoadWithExactMultipliers) {
   EXPECT_TRUE(NameEquals(u"いじっぱり", NatureTable[0].name));
   EXPECT_TRUE(NameEquals(u"わんぱく", NatureTable[24].name));
@@ -279,13 +347,30 @@ TEST_F(LoaderTest, ShortOrMissingBuffersFailWithoutTouchingTables) {
   // Longer buffers are fine: only the required bytes are read.
   poke.resize(PokeDataBytes + 7, 0xEE);
   EXPECT_TRUE(Load());
+
+  std::vector<uint8_t> modern = ModernDataBytesForTest();
+  ASSERT_EQ(modern.size(), ModernDataBytes);
+  std::vector<uint8_t> modernBefore(sizeof ModernSpeciesTable);
+  std::memcpy(modernBefore.data(), ModernSpeciesTable, modernBefore.size());
+  modern[25] = 'Q';  // the first record's name: "Q"
+  modern[26] = 0;
+  EXPECT_FALSE(LoadModernSpeciesFromBytes(modern.data(), ModernDataBytes - 1));
+  EXPECT_FALSE(LoadModernSpeciesFromBytes(nullptr, 0));
+  EXPECT_EQ(
+      std::memcmp(modernBefore.data(), ModernSpeciesTable, modernBefore.size()),
+      0);
+  modern.resize(ModernDataBytes + 7, 0xEE);
+  EXPECT_TRUE(LoadModernSpeciesFromBytes(modern.data(), modern.size()));
+  EXPECT_EQ(ModernSpeciesTable[0].name[0], u'Q');
 }
 
 #ifdef _WIN32
 TEST(Win32LoaderTest, LoadsFromTheModuleResources) {
   std::memset(SpeciesTable, 0, sizeof SpeciesTable);
+  std::memset(ModernSpeciesTable, 0, sizeof ModernSpeciesTable);
   ASSERT_TRUE(LoadGameData(GetModuleHandleW(nullptr)));
   EXPECT_TRUE(NameEquals(u"フシギダネ", SpeciesTable[0].name));
+  EXPECT_TRUE(NameEquals(u"フシギダネ", ModernSpeciesTable[0].name));
   EXPECT_EQ(NatureTable[24].multipliers[2], 110 / 100.0);
 }
 
