@@ -1,6 +1,6 @@
-// The game data loader over buffers of any size and content: the shipped
-// resources with bytes overwritten, or bytes repeated from the input; both
-// buffers exactly as long as chosen (so AddressSanitizer sees any read past
+// The game data loaders over buffers of any size and content: the shipped
+// resources with bytes overwritten, or bytes repeated from the input; each
+// buffer exactly as long as chosen (so AddressSanitizer sees any read past
 // the end), missing, short or oversized. After a load, the consumers of the
 // tables run on whatever was loaded: the mode and order lists, the sorts and
 // the engine.
@@ -223,12 +223,44 @@ void RunEngine(FuzzedDataProvider& in) {
   CheckResultInvariants(result);
 }
 
+// The generation 7-9 table's loader on its own buffer: a failed load leaves
+// the table as it was; a load copies every field from its record's bytes.
+void CheckModernLoad(FuzzedDataProvider& in) {
+  Buffer modern = MakeBuffer(in, ModernDataBytesForTest());
+  static ModernSpeciesRecord before[ModernSpeciesCount];
+  std::memcpy(before, ModernSpeciesTable, sizeof before);
+  bool loaded = LoadModernSpeciesFromBytes(modern.data(), modern.size);
+  FUZZ_CHECK(loaded == (!modern.missing && modern.size >= ModernDataBytes));
+  if (!loaded) {
+    FUZZ_CHECK(std::memcmp(before, ModernSpeciesTable, sizeof before) == 0);
+    return;
+  }
+  for (int k = 0; k < ModernSpeciesCount; ++k) {
+    const uint8_t* bytes = modern.data() + ModernSpeciesRecordBytes * k;
+    const ModernSpeciesRecord& r = ModernSpeciesTable[k];
+    FUZZ_CHECK(r.rowId == static_cast<int16_t>(Unit(bytes)) &&
+               r.nationalNo == static_cast<int16_t>(Unit(bytes + 2)));
+    for (int d = 0; d < ModernDexCount; ++d)
+      FUZZ_CHECK(RegionalNumber(r, d) ==
+                 static_cast<int16_t>(Unit(bytes + 4 + 2 * d)));
+    CheckName(r.name, bytes + 25, SpeciesNameCapacity - 1);
+    for (int g = FirstModernGeneration; g <= LastModernGeneration; ++g) {
+      int i = g - FirstModernGeneration;
+      const uint16_t* base = ModernBaseStats(r, g);
+      FUZZ_CHECK((base != nullptr) == (bytes[22 + i] != 0));
+      for (int s = 0; base != nullptr && s < 6; ++s)
+        FUZZ_CHECK(base[s] == bytes[65 + 6 * i + s]);
+    }
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The buffers are built from the shipped bytes: they must be there.
   FUZZ_CHECK(PokeDataBytesForTest().size() == PokeDataBytes);
   FUZZ_CHECK(NatureDataBytesForTest().size() == NatureDataBytes);
+  FUZZ_CHECK(ModernDataBytesForTest().size() == ModernDataBytes);
   return 0;
 }
 
@@ -236,6 +268,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   Buffer poke = MakeBuffer(in, PokeDataBytesForTest());
   Buffer nature = MakeBuffer(in, NatureDataBytesForTest());
+  CheckModernLoad(in);
 
   static SpeciesRecord speciesBefore[SpeciesCount];
   static NatureRecord naturesBefore[NatureCount];
