@@ -175,53 +175,47 @@ TEST_F(GameDataTest, ModesCompareSignedNumbersAndRejectUnknownModes) {
 // field by field (the CSV has no quoted fields).
 TEST_F(GameDataTest, ModernTableMatchesItsCsvRowByRow) {
   std::ifstream csv(TESSAVAR_MODERN_CSV, std::ios::binary);
-  ASSERT_TRUE(csv) << TESSAVAR_MODERN_CSV;
-  auto split = [](const std::string& line) {
-    std::vector<std::string> fields;
-    std::stringstream in(line);
-    std::string field;
-    while (std::getline(in, field, ',')) fields.push_back(field);
-    return fields;
-  };
-  std::string line;
-  std::getline(csv, line);
-  const std::vector<std::string> header = split(line);
-  std::vector<std::string> f;
-  auto number = [&](const std::string& column) {
-    for (std::size_t i = 0; i < header.size(); ++i)
-      if (header[i] == column) return f[i].empty() ? -1 : std::stoi(f[i]);
-    ADD_FAILURE() << "no column " << column;
-    return -2;
+  std::string line, field;
+  std::vector<std::string> header;
+  ASSERT_TRUE(std::getline(csv, line)) << TESSAVAR_MODERN_CSV;
+  for (std::stringstream in(line); std::getline(in, field, ',');)
+    header.push_back(field);
+  std::map<std::string, std::string> row;
+  auto number = [&row](const std::string& column) {
+    EXPECT_EQ(row.count(column), 1u) << column;
+    return row[column].empty() ? -1 : std::stoi(row[column]);
   };
   const char* dexes[] = {"alola_sm",      "alola_usum",   "galar",
                          "isle_of_armor", "crown_tundra", "sinnoh_bdsp",
                          "paldea",        "kitakami",     "blueberry"};
   const char* stats[] = {"hp", "atk", "def", "spe", "spa", "spd"};
   int rows = 0, listed[ModernGenerationCount] = {};
-  while (std::getline(csv, line) && rows < ModernSpeciesCount) {
+  while (rows < ModernSpeciesCount && std::getline(csv, line)) {
     const ModernSpeciesRecord& r = ModernSpeciesTable[rows++];
-    f = split(line);
-    ASSERT_EQ(f.size(), header.size()) << line;
-    EXPECT_EQ(r.rowId, number("row_id"));
-    EXPECT_EQ(r.nationalNo, number("national"));
+    std::stringstream in(line);
+    for (const std::string& column : header) {
+      field.clear();
+      std::getline(in, field, ',');
+      row[column] = field;
+    }
+    EXPECT_EQ(r.rowId, number("row_id")) << line;
+    EXPECT_EQ(r.nationalNo, number("national")) << line;
     for (int d = 0; d < ModernDexCount; ++d)
       EXPECT_EQ(RegionalNumber(r, d), number(dexes[d])) << line;
     std::u16string name;
-    ASSERT_TRUE(FromUtf8(f[1], name)) << line;
-    EXPECT_EQ(std::u16string(r.name), name) << line;
+    EXPECT_TRUE(FromUtf8(row["name"], name) && name == r.name) << line;
     for (int g = FirstModernGeneration; g <= LastModernGeneration; ++g) {
       std::string gen = std::to_string(g);
       bool in = number("in_gen" + gen) == 1;
       listed[g - FirstModernGeneration] += in;
-      EXPECT_EQ(IsListedInGeneration(r, g), in) << line;
       const uint16_t* base = ModernBaseStats(r, g);
-      ASSERT_EQ(base != nullptr, in) << line;
+      ASSERT_EQ(IsListedInGeneration(r, g) && base != nullptr, in) << line;
       for (int s = 0; s < 6; ++s)
         EXPECT_EQ(in ? base[s] : -1, number(stats[s] + gen)) << line;
     }
   }
-  EXPECT_EQ(rows, ModernSpeciesCount);
   EXPECT_FALSE(std::getline(csv, line)) << "rows beyond the table";
+  EXPECT_EQ(rows, ModernSpeciesCount);
   EXPECT_EQ(listed[0], 846);
   EXPECT_EQ(listed[1], 951);
   EXPECT_EQ(listed[2], 1098);
