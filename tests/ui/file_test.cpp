@@ -239,4 +239,40 @@ TEST_F(Settings, ChoicesAndPlaceOfTheLastRunComeBack) {
   EXPECT_EQ(Place().top, 30);
 }
 
+// A place that leaves part of the window off the work area (down to one
+// pixel on it) moves the least distance that brings all of it back on.
+TEST_F(Settings, APlacePartlyOffTheScreenMovesTheLeastDistanceOntoIt) {
+  Start();
+  const LONG width = Place().right - Place().left;
+  const LONG height = Place().bottom - Place().top;
+  TearDown();
+  RECT work{};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+  struct Case {
+    LONG left, top, fittedLeft, fittedTop;
+  };
+  const Case cases[] = {
+      // One pixel column on the right edge.
+      {work.right - 1, work.top + 30, work.right - width, work.top + 30},
+      // One pixel in the bottom left corner.
+      {work.left - width + 1, work.bottom - 1, work.left, work.bottom - height},
+      // The caption above the top edge.
+      {work.left - 100, work.top - 50, work.left, work.top},
+      // Half off to the right and below.
+      {work.right - width / 2, work.bottom - height / 2, work.right - width,
+       work.bottom - height},
+      // Touching the right and bottom edges: it fits and stays.
+      {work.right - width, work.bottom - height, work.right - width,
+       work.bottom - height},
+  };
+  for (const Case& place : cases) {
+    PutDword(WindowLeftValue, static_cast<DWORD>(place.left));
+    PutDword(WindowTopValue, static_cast<DWORD>(place.top));
+    Start();
+    EXPECT_EQ(Place().left, place.fittedLeft) << place.left << "," << place.top;
+    EXPECT_EQ(Place().top, place.fittedTop) << place.left << "," << place.top;
+    TearDown();
+  }
+}
+
 }  // namespace
