@@ -239,38 +239,27 @@ TEST_F(Settings, ChoicesAndPlaceOfTheLastRunComeBack) {
   EXPECT_EQ(Place().top, 30);
 }
 
-// A place that leaves part of the window off the work area (down to one
-// pixel on it) moves the least distance that brings all of it back on.
+// A place with part of the window off the work area (down to one pixel on
+// it) moves the least distance that brings all of it back on.
 TEST_F(Settings, APlacePartlyOffTheScreenMovesTheLeastDistanceOntoIt) {
   Start();
-  const LONG width = Place().right - Place().left;
-  const LONG height = Place().bottom - Place().top;
+  const SIZE size{Place().right - Place().left, Place().bottom - Place().top};
   TearDown();
   RECT work{};
   ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
-  struct Case {
-    LONG left, top, fittedLeft, fittedTop;
-  };
-  const Case cases[] = {
-      // One pixel column on the right edge.
-      {work.right - 1, work.top + 30, work.right - width, work.top + 30},
-      // One pixel in the bottom left corner.
-      {work.left - width + 1, work.bottom - 1, work.left, work.bottom - height},
-      // The caption above the top edge.
-      {work.left - 100, work.top - 50, work.left, work.top},
-      // Half off to the right and below.
-      {work.right - width / 2, work.bottom - height / 2, work.right - width,
-       work.bottom - height},
-      // Touching the right and bottom edges: it fits and stays.
-      {work.right - width, work.bottom - height, work.right - width,
-       work.bottom - height},
-  };
-  for (const Case& place : cases) {
-    PutDword(WindowLeftValue, static_cast<DWORD>(place.left));
-    PutDword(WindowTopValue, static_cast<DWORD>(place.top));
+  const LONG right = work.right - size.cx, bottom = work.bottom - size.cy;
+  const POINT placesAndFits[][2] = {
+      {{work.right - 1, 30}, {right, 30}},
+      {{work.left - size.cx + 1, work.bottom - 1}, {work.left, bottom}},
+      {{work.left - 100, work.top - 50}, {work.left, work.top}},
+      {{right + 1, bottom + 1}, {right, bottom}},
+      {{right, bottom}, {right, bottom}}};
+  for (const auto& [place, fit] : placesAndFits) {
+    PutDword(WindowLeftValue, static_cast<DWORD>(place.x));
+    PutDword(WindowTopValue, static_cast<DWORD>(place.y));
     Start();
-    EXPECT_EQ(Place().left, place.fittedLeft) << place.left << "," << place.top;
-    EXPECT_EQ(Place().top, place.fittedTop) << place.left << "," << place.top;
+    EXPECT_EQ(Place().left, fit.x) << place.x << "," << place.y;
+    EXPECT_EQ(Place().top, fit.y) << place.x << "," << place.y;
     TearDown();
   }
 }
