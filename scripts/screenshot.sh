@@ -9,7 +9,7 @@
 #       row, the natures still possible and the next levels to check
 #   scripts/screenshot.sh BUILD_DIR OUT.png --tool NAME  a tool window through
 #       the tools' preview program: calculator, about, help-contents or
-#       help-index (the help shots need Tessavar.chm in BUILD_DIR)
+#       help-index
 #   --dpi N (before the others) shows it at N dots per inch, e.g. 144 (150 %)
 #       or 192 (200 %)
 # Every shot starts the program as on its first run, in a Wine prefix of the
@@ -39,8 +39,8 @@ case $mode in
   '' | --filled | --questions) ;;
   --tool)
     program=tests/tools/tessavar_tools_preview.exe
-    targets+=(tessavar_tools_preview)
-    args=("$2") ;;
+    targets+=(tessavar_tools_preview help_chm)
+    args=("${2:?screenshot.sh: --tool needs a window name}") ;;
   *) echo "screenshot.sh: unknown choice '$mode'" >&2; exit 2 ;;
 esac
 # The programs as the sources are now.
