@@ -3,6 +3,7 @@
 
 #include "data/gamedata.h"
 #include "data/species_order.h"
+#include "ui/window_place.h"
 
 namespace {
 
@@ -27,13 +28,8 @@ void ApplyWindowPosition(HWND window, HKEY key) {
   if (!ReadDword(key, WindowLeftValue, left) ||
       !ReadDword(key, WindowTopValue, top))
     return;
-  RECT place{};
-  GetWindowRect(window, &place);
-  OffsetRect(&place, static_cast<LONG>(left) - place.left,
-             static_cast<LONG>(top) - place.top);
-  if (MonitorFromRect(&place, MONITOR_DEFAULTTONULL) == nullptr) return;
-  SetWindowPos(window, nullptr, place.left, place.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveWindowToRememberedPlace(window, static_cast<LONG>(left),
+                              static_cast<LONG>(top));
 }
 
 }  // namespace

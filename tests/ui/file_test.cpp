@@ -239,4 +239,29 @@ TEST_F(Settings, ChoicesAndPlaceOfTheLastRunComeBack) {
   EXPECT_EQ(Place().top, 30);
 }
 
+// A place with part of the window off the work area (down to one pixel on
+// it) moves the least distance that brings all of it back on.
+TEST_F(Settings, APlacePartlyOffTheScreenMovesTheLeastDistanceOntoIt) {
+  Start();
+  const SIZE size{Place().right - Place().left, Place().bottom - Place().top};
+  TearDown();
+  RECT work{};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+  const LONG right = work.right - size.cx, bottom = work.bottom - size.cy;
+  const POINT placesAndFits[][2] = {
+      {{work.right - 1, 30}, {right, 30}},
+      {{work.left - size.cx + 1, work.bottom - 1}, {work.left, bottom}},
+      {{work.left - 100, work.top - 50}, {work.left, work.top}},
+      {{right + 1, bottom + 1}, {right, bottom}},
+      {{right, bottom}, {right, bottom}}};
+  for (const auto& [place, fit] : placesAndFits) {
+    PutDword(WindowLeftValue, static_cast<DWORD>(place.x));
+    PutDword(WindowTopValue, static_cast<DWORD>(place.y));
+    Start();
+    EXPECT_EQ(Place().left, fit.x) << place.x << "," << place.y;
+    EXPECT_EQ(Place().top, fit.y) << place.x << "," << place.y;
+    TearDown();
+  }
+}
+
 }  // namespace
