@@ -46,9 +46,12 @@ const std::vector<uint8_t>& NatureDataBytesForTest() {
 }
 
 bool LoadTestGameData() {
-  GameMode = ModeGen6;
   const auto& poke = PokeDataBytesForTest();
   const auto& nature = NatureDataBytesForTest();
   return LoadGameDataFromBytes(poke.data(), poke.size(), nature.data(),
                                nature.size());
+}
+
+const GameDefinition& Gen(int generation) {
+  return *FindGameDefinition(generation);
 }

@@ -6,12 +6,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "data/game_definitions.h"
 #include "data/gamedata.h"
 
 // The packed resources as bytes; empty when they cannot be read.
 const std::vector<uint8_t>& PokeDataBytesForTest();
 const std::vector<uint8_t>& NatureDataBytesForTest();
 
-// Fills SpeciesTable and NatureTable afresh (resource order) and sets
-// GameMode to generation 6; false when the data cannot be read.
+// Fills SpeciesTable and NatureTable afresh (resource order); false when the
+// data cannot be read.
 bool LoadTestGameData();
+
+// The definition of a generation the program has (3..6).
+const GameDefinition& Gen(int generation);
