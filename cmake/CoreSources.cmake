@@ -3,6 +3,7 @@
 set(TESSAVAR_DATA_SOURCES
   data/gamedata.cpp
   data/modern_species.cpp
+  data/game_definitions.cpp
   data/species_order.cpp)
 set(TESSAVAR_ENGINE_SOURCES
   engine/stat_formulas.cpp

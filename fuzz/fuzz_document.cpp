@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "fuzz_support.h"
 #include "document/document.h"
 #include "document/result_line.h"
+#include "fuzz_support.h"
 
 namespace {
 
@@ -19,10 +19,11 @@ int LineCount(const uint8_t* data, std::size_t size) {
 }
 
 void CheckAccepted(const Document& document) {
-  FUZZ_CHECK(document.gameMode >= ModeGen3 && document.gameMode <= ModeGen6);
-  FUZZ_CHECK(IsKnownSpeciesName(document.species, document.gameMode));
+  FUZZ_CHECK(FindGameDefinition(document.generation) != nullptr);
+  FUZZ_CHECK(IsKnownSpeciesName(document.species, document.generation));
   FUZZ_CHECK(IsKnownNatureName(document.nature));
-  FUZZ_CHECK(document.rows.size() <= static_cast<std::size_t>(ObservationLimit));
+  FUZZ_CHECK(document.rows.size() <=
+             static_cast<std::size_t>(ObservationLimit));
   for (const Observation& row : document.rows) {
     FUZZ_CHECK(IsObservationInRange(row));
     int total = 0;

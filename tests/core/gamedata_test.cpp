@@ -87,18 +87,18 @@ TEST_F(GameDataTest, RowCountsByNationalNumbers) {
 }
 
 TEST_F(GameDataTest, NamesAreShortAndUniqueWithinEachMode) {
-  const uint32_t modes[] = {ModeGen3, ModeGen4, ModeGen5, ModeGen6};
   const int sizes[] = {389, 505, 666, 745};
   for (int m = 0; m < 4; ++m) {
     std::set<std::u16string> names;
     int listed = 0;
     for (const SpeciesRecord& r : SpeciesTable) {
-      if (!IsListedInMode(r, modes[m])) continue;
+      if (!IsListedInGame(r, Gen(3 + m))) continue;
       ++listed;
       EXPECT_TRUE(names.insert(r.name).second)
-          << "mode " << modes[m] << " lists a name twice, row " << r.serialNo;
+          << "generation " << 3 + m << " lists a name twice, row "
+          << r.serialNo;
     }
-    EXPECT_EQ(listed, sizes[m]) << "mode " << modes[m];
+    EXPECT_EQ(listed, sizes[m]) << "generation " << 3 + m;
   }
   std::map<std::u16string, int> counts;
   for (const SpeciesRecord& r : SpeciesTable) {
@@ -114,8 +114,8 @@ TEST_F(GameDataTest, RowsWithoutNationalNumberAreNeverListed) {
   int megas = 0;
   for (const SpeciesRecord& r : SpeciesTable) {
     if (r.nationalNo != NoNumber || r.nationalNo6 != NoNumber) continue;
-    for (uint32_t mode = ModeGen3; mode <= ModeGen6; ++mode)
-      EXPECT_FALSE(IsListedInMode(r, mode)) << "row " << r.serialNo;
+    for (const GameDefinition& game : GameDefinitions)
+      EXPECT_FALSE(IsListedInGame(r, game)) << "row " << r.serialNo;
     std::u16string name = r.name;
     std::size_t space = name.find(u'　');
     ASSERT_NE(space, std::u16string::npos) << "row " << r.serialNo;
@@ -147,7 +147,7 @@ TEST_F(GameDataTest, FirstFormsAreNamedOnlyWhenFormsDifferInBaseStats) {
                                 u"トリミアン", u"ニャオニクス"}) {
     bool listed = false;
     for (const SpeciesRecord& r : SpeciesTable)
-      listed |= NameEquals(plain, r.name) && IsListedInMode(r, ModeGen6);
+      listed |= NameEquals(plain, r.name) && IsListedInGame(r, Gen(6));
     EXPECT_TRUE(listed) << "a plain first-form name is not listed";
   }
 }
@@ -156,19 +156,19 @@ TEST_F(GameDataTest, ModesCompareSignedNumbersAndRejectUnknownModes) {
   SpeciesRecord r{};
   r.nationalNo = 386;
   r.nationalNo6 = NoNumber;
-  EXPECT_TRUE(IsListedInMode(r, ModeGen3));
+  EXPECT_TRUE(IsListedInGame(r, Gen(3)));
   r.nationalNo = 387;
-  EXPECT_FALSE(IsListedInMode(r, ModeGen3));
-  EXPECT_TRUE(IsListedInMode(r, ModeGen4));
-  EXPECT_FALSE(IsListedInMode(r, ModeGen6));
+  EXPECT_FALSE(IsListedInGame(r, Gen(3)));
+  EXPECT_TRUE(IsListedInGame(r, Gen(4)));
+  EXPECT_FALSE(IsListedInGame(r, Gen(6)));
   r.nationalNo6 = 721;
-  EXPECT_TRUE(IsListedInMode(r, ModeGen6));
+  EXPECT_TRUE(IsListedInGame(r, Gen(6)));
   r.nationalNo6 = 722;
-  EXPECT_FALSE(IsListedInMode(r, ModeGen6));
+  EXPECT_FALSE(IsListedInGame(r, Gen(6)));
   r.nationalNo = 0;
-  EXPECT_FALSE(IsListedInMode(r, ModeGen5));
-  EXPECT_FALSE(IsListedInMode(r, 0));
-  EXPECT_FALSE(IsListedInMode(r, 32805));
+  EXPECT_FALSE(IsListedInGame(r, Gen(5)));
+  EXPECT_EQ(FindGameDefinition(2), nullptr);
+  EXPECT_EQ(FindGameDefinition(7), nullptr);
 }
 
 // The generation 7-9 table against the readable table it is packed from,

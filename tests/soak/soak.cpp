@@ -47,14 +47,15 @@
 #include <string>
 #include <vector>
 
+#include "data/game_definitions.h"
 #include "data/gamedata.h"
 #include "data/gamedata_win32.h"
+#include "document/document.h"
 #include "engine/engine.h"
 #include "res/resource.h"
 #include "support/true_monster.h"
 #include "tools/tools_ids.h"
 #include "ui/autosave.h"
-#include "document/document.h"
 #include "ui/form_layout.h"
 #include "ui/frame.h"
 #include "ui/settings.h"
@@ -134,7 +135,15 @@ std::string Failure;
 const char* FailureKind = "fail";
 // The program's generation mode: set before the start (remembered), by the
 // mode commands, and by the documents it opens or restores.
-uint32_t TrackedMode = ModeGen6;
+uint32_t TrackedMode = IDM_MODE_GEN6;
+
+// The generation of a mode command, as the menu lists them (IDM_MODE_GEN3
+// first).
+const GameDefinition& GameOfMode(uint32_t mode) {
+  return *FindGameDefinition(FirstGeneration +
+                             static_cast<int>(mode - IDM_MODE_GEN3));
+}
+
 std::map<Text, int> BoxCounts;
 // Steps after which IV ranges, next-level hints and hidden power showed:
 // the result checks had something to check.
@@ -609,9 +618,10 @@ struct SoakFile {
 std::vector<SoakFile> SoakFiles;
 Text SoakFolder;
 int SavedCount = 0;
-uint32_t PreviousInputMode = ModeGen6;  // of the autosave left before start
-UINT FileCommand = 0;                   // the last open or save command
-bool ExpectGoodFile = false;            // opening or restoring such a file
+uint32_t PreviousInputMode =
+    IDM_MODE_GEN6;            // of the autosave left before start
+UINT FileCommand = 0;         // the last open or save command
+bool ExpectGoodFile = false;  // opening or restoring such a file
 
 // A file dialog: a person cancels it, or names a file and presses OK: a new
 // file in the soak's folder to save to, or one of its files to open.
@@ -729,7 +739,7 @@ int Clamp(const Text& text, int low, int high) {
   return value > high ? high : value < low ? low : value;
 }
 
-int LevelLow() { return TrackedMode == ModeGen3 ? 2 : 1; }
+int LevelLow() { return GameOfMode(TrackedMode).lowestLevel; }
 
 // The range of a numeric field (status list column k + 1).
 void FieldRange(int k, int* low, int* high) {
@@ -857,8 +867,7 @@ void CheckResults(const ListState& list) {
   IvResult expected{};
   for (int stat = 0; stat < StatCount; ++stat)
     expected.stats[stat].minIv = static_cast<uint8_t>(ivs[stat]);
-  GameMode = TrackedMode;
-  CalcHiddenPower(&expected);
+  CalcHiddenPower(&expected, GameOfMode(TrackedMode).hiddenPowerPower);
   if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
       value != expected.hiddenPowerPower)
     Fail("hidden power " + Quote(type) + " " + Quote(power) +
@@ -920,7 +929,7 @@ void CheckCalculator() {
   Text type = GetText(GetDlgItem(calculator, IDC_HPCALC_TYPE));
   Text power = GetText(GetDlgItem(calculator, IDC_HPCALC_POWER));
   if (type.empty() && power.empty()) return;  // nothing typed since opening
-  CalcHiddenPower(&expected);
+  CalcHiddenPower(&expected, GameOfMode(TrackedMode).hiddenPowerPower);
   int value = 0;
   if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
       !PrintedAs(power, L"%u", &value) || value < 30 || value > 70)
@@ -1337,7 +1346,7 @@ Monster Observed;
 Monster NewMonster(uint32_t mode) {
   Monster monster;
   do monster.species = Random.Below(SpeciesCount);
-  while (!IsListedInMode(SpeciesTable[monster.species], mode));
+  while (!IsListedInGame(SpeciesTable[monster.species], GameOfMode(mode)));
   monster.nature = Random.Below(NatureCount);
   for (int& iv : monster.ivs) iv = Random.Below(MaxIv + 1);
   return monster;
@@ -1352,7 +1361,7 @@ std::string MonsterDocument(uint32_t mode) {
   Document document = EmptyDocument();
   document.species = species.name;
   document.nature = nature.name;
-  document.gameMode = mode;
+  document.generation = GameOfMode(mode).generation;
   for (int level : {50, 100}) {
     uint16_t efforts[StatCount] = {};
     StatusEntry shown =

@@ -51,11 +51,14 @@ const std::vector<uint8_t>& ModernDataBytesForTest() {
 }
 
 bool LoadTestGameData() {
-  GameMode = ModeGen6;
   const auto& poke = PokeDataBytesForTest();
   const auto& nature = NatureDataBytesForTest();
   const auto& modern = ModernDataBytesForTest();
   return LoadGameDataFromBytes(poke.data(), poke.size(), nature.data(),
                                nature.size()) &&
          LoadModernSpeciesFromBytes(modern.data(), modern.size());
+}
+
+const GameDefinition& Gen(int generation) {
+  return *FindGameDefinition(generation);
 }

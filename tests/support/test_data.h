@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "data/game_definitions.h"
 #include "data/gamedata.h"
 #include "data/modern_species.h"
 
@@ -15,6 +16,8 @@ const std::vector<uint8_t>& NatureDataBytesForTest();
 const std::vector<uint8_t>& ModernDataBytesForTest();
 
 // Fills SpeciesTable, NatureTable and ModernSpeciesTable afresh (resource
-// order) and sets GameMode to generation 6; false when the data cannot be
-// read.
+// order); false when the data cannot be read.
 bool LoadTestGameData();
+
+// The definition of a generation the program has (3..6).
+const GameDefinition& Gen(int generation);

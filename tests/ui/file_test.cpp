@@ -207,7 +207,9 @@ TEST_F(Settings, BadValuesAreIgnoredAndAPlaceOffScreenCentresTheWindow) {
   RECT centred = Place();
   TearDown();
   Put(GameModeValue, REG_SZ, L"32801", 12);
-  PutDword(SortOrderValue, IDM_SORT_ORAS_HOENN + 1);
+  PutDword(SortOrderValue, 32817);  // one past the earlier release's orders
+  PutDword(GenerationValue, 7);
+  Put(SpeciesOrderValue, REG_SZ, L"Kana", 10);
   uint64_t wide = 40;
   Put(WindowLeftValue, REG_QWORD, &wide, sizeof(wide));
   PutDword(WindowTopValue, 30);
@@ -262,6 +264,36 @@ TEST_F(Settings, APlacePartlyOffTheScreenMovesTheLeastDistanceOntoIt) {
     EXPECT_EQ(Place().top, fit.y) << place.x << "," << place.y;
     TearDown();
   }
+}
+
+// What release 3.5 stored (the menu commands of its mode and order) is read
+// once and rewritten as a generation number and an order key.
+TEST_F(Settings, ValuesOfTheEarlierReleaseAreRewrittenOnce) {
+  PutDword(GameModeValue, 32801);
+  PutDword(SortOrderValue, 32806);
+  PutDword(GenerationValue, 5);  // older than the earlier release's values
+  Start();
+  EXPECT_TRUE(MenuChecked(IDM_MODE_GEN3));
+  EXPECT_TRUE(MenuChecked(IDM_SORT_NATIONAL));
+  HKEY key = nullptr;
+  ASSERT_EQ(
+      RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, KEY_QUERY_VALUE, &key),
+      ERROR_SUCCESS);
+  DWORD generation = 0;
+  DWORD size = sizeof(generation);
+  EXPECT_EQ(RegQueryValueExW(key, GenerationValue, nullptr, nullptr,
+                             reinterpret_cast<BYTE*>(&generation), &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(generation, 3u);
+  wchar_t order[32] = L"";
+  size = sizeof(order);
+  RegQueryValueExW(key, SpeciesOrderValue, nullptr, nullptr,
+                   reinterpret_cast<BYTE*>(order), &size);
+  EXPECT_EQ(std::wstring(order), L"national");
+  for (const wchar_t* old : {GameModeValue, SortOrderValue})
+    EXPECT_EQ(RegQueryValueExW(key, old, nullptr, nullptr, nullptr, nullptr),
+              ERROR_FILE_NOT_FOUND);
+  RegCloseKey(key);
 }
 
 }  // namespace
