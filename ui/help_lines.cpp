@@ -1,5 +1,7 @@
-// Help lines: subclassing the main window's children and showing the help
-// string of the control under the pointer.
+// The subclass of the main window's direct children: help lines, the
+// report of foreign WM_SETTEXT to the shown-text cache, and the numeric
+// fields' whole-text selection on a click. It owns no state: the common
+// controls keep each child's subclass record.
 #include "ui/help_lines.h"
 
 #include "ui/form_layout.h"
@@ -8,54 +10,10 @@
 
 namespace {
 
-// The window property that holds a subclassed control's own procedure.
-constexpr wchar_t PreviousProcProperty[] = L"DefWndProc";
 constexpr int HelpTextCapacity = 256;
 
-// The subclassed controls and their own procedures. The window property is
-// the record of the subclassing; this table answers the same question
-// without a property lookup, which ControlHelpProc needs for every message
-// and which costs a round trip to the window server under Wine.
-struct SubclassedControl {
-  HWND control;
-  WNDPROC previous;
-};
-constexpr int SubclassedCapacity = 256;
-SubclassedControl Subclassed[SubclassedCapacity];
-
-void RememberPrevious(HWND control, WNDPROC previous) {
-  SubclassedControl* slot = nullptr;
-  for (SubclassedControl& entry : Subclassed) {
-    if (entry.control == control) {
-      slot = &entry;
-      break;
-    }
-    if (entry.control == nullptr && slot == nullptr) slot = &entry;
-  }
-  // A full table only costs speed: PreviousProc falls back to the property.
-  if (slot == nullptr) return;
-  slot->control = control;
-  slot->previous = previous;
-}
-
-void ForgetPrevious(HWND control) {
-  for (SubclassedControl& entry : Subclassed) {
-    if (entry.control == control) {
-      entry.control = nullptr;
-      entry.previous = nullptr;
-      return;
-    }
-  }
-}
-
-// The control's own procedure: from the table, else from its property.
-WNDPROC PreviousProc(HWND control) {
-  for (const SubclassedControl& entry : Subclassed)
-    if (entry.control == control) return entry.previous;
-  return reinterpret_cast<WNDPROC>(GetPropW(control, PreviousProcProperty));
-}
-
-// The string whose ID is the control ID, or "" where there is none.
+// The help line: the string whose ID is the control ID, or "" where there
+// is none.
 void ShowControlHelp(HWND control, int id) {
   wchar_t text[HelpTextCapacity] = L"";
   auto instance =
@@ -66,59 +24,43 @@ void ShowControlHelp(HWND control, int id) {
   SetStatusText(StatusPartHelp, text);
 }
 
-// A click into a numeric field focuses it and selects its whole text; the
-// click itself is not passed on, so it never places the caret.
-void SelectWholeField(HWND control) {
+// A click into a numeric field focuses it and selects its whole text.
+// Returns whether the click was taken here, so that it is not passed on and
+// never places the caret.
+bool SelectWholeFieldOnClick(HWND control, int id) {
+  if (SpinOfNumericField(id) == 0) return false;
   SetFocus(control);
   SendMessageW(control, EM_SETSEL, 0, -1);
-}
-
-LRESULT PassOn(WNDPROC previous, HWND control, UINT message, WPARAM wParam,
-               LPARAM lParam) {
-  if (previous == nullptr)
-    return DefWindowProcW(control, message, wParam, lParam);
-  return CallWindowProcW(previous, control, message, wParam, lParam);
+  return true;
 }
 
 }  // namespace
 
-BOOL CALLBACK SubclassHelpControl(HWND child, LPARAM mainWindow) {
-  if (GetParent(child) != reinterpret_cast<HWND>(mainWindow)) return TRUE;
-  LONG_PTR previous = GetWindowLongPtrW(child, GWLP_WNDPROC);
-  SetPropW(child, PreviousProcProperty, reinterpret_cast<HANDLE>(previous));
-  RememberPrevious(child, reinterpret_cast<WNDPROC>(previous));
-  SetWindowLongPtrW(child, GWLP_WNDPROC,
-                    reinterpret_cast<LONG_PTR>(ControlHelpProc));
+BOOL CALLBACK SubclassMainWindowChild(HWND child, LPARAM mainWindow) {
+  if (GetParent(child) == reinterpret_cast<HWND>(mainWindow))
+    SetWindowSubclass(child, MainWindowChildProc, MainWindowChildSubclassId, 0);
   return TRUE;
 }
 
-LRESULT CALLBACK ControlHelpProc(HWND control, UINT message, WPARAM wParam,
-                                 LPARAM lParam) {
-  int id = GetDlgCtrlID(control);
-  WNDPROC previous = PreviousProc(control);
+LRESULT CALLBACK MainWindowChildProc(HWND control, UINT message, WPARAM wParam,
+                                     LPARAM lParam, UINT_PTR subclassId,
+                                     DWORD_PTR) {
   switch (message) {
-    case WM_DESTROY:
-      RemovePropW(control, PreviousProcProperty);
-      ForgetPrevious(control);
-      if (previous != nullptr)
-        SetWindowLongPtrW(control, GWLP_WNDPROC,
-                          reinterpret_cast<LONG_PTR>(previous));
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(control, MainWindowChildProc, subclassId);
       break;
     case WM_MOUSEMOVE:
-      ShowControlHelp(control, id);
+      ShowControlHelp(control, GetDlgCtrlID(control));
       break;
     case WM_SETTEXT:
       // A result field written by anything but the recalculation.
-      ForgetShownText(id);
+      ForgetShownText(GetDlgCtrlID(control));
       break;
     case WM_LBUTTONDOWN:
-      if (SpinOfNumericField(id) != 0) {
-        SelectWholeField(control);
-        return 0;
-      }
+      if (SelectWholeFieldOnClick(control, GetDlgCtrlID(control))) return 0;
       break;
     default:
       break;
   }
-  return PassOn(previous, control, message, wParam, lParam);
+  return DefSubclassProc(control, message, wParam, lParam);
 }

@@ -125,18 +125,19 @@ TEST_F(HelpLines, WindowSurfaceAndControlsWithoutStringEmptyTheLine) {
 }
 
 TEST_F(HelpLines, OnlyDirectChildrenAreSubclassed) {
-  EXPECT_NE(GetPropW(Item(IDC_SPECIES), L"DefWndProc"), nullptr);
-  EXPECT_NE(GetPropW(Item(IDC_STATUS_BAR), L"DefWndProc"), nullptr);
-  EXPECT_NE(GetPropW(Item(IDC_LEVEL_SPIN), L"DefWndProc"), nullptr);
-  EXPECT_EQ(GetPropW(ComboEdit(IDC_SPECIES), L"DefWndProc"), nullptr);
   HWND header = reinterpret_cast<HWND>(
       SendMessageW(Item(IDC_STATUS_LIST), LVM_GETHEADER, 0, 0));
   ASSERT_NE(header, nullptr);
-  EXPECT_EQ(GetPropW(header, L"DefWndProc"), nullptr);
-  // The species box's inner edit field leaves the help line alone.
-  SendMessageW(Item(IDC_HP_EV), WM_MOUSEMOVE, 0, 0);
-  SendMessageW(ComboEdit(IDC_SPECIES), WM_MOUSEMOVE, 0, 0);
-  EXPECT_EQ(StatusText(0), L"HPの努力値の入力欄です");
+  // A subclassed child without a help string empties the line; the species
+  // box's inner edit field and the list's header leave it alone.
+  for (HWND child : {Item(IDC_SPECIES), Item(IDC_STATUS_BAR),
+                     Item(IDC_LEVEL_SPIN), ComboEdit(IDC_SPECIES), header}) {
+    SendMessageW(Item(IDC_HP_EV), WM_MOUSEMOVE, 0, 0);
+    SendMessageW(child, WM_MOUSEMOVE, 0, 0);
+    bool subclassed = GetParent(child) == window_;
+    EXPECT_EQ(StatusText(0) != L"HPの努力値の入力欄です", subclassed)
+        << ClassName(child);
+  }
 }
 
 TEST_F(HelpLines, ClickIntoANumericFieldSelectsItsWholeText) {
@@ -236,14 +237,51 @@ namespace {
 
 using KeyboardNavigation = MainWindowTest;
 
-// A key press as the message loop offers it to the dialog manager.
+// A key pressed and released as the message loop offers it to the dialog
+// manager; returns whether the dialog manager took the press.
 bool PressKey(HWND mainWindow, WPARAM key) {
   MSG message{};
   message.hwnd = GetFocus();
   message.message = WM_KEYDOWN;
   message.wParam = key;
   message.lParam = 1;
-  return IsDialogMessageW(mainWindow, &message) != FALSE;
+  bool taken = IsDialogMessageW(mainWindow, &message) != FALSE;
+  message.hwnd = GetFocus();
+  message.message = WM_KEYUP;
+  message.lParam = static_cast<LPARAM>(0xC0000001u);
+  IsDialogMessageW(mainWindow, &message);
+  return taken;
+}
+
+// Enter (or Space) on a focused row button presses it; Enter elsewhere
+// presses nothing.
+TEST_F(KeyboardNavigation, EnterOrSpaceOnAFocusedRowButtonPressesIt) {
+  for (WPARAM key : {VK_RETURN, VK_SPACE}) {
+    SCOPED_TRACE(key);
+    int base = RowCount();
+    for (int level = 1; level <= 3; ++level) {
+      for (int field : NumericFieldIds)
+        EnterNumber(field, field == IDC_LEVEL ? std::to_wstring(level) : L"9");
+      Focus(IDC_ADD_ROW);
+      PressKey(window_, key);
+      ASSERT_EQ(RowCount(), base + level);
+    }
+    SelectRows({base});
+    FocusRow(base);
+    EnterNumber(IDC_LEVEL, L"77");
+    Focus(IDC_EDIT_ROW);
+    PressKey(window_, key);
+    EXPECT_EQ(Text(IDC_LEVEL), L"1");
+    SelectRows({base + 1});
+    Focus(IDC_DELETE_ROWS);
+    PressKey(window_, key);
+    ASSERT_EQ(RowCount(), base + 2);
+    EXPECT_EQ(Cell(base + 1, 1), L"3");
+  }
+  Focus(IDC_LEVEL);
+  PressKey(window_, VK_RETURN);
+  EXPECT_EQ(RowCount(), 4);
+  EXPECT_EQ(Text(IDC_LEVEL), L"1");
 }
 
 TEST_F(KeyboardNavigation, TabMovesThroughTheFieldsInTemplateOrder) {
