@@ -7,20 +7,12 @@
 #pragma once
 
 #include <windows.h>
-// The common controls need the definitions of windows.h.
-#include <commctrl.h>
-
-// The subclass id under which SubclassMainWindowChild installs
-// MainWindowChildProc.
-constexpr UINT_PTR MainWindowChildSubclassId = 1;
 
 // EnumChildWindows callback; `mainWindow` is the main window. Subclasses the
-// main window's direct children only, with SetWindowSubclass; always returns
-// TRUE.
+// main window's direct children only; always returns TRUE.
 BOOL CALLBACK SubclassMainWindowChild(HWND child, LPARAM mainWindow);
 
-// The subclass procedure of every direct child of the main window; it
-// removes itself when the child is destroyed.
+// Window procedure installed on every direct child of the main window; it
+// puts the child's own procedure back when the child is destroyed.
 LRESULT CALLBACK MainWindowChildProc(HWND control, UINT message, WPARAM wParam,
-                                     LPARAM lParam, UINT_PTR subclassId,
-                                     DWORD_PTR data);
+                                     LPARAM lParam);
