@@ -244,7 +244,7 @@ TEST_F(HiddenPowerWindowTest, TypingIntoOverwideTextKeepsTheWindowWhole) {
   }
 }
 
-TEST(ReadIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
+TEST(ClampIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
   HWND field = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_AUTOHSCROLL, 0, 0,
                                50, 20, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(field, nullptr);
@@ -268,7 +268,7 @@ TEST(ReadIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
   for (const Case& c : cases) {
     SetWindowTextW(field, c.text);
     ASSERT_EQ(WindowText(field), c.text);
-    EXPECT_EQ(ReadIvField(field), c.value) << std::wstring(c.text).size();
+    EXPECT_EQ(ClampIvField(field), c.value) << std::wstring(c.text).size();
     EXPECT_EQ(WindowText(field), c.after);
   }
   DestroyWindow(field);
