@@ -173,9 +173,6 @@ int32_t CalcIndividualValuesWithHints(
     int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
     int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);
 
-// Hidden power under the power rule of the chosen mode's generation.
-int32_t CalcHiddenPower(IvResult* result);
-
 // ---- Hidden power ----------------------------------------------------------
 
 constexpr int HiddenPowerTypeCount = 16;

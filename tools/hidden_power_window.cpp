@@ -10,6 +10,12 @@ HWND HiddenPowerWindow = nullptr;
 
 namespace {
 
+// The power rule of the next calculation; the program starts in generation 6.
+struct CalculatorRules {
+  HiddenPowerPowerRule power = HiddenPowerPowerRule::Fixed60;
+};
+CalculatorRules Rules;
+
 constexpr int MaxIv = 31;
 
 // The IV fields in StatIndex order.
@@ -31,7 +37,7 @@ void ShowHiddenPowerOfFields(HWND window) {
     int32_t iv = ClampIvField(GetDlgItem(window, IvFieldIds[stat]));
     scratch.stats[stat].minIv = static_cast<uint8_t>(iv);
   }
-  CalcHiddenPower(&scratch);
+  CalcHiddenPower(&scratch, Rules.power);
   SetDlgItemTextW(window, IDC_HPCALC_TYPE,
                   reinterpret_cast<const wchar_t*>(scratch.hiddenPowerType));
   wchar_t power[8];
@@ -59,6 +65,8 @@ void ForgetHiddenPowerWindow(HWND window) {
 }
 
 }  // namespace
+
+void SetCalculatorPowerRule(HiddenPowerPowerRule rule) { Rules.power = rule; }
 
 int32_t ClampIvField(HWND field) {
   bool clamped = false;

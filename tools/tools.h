@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "data/game_definitions.h"
 #include "tools/tools_ids.h"
 
 // The open hidden power calculator window, or null. The program's message
@@ -23,6 +24,10 @@ INT_PTR CALLBACK HiddenPowerDlgProc(HWND window, UINT message, WPARAM wParam,
 // number counts as 0 and stays; a value above 31 (however many digits it
 // has) rewrites the field to "31", a negative one to "0".
 int32_t ClampIvField(HWND field);
+
+// The power rule the calculator works by: the chosen generation's, which the
+// main window hands over at every mode change (a tool knows no modes).
+void SetCalculatorPowerRule(HiddenPowerPowerRule rule);
 
 // Opens the calculator owned by `owner` and records it in HiddenPowerWindow,
 // or shows and activates the one already open. Returns the window.

@@ -151,12 +151,3 @@ int32_t CalcIndividualValuesWithHints(
       hints[stat] = answer.hints[stat];
   return status;
 }
-
-int32_t CalcHiddenPower(IvResult* result) {
-  const GameDefinition* game = ChosenGame();
-  // Outside the four modes the power follows the IVs, as in generations 3
-  // to 5.
-  return CalcHiddenPower(result, game != nullptr
-                                     ? game->hiddenPowerPower
-                                     : HiddenPowerPowerRule::FromIvs);
-}

@@ -86,6 +86,7 @@ void ApplyGameMode(HWND window, uint32_t gameMode) {
   SetDlgItemTextW(window, IDC_EV_HEADING, L"努力値");
   for (const StatRowControls& row : StatRows)
     SendDlgItemMessageW(window, row.evSpin, UDM_SETRANGE32, 0, EffortMaximum);
+  SetCalculatorPowerRule(game->hiddenPowerPower);
   MarkGameMode(window, gameMode);
   GameMode = gameMode;
 }

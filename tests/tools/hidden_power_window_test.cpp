@@ -7,7 +7,6 @@
 #include "tests/tools/tools_test_support.h"
 #include "tools/tools.h"
 #include "tools/tools_ids.h"
-#include "ui/game_modes.h"
 
 namespace {
 
@@ -18,8 +17,7 @@ constexpr int IvFields[StatCount] = {
 class HiddenPowerWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedMode_ = GameMode;
-    GameMode = IDM_MODE_GEN5;
+    SetCalculatorPowerRule(HiddenPowerPowerRule::FromIvs);
     window_ = OpenHiddenPowerWindow(nullptr);
     ASSERT_NE(window_, nullptr);
     PumpMessages();
@@ -27,7 +25,7 @@ class HiddenPowerWindowTest : public ::testing::Test {
   void TearDown() override {
     if (HiddenPowerWindow != nullptr) DestroyWindow(HiddenPowerWindow);
     HiddenPowerWindow = nullptr;
-    GameMode = savedMode_;
+    SetCalculatorPowerRule(HiddenPowerPowerRule::Fixed60);
     PumpMessages();
   }
 
@@ -58,7 +56,7 @@ class HiddenPowerWindowTest : public ::testing::Test {
     IvResult scratch = {};
     int stat = 0;
     for (int iv : ivs) scratch.stats[stat++].minIv = static_cast<uint8_t>(iv);
-    CalcHiddenPower(&scratch);
+    CalcHiddenPower(&scratch, HiddenPowerPowerRule::FromIvs);
     return {reinterpret_cast<const wchar_t*>(scratch.hiddenPowerType),
             std::to_wstring(scratch.hiddenPowerPower)};
   }
@@ -74,7 +72,6 @@ class HiddenPowerWindowTest : public ::testing::Test {
   }
 
   HWND window_ = nullptr;
-  uint32_t savedMode_ = IDM_MODE_GEN6;
 };
 
 // ---- Opening ----------------------------------------------------------------
@@ -132,7 +129,7 @@ TEST_F(HiddenPowerWindowTest, HpOneWithEmptyFieldsIsFightingThirty) {
 }
 
 TEST_F(HiddenPowerWindowTest, HpOneInGeneration6HasPowerSixty) {
-  GameMode = IDM_MODE_GEN6;
+  SetCalculatorPowerRule(HiddenPowerPowerRule::Fixed60);
   Type(IDC_HPCALC_IV_HP, L"1");
   EXPECT_EQ(Type(), L"かくとう");
   EXPECT_EQ(Power(), L"60");
@@ -145,7 +142,7 @@ TEST_F(HiddenPowerWindowTest, AllThirtyOneIsDarkSeventy) {
 }
 
 TEST_F(HiddenPowerWindowTest, AllThirtyOneInGeneration6IsDarkSixty) {
-  GameMode = IDM_MODE_GEN6;
+  SetCalculatorPowerRule(HiddenPowerPowerRule::Fixed60);
   for (int id : IvFields) Type(id, L"31");
   EXPECT_EQ(Type(), L"あく");
   EXPECT_EQ(Power(), L"60");
@@ -168,7 +165,7 @@ TEST_F(HiddenPowerWindowTest, FieldsFeedTheEngineInStatOrder) {
 TEST_F(HiddenPowerWindowTest, PowerFollowsTheModeOfTheLastChange) {
   for (int id : IvFields) Type(id, L"31");
   ASSERT_EQ(Power(), L"70");
-  GameMode = IDM_MODE_GEN6;
+  SetCalculatorPowerRule(HiddenPowerPowerRule::Fixed60);
   EXPECT_EQ(Power(), L"70");
   Type(IDC_HPCALC_IV_HP, L"31");
   EXPECT_EQ(Power(), L"60");

@@ -9,7 +9,6 @@
 #include "res/resource.h"
 #include "tools/tools.h"
 #include "tools/tools_ids.h"
-#include "ui/game_modes.h"
 
 namespace {
 
@@ -34,7 +33,7 @@ void RunLoop() {
 }
 
 void ShowCalculator() {
-  GameMode = IDM_MODE_GEN5;
+  SetCalculatorPowerRule(HiddenPowerPowerRule::FromIvs);
   HWND window = OpenHiddenPowerWindow(nullptr);
   const wchar_t* ivs[] = {L"31", L"30", L"31", L"31", L"31", L"31"};
   for (int i = 0; i < 6; ++i) {

@@ -146,8 +146,13 @@ TEST_F(Modes, WindowSideCallsFollowTheChosenMode) {
               CalcOk);
     EXPECT_EQ(result.stats[StatSpeed].mask, 1u << 31);
     EXPECT_EQ(result.hiddenPowerPower, mode == IDM_MODE_GEN6 ? 60 : 70);
-    EXPECT_EQ(CalcHiddenPower(&result), 1);
-    EXPECT_EQ(result.hiddenPowerPower, mode == IDM_MODE_GEN6 ? 60 : 70);
+    // The calculator takes the mode's power rule too.
+    Command(IDM_HIDDEN_POWER);
+    for (int id = IDC_HPCALC_IV_HP; id <= IDC_HPCALC_IV_SPEED; ++id)
+      SetDlgItemTextW(HiddenPowerWindow, id, L"31");
+    wchar_t power[8] = L"";
+    GetDlgItemTextW(HiddenPowerWindow, IDC_HPCALC_POWER, power, 8);
+    EXPECT_EQ(std::wstring(power), mode == IDM_MODE_GEN6 ? L"60" : L"70");
   }
   EXPECT_EQ(CalcIndividualValues(u"フシギダネ", nullptr, seen, 2, &result, u"",
                                  u"", 0, 2, 2, 2, 2, 2, 2, 0),
