@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "data/gamedata_win32.h"
+#include "document/observation.h"
 #include "res/resource.h"
 #include "tools/dpi.h"
 #include "tools/tools.h"
@@ -18,7 +19,6 @@
 #include "ui/help_lines.h"
 #include "ui/input_form.h"
 #include "ui/menu_commands.h"
-#include "document/observation.h"
 #include "ui/recalc.h"
 #include "ui/settings.h"
 #include "ui/shown_texts.h"
@@ -108,6 +108,7 @@ void OnRecalc(HWND window) {
 void OnCloseMainWindow(HWND window) {
   if (StartedUp) {
     WriteAutosaveNow(window);
+    KeepAutosave();
     RememberSettings(window);
   }
   StartedUp = false;
@@ -255,6 +256,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam,
       return 0;
     case WM_TIMER:
       if (wParam == AutosaveTimerId) WriteAutosaveNow(window);
+      return 0;
+    case WM_INITMENUPOPUP:
+      FillRestoreMenu(reinterpret_cast<HMENU>(wParam));
       return 0;
     case WM_DROPFILES:
       OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam));

@@ -49,12 +49,12 @@
 
 #include "data/gamedata.h"
 #include "data/gamedata_win32.h"
+#include "document/document.h"
 #include "engine/engine.h"
 #include "res/resource.h"
 #include "support/true_monster.h"
 #include "tools/tools_ids.h"
 #include "ui/autosave.h"
-#include "document/document.h"
 #include "ui/form_layout.h"
 #include "ui/frame.h"
 #include "ui/settings.h"
@@ -85,8 +85,11 @@ constexpr const wchar_t* ProgramMessages[] = {
     L"ポケモンデータを読み込めませんでした。",
     L"これ以上追加できません（1000件まで）",
     L"復元できる前回の入力はありません",
-    L"結果をクリップボードにコピーできませんでした"};
+    L"結果をクリップボードにコピーできませんでした",
+    L"変更を保存しますか？"};
 constexpr const wchar_t* EffortMessage = ProgramMessages[0];
+constexpr const wchar_t* SaveChangesQuestion =
+    ProgramMessages[std::size(ProgramMessages) - 1];
 // The program's file messages: a headline, the file and the reason.
 constexpr const wchar_t* FileMessageHeadlines[] = {
     L"ファイルを開けませんでした。", L"ファイルを保存できませんでした。",
@@ -612,6 +615,10 @@ int SavedCount = 0;
 uint32_t PreviousInputMode = ModeGen6;  // of the autosave left before start
 UINT FileCommand = 0;                   // the last open or save command
 bool ExpectGoodFile = false;            // opening or restoring such a file
+// The mode an open or restore brings once it replaces the input (0 for
+// none): the save-changes question's Cancel, or a save as it leads to that
+// is cancelled, keeps the input and its mode.
+uint32_t PendingMode = 0;
 
 // A file dialog: a person cancels it, or names a file and presses OK: a new
 // file in the soak's folder to save to, or one of its files to open.
@@ -628,6 +635,7 @@ void AnswerFileDialog(HWND dialog) {
       existing.push_back(file);
   if (name == nullptr || (open && existing.empty()) || Random.Percent(20)) {
     Log("file dialog: Cancel");
+    if (!open) PendingMode = 0;  // a save as before a replacement
     Post(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     return;
   }
@@ -639,13 +647,30 @@ void AnswerFileDialog(HWND dialog) {
   Log(std::string(open ? "file dialog: open " : "file dialog: save as ") +
       Quote(file.path));
   if (open && file.mode != 0) {
-    TrackedMode = file.mode;  // an opened document brings its mode
+    PendingMode = file.mode;  // an opened document brings its mode
     ExpectGoodFile = true;
     Expect.remove = true;
   }
   if (!open) SoakFiles.push_back(file);
   Send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.path.c_str()));
   Post(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+// The question before an open or restore replaces unsaved input, answered
+// with each button: Yes saves first (a save as dialog follows when no file
+// is open), No discards, Cancel keeps the input.
+void AnswerSaveChanges(HWND box) {
+  ++BoxCounts[SaveChangesQuestion];
+  ++BoxesThisStep;
+  static constexpr int Buttons[] = {IDYES, IDNO, IDCANCEL};
+  int button = Buttons[Random.Below(3)];
+  Log(std::string("save-changes question: ") + (button == IDYES  ? "Yes"
+                                                : button == IDNO ? "No"
+                                                                 : "Cancel"));
+  if (button == IDYES) FileCommand = IDM_SAVE_AS;
+  if (button == IDCANCEL) PendingMode = 0;
+  Sleep(MessageBoxPauseMs);
+  Post(GetDlgItem(box, button), BM_CLICK, 0, 0);
 }
 
 // Closes what the last action opened, one window at a time (the topmost
@@ -682,6 +707,8 @@ void CloseDialogs() {
       Post(target, WM_CLOSE, 0, 0);
     } else if (GetDlgItem(target, cmb13) != nullptr) {
       AnswerFileDialog(target);
+    } else if (DialogText(target) == SaveChangesQuestion) {
+      AnswerSaveChanges(target);
     } else if (GetDlgItem(target, IDC_ABOUT_NOTICE) != nullptr) {
       Log("about box: OK after a pause");
       Sleep(MessageBoxPauseMs);
@@ -1297,7 +1324,7 @@ bool MenuAction() {
   if (command == IDM_OPEN || command == IDM_SAVE || command == IDM_SAVE_AS)
     FileCommand = command;
   if (command == IDM_RESTORE) {  // the previous run's input, mode and all
-    TrackedMode = PreviousInputMode;
+    PendingMode = PreviousInputMode;
     ExpectGoodFile = true;
     Expect.remove = true;
   }
@@ -1380,6 +1407,17 @@ bool WriteBytes(const Text& path, const std::string& bytes) {
 
 uint32_t RandomMode() { return IDM_MODE_GEN3 + Random.Below(4); }
 
+// Deletes the files `pattern` ("folder\\*.tsv") matches.
+void DeleteFilesLike(const Text& pattern) {
+  Text folder = pattern.substr(0, pattern.rfind(L'\\') + 1);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more;
+       more = FindNextFileW(search, &found))
+    DeleteFileW((folder + found.cFileName).c_str());
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
 // What a previous run leaves for the program to find at start: its
 // remembered mode and order, its input for restoring; and in the soak's own
 // (emptied) folder a document to open and a file that is none. A seed so
@@ -1402,20 +1440,18 @@ bool PrepareFiles() {
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE,
                               nullptr, SHGFP_TYPE_CURRENT, folder)))
     return false;
+  // The earlier releases' autosave file is the one kept input: the newest.
   Text autosave = Text(folder) + AutosaveFolder;
   CreateDirectoryW(autosave.c_str(), nullptr);
+  DeleteFilesLike(autosave + L"\\*.tsv");
   PreviousInputMode = RandomMode();
-  if (!WriteBytes(autosave + AutosaveFile, MonsterDocument(PreviousInputMode)))
+  if (!WriteBytes(autosave + EarlierAutosaveFile,
+                  MonsterDocument(PreviousInputMode)))
     return false;
   GetTempPathW(MAX_PATH, folder);
   SoakFolder = Text(folder) + L"tessavar-soak";
   CreateDirectoryW(SoakFolder.c_str(), nullptr);
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((SoakFolder + L"\\*.tsv").c_str(), &found);
-  for (bool more = search != INVALID_HANDLE_VALUE; more;
-       more = FindNextFileW(search, &found))
-    DeleteFileW((SoakFolder + L"\\" + found.cFileName).c_str());
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  DeleteFilesLike(SoakFolder + L"\\*.tsv");
   uint32_t documentMode = RandomMode();
   SoakFiles = {{SoakFolder + L"\\monster.tsv", documentMode},
                {SoakFolder + L"\\broken.tsv", 0}};
@@ -1612,8 +1648,10 @@ void RunStep() {
   BoxesThisStep = 0;
   EffortBoxesThisStep = 0;
   ExpectGoodFile = false;
+  PendingMode = 0;
   RunRandomAction();
   if (Failure.empty() && Settle()) CloseDialogs();
+  if (PendingMode != 0) TrackedMode = PendingMode;
   if (Failure.empty()) CheckProgram();
 }
 

@@ -2,17 +2,18 @@
 // Tessavar.exe (the path is the first argument) opens a file of 1000 rows
 // and is made to switch the mode and save, over and over, until it is
 // terminated at a random moment; the file must then read as one of the two
-// states it was saving.
+// states it was saving. A temporary file left by a kill bears the program's
+// own name beside the file and is gone after the next save.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <random>
 #include <string>
 
+#include "document/document.h"
 #include "file_bytes.h"
 #include "res/resource.h"
 #include "support/test_data.h"
-#include "document/document.h"
 
 namespace {
 
@@ -49,6 +50,36 @@ HWND WaitForOpenedWindow(DWORD process) {
   return nullptr;
 }
 
+// Tessavar.exe with `path` on its command line; its window once open.
+HWND StartProgram(const std::wstring& path, PROCESS_INFORMATION& child) {
+  std::wstring commandLine = L"\"" + Program + L"\" \"" + path + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  child = PROCESS_INFORMATION{};
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
+                      nullptr, nullptr, &startup, &child))
+    return nullptr;
+  return WaitForOpenedWindow(child.dwProcessId);
+}
+
+void EndProgram(PROCESS_INFORMATION& child, bool kill) {
+  if (kill) TerminateProcess(child.hProcess, 1);
+  WaitForSingleObject(child.hProcess, StartTimeout);
+  CloseHandle(child.hProcess);
+  CloseHandle(child.hThread);
+}
+
+int FilesLike(const std::wstring& pattern) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  int count = 0;
+  for (bool more = search != INVALID_HANDLE_VALUE; more;
+       more = FindNextFileW(search, &found))
+    ++count;
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  return count;
+}
+
 TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
   ASSERT_TRUE(LoadTestGameData());
   Document document = EmptyDocument();
@@ -63,17 +94,15 @@ TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
   wchar_t temp[MAX_PATH] = L"";
   GetTempPathW(MAX_PATH, temp);
   std::wstring path = std::wstring(temp) + L"tessavar_kill_test.tsv";
+  std::wstring temporary = std::wstring(temp) + L"~tessavar_kill_test.tsv.tmp";
+  // Temporary files of the system's naming, which the program must not add.
+  int systemNamed = FilesLike(std::wstring(temp) + L"tsv*.tmp");
   std::mt19937 random(20261207);
   int sawGeneration5 = 0;
   for (int round = 0; round < Rounds; ++round) {
     WriteBytes(path, generation6);
-    std::wstring commandLine = L"\"" + Program + L"\" \"" + path + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION child{};
-    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr,
-                               FALSE, 0, nullptr, nullptr, &startup, &child));
-    HWND window = WaitForOpenedWindow(child.dwProcessId);
+    PROCESS_INFORMATION child;
+    HWND window = StartProgram(path, child);
     EXPECT_NE(window, nullptr) << "round " << round;
     for (int save = 0; window != nullptr && save < SavesPerRound; ++save) {
       PostMessageW(window, WM_COMMAND,
@@ -81,10 +110,7 @@ TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
       PostMessageW(window, WM_COMMAND, IDM_SAVE, 0);
     }
     Sleep(std::uniform_int_distribution<DWORD>(100, 2000)(random));
-    TerminateProcess(child.hProcess, 1);
-    WaitForSingleObject(child.hProcess, INFINITE);
-    CloseHandle(child.hProcess);
-    CloseHandle(child.hThread);
+    EndProgram(child, true);
 
     std::string saved = ReadBytes(path);
     Document read = EmptyDocument();
@@ -94,7 +120,22 @@ TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
     EXPECT_TRUE(saved == generation5 || saved == generation6)
         << "round " << round << ": " << saved.size() << " bytes";
     sawGeneration5 += saved == generation5;
+    EXPECT_EQ(
+        FilesLike(std::wstring(temp) + L"*tessavar_kill_test*"),
+        1 + (GetFileAttributesW(temporary.c_str()) != INVALID_FILE_ATTRIBUTES));
   }
+  EXPECT_EQ(FilesLike(std::wstring(temp) + L"tsv*.tmp"), systemNamed);
+  // A stale temporary file goes with the next save that completes.
+  WriteBytes(temporary, "stale");
+  PROCESS_INFORMATION child;
+  HWND window = StartProgram(path, child);
+  PostMessageW(window, WM_COMMAND, IDM_MODE_GEN3, 0);
+  PostMessageW(window, WM_COMMAND, IDM_SAVE, 0);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EndProgram(child, window == nullptr);
+  EXPECT_NE(ReadBytes(path), generation5);
+  EXPECT_NE(ReadBytes(path), generation6);
+  EXPECT_EQ(GetFileAttributesW(temporary.c_str()), INVALID_FILE_ATTRIBUTES);
   DeleteFileW(path.c_str());
   // The saves did run: some kill found the other state saved.
   EXPECT_GT(sawGeneration5, 0);
