@@ -124,8 +124,12 @@ void TakeInLeftFiles() {
 void TellFailure(DWORD error) {
   if (FailureTold) return;
   FailureTold = true;
-  std::wstring text = std::wstring(L"自動保存できませんでした") + L": " +
-                      FileErrorText(error, Autosave.path);
+  // Without an application data folder there is no path to name.
+  std::wstring reason = Autosave.path.empty()
+                            ? SystemErrorText(error)
+                            : FileErrorText(error, Autosave.path);
+  std::wstring text =
+      std::wstring(L"自動保存できませんでした") + L": " + reason;
   SetStatusText(StatusPartHelp, text.c_str());
 }
 

@@ -1407,17 +1407,6 @@ bool WriteBytes(const Text& path, const std::string& bytes) {
 
 uint32_t RandomMode() { return IDM_MODE_GEN3 + Random.Below(4); }
 
-// Deletes the files `pattern` ("folder\\*.tsv") matches.
-void DeleteFilesLike(const Text& pattern) {
-  Text folder = pattern.substr(0, pattern.rfind(L'\\') + 1);
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-  for (bool more = search != INVALID_HANDLE_VALUE; more;
-       more = FindNextFileW(search, &found))
-    DeleteFileW((folder + found.cFileName).c_str());
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
-}
-
 // What a previous run leaves for the program to find at start: its
 // remembered mode and order, its input for restoring; and in the soak's own
 // (emptied) folder a document to open and a file that is none. A seed so
@@ -1440,10 +1429,9 @@ bool PrepareFiles() {
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE,
                               nullptr, SHGFP_TYPE_CURRENT, folder)))
     return false;
-  // The earlier releases' autosave file is the one kept input: the newest.
+  // The earlier releases' autosave file, taken in as the newest kept input.
   Text autosave = Text(folder) + AutosaveFolder;
   CreateDirectoryW(autosave.c_str(), nullptr);
-  DeleteFilesLike(autosave + L"\\*.tsv");
   PreviousInputMode = RandomMode();
   if (!WriteBytes(autosave + EarlierAutosaveFile,
                   MonsterDocument(PreviousInputMode)))
@@ -1451,7 +1439,12 @@ bool PrepareFiles() {
   GetTempPathW(MAX_PATH, folder);
   SoakFolder = Text(folder) + L"tessavar-soak";
   CreateDirectoryW(SoakFolder.c_str(), nullptr);
-  DeleteFilesLike(SoakFolder + L"\\*.tsv");
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((SoakFolder + L"\\*.tsv").c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more;
+       more = FindNextFileW(search, &found))
+    DeleteFileW((SoakFolder + L"\\" + found.cFileName).c_str());
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
   uint32_t documentMode = RandomMode();
   SoakFiles = {{SoakFolder + L"\\monster.tsv", documentMode},
                {SoakFolder + L"\\broken.tsv", 0}};
