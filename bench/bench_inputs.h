@@ -31,38 +31,41 @@ inline const StatusEntry* BenchEntryLevel5() {
   return &entry;
 }
 
-inline int32_t CallOneObservationNoClues(IvResult& result) {
-  return CalcIndividualValues(u"フシギダネ", u"いじっぱり", BenchEntries(), 1,
-                              &result, u"", u"", 0, 2, 2, 2, 2, 2, 2, 0);
+// The queries measured: フシギダネ in generation 6, いじっぱり unless the
+// nature is unknown, no clues or all of them.
+inline IvQuery BenchQuery(const StatusEntry* entries, int32_t count,
+                          bool allClues, bool levelHints,
+                          const char16_t* nature = u"いじっぱり") {
+  IvQuery query{u"フシギダネ", nature, FindGameDefinition(6),
+                entries,       count,  {u"", u"", 0, {2, 2, 2, 2, 2, 2}, 0},
+                levelHints};
+  if (allClues)
+    query.clues = {u"ものおとに　びんかん", u"あく", 1, {1, 1, 1, 1, 1, 1}, 1};
+  return query;
 }
 
-inline int32_t CallThreeObservationsAllClues(IvResult& result) {
-  return CalcIndividualValues(u"フシギダネ", u"いじっぱり", BenchEntries(), 3,
-                              &result, u"ものおとに　びんかん", u"あく", 1, 1,
-                              1, 1, 1, 1, 1, 1);
+inline int32_t CallOneObservationNoClues(IvAnswer& answer) {
+  return AnswerIvQuery(BenchQuery(BenchEntries(), 1, false, false), answer);
 }
 
-inline int32_t CallOneObservationWithHints(IvResult& result, LevelHint* hints) {
-  return CalcIndividualValuesWithHints(u"フシギダネ", u"いじっぱり",
-                                       BenchEntries(), 1, &result, nullptr,
-                                       hints, u"", u"", 0, 2, 2, 2, 2, 2, 2, 0);
+inline int32_t CallThreeObservationsAllClues(IvAnswer& answer) {
+  return AnswerIvQuery(BenchQuery(BenchEntries(), 3, true, false), answer);
 }
 
-inline int32_t CallLevel5WithHints(IvResult& result, LevelHint* hints) {
-  return CalcIndividualValuesWithHints(u"フシギダネ", u"いじっぱり",
-                                       BenchEntryLevel5(), 1, &result, nullptr,
-                                       hints, u"", u"", 0, 2, 2, 2, 2, 2, 2, 0);
+inline int32_t CallOneObservationWithHints(IvAnswer& answer) {
+  return AnswerIvQuery(BenchQuery(BenchEntries(), 1, false, true), answer);
 }
 
-inline int32_t CallThreeObservationsAllCluesAnyNature(IvResult& result,
-                                                      uint32_t* natureSet) {
-  return CalcIndividualValuesAnyNature(
-      u"フシギダネ", BenchEntries(), 3, &result, natureSet,
-      u"ものおとに　びんかん", u"あく", 1, 1, 1, 1, 1, 1, 1, 1);
+inline int32_t CallLevel5WithHints(IvAnswer& answer) {
+  return AnswerIvQuery(BenchQuery(BenchEntryLevel5(), 1, false, true), answer);
 }
 
-inline int32_t CallOneObservationUnknownEffort(IvResult& result) {
-  return CalcIndividualValues(u"フシギダネ", u"いじっぱり",
-                              BenchEntryUnknownEffort(), 1, &result, u"", u"",
-                              0, 2, 2, 2, 2, 2, 2, 0);
+inline int32_t CallThreeObservationsAllCluesAnyNature(IvAnswer& answer) {
+  return AnswerIvQuery(BenchQuery(BenchEntries(), 3, true, false, nullptr),
+                       answer);
+}
+
+inline int32_t CallOneObservationUnknownEffort(IvAnswer& answer) {
+  return AnswerIvQuery(BenchQuery(BenchEntryUnknownEffort(), 1, false, false),
+                       answer);
 }

@@ -7,28 +7,27 @@
 
 // Kept out of line so callgrind's --toggle-collect can name them.
 extern "C" __attribute__((noinline)) int32_t ProbeOneObservationNoClues(
-    IvResult* r) {
-  return CallOneObservationNoClues(*r);
+    IvAnswer* a) {
+  return CallOneObservationNoClues(*a);
 }
 extern "C" __attribute__((noinline)) int32_t ProbeThreeObservationsAllClues(
-    IvResult* r) {
-  return CallThreeObservationsAllClues(*r);
+    IvAnswer* a) {
+  return CallThreeObservationsAllClues(*a);
 }
 extern "C" __attribute__((noinline)) int32_t ProbeOneObservationWithHints(
-    IvResult* r, LevelHint* hints) {
-  return CallOneObservationWithHints(*r, hints);
+    IvAnswer* a) {
+  return CallOneObservationWithHints(*a);
 }
-extern "C" __attribute__((noinline)) int32_t ProbeLevel5WithHints(
-    IvResult* r, LevelHint* hints) {
-  return CallLevel5WithHints(*r, hints);
+extern "C" __attribute__((noinline)) int32_t ProbeLevel5WithHints(IvAnswer* a) {
+  return CallLevel5WithHints(*a);
 }
 extern "C" __attribute__((noinline)) int32_t
-ProbeThreeObservationsAllCluesAnyNature(IvResult* r, uint32_t* natureSet) {
-  return CallThreeObservationsAllCluesAnyNature(*r, natureSet);
+ProbeThreeObservationsAllCluesAnyNature(IvAnswer* a) {
+  return CallThreeObservationsAllCluesAnyNature(*a);
 }
 extern "C" __attribute__((noinline)) int32_t ProbeOneObservationUnknownEffort(
-    IvResult* r) {
-  return CallOneObservationUnknownEffort(*r);
+    IvAnswer* a) {
+  return CallOneObservationUnknownEffort(*a);
 }
 extern "C" __attribute__((noinline)) bool ProbeLoadGameData(
     const std::vector<uint8_t>* poke, const std::vector<uint8_t>* nature) {
@@ -39,14 +38,12 @@ extern "C" __attribute__((noinline)) bool ProbeLoadGameData(
 int main() {
   if (!ProbeLoadGameData(&PokeDataBytesForTest(), &NatureDataBytesForTest()))
     return 1;
-  IvResult r{};
-  if (ProbeOneObservationNoClues(&r) != 0) return 2;
-  if (ProbeThreeObservationsAllClues(&r) != 0) return 3;
-  LevelHint hints[StatCount];
-  uint32_t natureSet = 0;
-  if (ProbeOneObservationWithHints(&r, hints) != 0) return 4;
-  if (ProbeLevel5WithHints(&r, hints) != 0) return 5;
-  if (ProbeThreeObservationsAllCluesAnyNature(&r, &natureSet) != 0) return 6;
-  if (ProbeOneObservationUnknownEffort(&r) != 0) return 7;
+  IvAnswer a{};
+  if (ProbeOneObservationNoClues(&a) != 0) return 2;
+  if (ProbeThreeObservationsAllClues(&a) != 0) return 3;
+  if (ProbeOneObservationWithHints(&a) != 0) return 4;
+  if (ProbeLevel5WithHints(&a) != 0) return 5;
+  if (ProbeThreeObservationsAllCluesAnyNature(&a) != 0) return 6;
+  if (ProbeOneObservationUnknownEffort(&a) != 0) return 7;
   return 0;
 }

@@ -24,9 +24,9 @@ BENCHMARK(BM_LoadGameData);
 
 void BM_OneObservationNoClues(benchmark::State& state) {
   if (!LoadOnce()) state.SkipWithError("game data not found");
-  IvResult result{};
+  IvAnswer answer{};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CallOneObservationNoClues(result));
+    benchmark::DoNotOptimize(CallOneObservationNoClues(answer));
     benchmark::ClobberMemory();
   }
 }
@@ -34,9 +34,9 @@ BENCHMARK(BM_OneObservationNoClues);
 
 void BM_ThreeObservationsAllClues(benchmark::State& state) {
   if (!LoadOnce()) state.SkipWithError("game data not found");
-  IvResult result{};
+  IvAnswer answer{};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CallThreeObservationsAllClues(result));
+    benchmark::DoNotOptimize(CallThreeObservationsAllClues(answer));
     benchmark::ClobberMemory();
   }
 }

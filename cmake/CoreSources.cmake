@@ -2,6 +2,8 @@
 # the libraries of the main build and for the instrumented fuzz build.
 set(TESSAVAR_DATA_SOURCES
   data/gamedata.cpp
+  data/modern_species.cpp
+  data/game_definitions.cpp
   data/species_order.cpp)
 set(TESSAVAR_ENGINE_SOURCES
   engine/stat_formulas.cpp

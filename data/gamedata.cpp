@@ -7,7 +7,6 @@
 
 SpeciesRecord SpeciesTable[SpeciesCount];
 NatureRecord NatureTable[NatureCount];
-uint32_t GameMode = ModeGen6;
 
 namespace {
 
@@ -59,21 +58,6 @@ bool LoadGameDataFromBytes(const uint8_t* pokeData, std::size_t pokeSize,
   LoadSpecies(pokeData);
   LoadNatures(natureData);
   return true;
-}
-
-bool IsListedInMode(const SpeciesRecord& record, uint32_t gameMode) {
-  switch (gameMode) {
-    case ModeGen3:
-      return record.nationalNo >= 1 && record.nationalNo <= 386;
-    case ModeGen4:
-      return record.nationalNo >= 1 && record.nationalNo <= 493;
-    case ModeGen5:
-      return record.nationalNo >= 1 && record.nationalNo <= 649;
-    case ModeGen6:
-      return record.nationalNo6 >= 1 && record.nationalNo6 <= 721;
-    default:
-      return false;
-  }
 }
 
 bool NameEquals(const char16_t* known, const char16_t* text) {

@@ -1,6 +1,5 @@
 // Game data tables: the species and nature records loaded from the program's
-// "POKE_DATA" and "NATURE_DATA" resources, and which records a generation
-// mode lists.
+// "POKE_DATA" and "NATURE_DATA" resources.
 #pragma once
 
 #include <cstddef>
@@ -19,12 +18,6 @@ constexpr int NatureNameMaxLength = 5;
 
 // Marks an absent national or regional number; 0 is a valid number.
 constexpr int16_t NoNumber = -1;
-
-// Generation modes: the menu commands that select them.
-constexpr uint32_t ModeGen3 = 32801;
-constexpr uint32_t ModeGen4 = 32802;
-constexpr uint32_t ModeGen5 = 32803;
-constexpr uint32_t ModeGen6 = 32804;
 
 struct SpeciesRecord {
   int16_t serialNo;
@@ -54,18 +47,12 @@ struct NatureRecord {
 extern SpeciesRecord SpeciesTable[SpeciesCount];
 extern NatureRecord NatureTable[NatureCount];
 
-// The menu command of the selected generation mode (32801..32804).
-extern uint32_t GameMode;
-
 // Fills SpeciesTable and NatureTable from the two resources' bytes. Both
 // buffers must hold at least PokeDataBytes and NatureDataBytes; a shorter (or
 // missing) buffer fails the load and leaves both tables untouched. Bytes
 // beyond the required sizes are ignored.
 bool LoadGameDataFromBytes(const uint8_t* pokeData, std::size_t pokeSize,
                            const uint8_t* natureData, std::size_t natureSize);
-
-// Whether a record belongs to the lists of a generation mode.
-bool IsListedInMode(const SpeciesRecord& record, uint32_t gameMode);
 
 // Whole-string equality of two UTF-16 texts, code unit by code unit. Reads
 // `text` no further than one unit past the length of `known`, so `text` may

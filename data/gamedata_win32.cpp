@@ -2,6 +2,7 @@
 #include "gamedata_win32.h"
 
 #include "gamedata.h"
+#include "modern_species.h"
 
 namespace {
 
@@ -26,5 +27,12 @@ bool LoadGameData(HINSTANCE instance) {
   const uint8_t* nature =
       LockDataResource(instance, L"NATURE_DATA", &natureSize);
   if (nature == nullptr) return false;
-  return LoadGameDataFromBytes(poke, pokeSize, nature, natureSize);
+  DWORD modernSize = 0;
+  const uint8_t* modern =
+      LockDataResource(instance, L"MODERN_DATA", &modernSize);
+  // Checked before any table is filled, so a failure leaves all three as
+  // they were.
+  if (modern == nullptr || modernSize < ModernDataBytes) return false;
+  return LoadGameDataFromBytes(poke, pokeSize, nature, natureSize) &&
+         LoadModernSpeciesFromBytes(modern, modernSize);
 }

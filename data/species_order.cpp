@@ -1,18 +1,18 @@
-// The orders of the species list and the in-place sort of SpeciesTable.
+// The orders of the species list, their keys and the in-place sort of
+// SpeciesTable.
 #include "species_order.h"
 
 #include <algorithm>
 
-uint32_t SortOrder = OrderKana;
-
 namespace {
 
 // The number field an order sorts by; null for the kana order.
-int16_t SortKey(const SpeciesRecord& record, uint32_t sortOrder,
-                uint32_t gameMode) {
-  switch (sortOrder) {
+int16_t SortKey(const SpeciesRecord& record, int order,
+                const GameDefinition* game) {
+  switch (order) {
     case OrderNational:
-      return gameMode == ModeGen6 ? record.nationalNo6 : record.nationalNo;
+      return game != nullptr ? NationalNumberOf(record, *game)
+                             : record.nationalNo;
     case OrderRsHoenn:
       return record.rsHoennNo;
     case OrderDpSinnoh:
@@ -37,10 +37,38 @@ int16_t SortKey(const SpeciesRecord& record, uint32_t sortOrder,
   }
 }
 
+constexpr const char16_t* OrderKeys[SpeciesOrderCount] = {u"kana",
+                                                          u"national",
+                                                          u"rs-hoenn",
+                                                          u"dp-sinnoh",
+                                                          u"pt-sinnoh",
+                                                          u"hgss-johto",
+                                                          u"bw-unova",
+                                                          u"b2w2-unova",
+                                                          u"xy-central-kalos",
+                                                          u"xy-coastal-kalos",
+                                                          u"xy-mountain-kalos",
+                                                          u"oras-hoenn"};
+
 }  // namespace
 
-bool IsListedInOrder(const SpeciesRecord& record, uint32_t sortOrder) {
-  switch (sortOrder) {
+const char16_t* SpeciesOrderKey(int order) {
+  if (order < 0 || order >= SpeciesOrderCount) return nullptr;
+  return OrderKeys[order];
+}
+
+bool FindSpeciesOrderByKey(const char16_t* key, SpeciesOrder& order) {
+  if (key == nullptr) return false;
+  for (int k = 0; k < SpeciesOrderCount; ++k) {
+    if (!NameEquals(OrderKeys[k], key)) continue;
+    order = static_cast<SpeciesOrder>(k);
+    return true;
+  }
+  return false;
+}
+
+bool IsListedInOrder(const SpeciesRecord& record, int order) {
+  switch (order) {
     case OrderKana:
     case OrderNational:
       return true;
@@ -49,8 +77,8 @@ bool IsListedInOrder(const SpeciesRecord& record, uint32_t sortOrder) {
     default:
       // Every regional order lists the records that have its number; an
       // unknown order has no key and lists nothing.
-      if (sortOrder < FirstSortOrder || sortOrder > LastSortOrder) return false;
-      return SortKey(record, sortOrder, 0) >= 0;
+      if (order < 0 || order >= SpeciesOrderCount) return false;
+      return SortKey(record, order, nullptr) >= 0;
   }
 }
 
@@ -71,18 +99,17 @@ int CompareByNumber(int16_t keyA, int16_t keyB, const SpeciesRecord& a,
   return 0;
 }
 
-void SortSpeciesTable(uint32_t sortOrder, uint32_t gameMode) {
-  if (sortOrder == OrderKana) {
+void SortSpeciesTable(int order, const GameDefinition& game) {
+  if (order == OrderKana) {
     std::sort(SpeciesTable, SpeciesTable + SpeciesCount,
               [](const SpeciesRecord& a, const SpeciesRecord& b) {
                 return CompareByName(a, b) < 0;
               });
     return;
   }
-  std::sort(
-      SpeciesTable, SpeciesTable + SpeciesCount,
-      [sortOrder, gameMode](const SpeciesRecord& a, const SpeciesRecord& b) {
-        return CompareByNumber(SortKey(a, sortOrder, gameMode),
-                               SortKey(b, sortOrder, gameMode), a, b) < 0;
-      });
+  std::sort(SpeciesTable, SpeciesTable + SpeciesCount,
+            [order, &game](const SpeciesRecord& a, const SpeciesRecord& b) {
+              return CompareByNumber(SortKey(a, order, &game),
+                                     SortKey(b, order, &game), a, b) < 0;
+            });
 }

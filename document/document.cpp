@@ -26,9 +26,6 @@ constexpr const char* RowColumns[] = {
 constexpr int RowColumnCount = 14;
 constexpr char EndLine[] = "end";
 constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
-// The generations of the four modes.
-constexpr int FirstGeneration = 3;
-constexpr int LastGeneration = 6;
 // A number field holds at most this many digits (more is out of range).
 constexpr int NumberDigitLimit = 9;
 
@@ -51,9 +48,11 @@ const char* MarkText(int32_t mark) {
   return mark == MarkBest ? "1" : mark == MarkNotBest ? "0" : "?";
 }
 
-int GenerationOf(uint32_t gameMode) {
-  if (gameMode < ModeGen3 || gameMode > ModeGen6) return LastGeneration;
-  return FirstGeneration + static_cast<int>(gameMode - ModeGen3);
+// The generation a file names: the document's, or the last one for a
+// generation the program lacks.
+int GenerationOf(int generation) {
+  return FindGameDefinition(generation) != nullptr ? generation
+                                                   : LastGeneration;
 }
 
 void WriteRow(std::string& out, const Observation& row) {
@@ -123,15 +122,11 @@ bool ParseNumber(const std::string& text, int& value) {
 }
 
 bool IsCharacteristic(const std::u16string& text) {
-  for (const CharacteristicRecord& record : CharacteristicTable)
-    if (NameEquals(record.text, text.c_str())) return true;
-  return false;
+  return FindCharacteristicIndex(text.c_str()) >= 0;
 }
 
 bool IsHiddenPowerType(const std::u16string& text) {
-  for (const auto& name : HiddenPowerTypeNames)
-    if (NameEquals(name, text.c_str())) return true;
-  return false;
+  return FindHiddenPowerTypeIndex(text.c_str()) >= 0;
 }
 
 // The verdict's index, 0 for the empty text, -1 for an unknown text.
@@ -246,10 +241,10 @@ class Reader {
       return FailAt(next_ - 1, ReadFailure::BadLine);
     if (!InRange(generation, FirstGeneration, LastGeneration))
       return FailAt(next_ - 1, ReadFailure::OutOfRange);
-    doc_.gameMode =
-        ModeGen3 + static_cast<uint32_t>(generation - FirstGeneration);
+    doc_.generation = generation;
+    const GameDefinition& game = *FindGameDefinition(generation);
     if (!TakeValue(SpeciesKey, doc_.species)) return false;
-    if (!IsKnownSpeciesName(doc_.species, doc_.gameMode))
+    if (!IsKnownSpeciesName(doc_.species, generation))
       return FailAt(next_ - 1, ReadFailure::UnknownSpecies);
     if (!TakeValue(NatureKey, doc_.nature)) return false;
     if (!IsKnownNatureName(doc_.nature))
@@ -257,7 +252,7 @@ class Reader {
     if (!TakeValue(CharacteristicKey, doc_.characteristic)) return false;
     // Generation 3 has no characteristics: its box stays empty.
     if (!doc_.characteristic.empty() &&
-        (doc_.gameMode == ModeGen3 || !IsCharacteristic(doc_.characteristic)))
+        (!game.offersCharacteristic || !IsCharacteristic(doc_.characteristic)))
       return FailAt(next_ - 1, ReadFailure::UnknownClue);
     if (!TakeValue(HiddenPowerTypeKey, doc_.hiddenPowerType)) return false;
     if (!doc_.hiddenPowerType.empty() &&
@@ -342,7 +337,7 @@ class Reader {
 
 bool SameDocument(const Document& a, const Document& b) {
   if (a.species != b.species || a.nature != b.nature ||
-      a.gameMode != b.gameMode || a.characteristic != b.characteristic ||
+      a.generation != b.generation || a.characteristic != b.characteristic ||
       a.hiddenPowerType != b.hiddenPowerType ||
       a.overallVerdict != b.overallVerdict ||
       a.bestStatVerdict != b.bestStatVerdict || a.rows.size() != b.rows.size())
@@ -362,13 +357,13 @@ bool SameDocument(const Document& a, const Document& b) {
 
 bool IsEmptyInput(const Document& document) {
   Document empty = EmptyDocument();
-  empty.gameMode = document.gameMode;
+  empty.generation = document.generation;
   return SameDocument(document, empty);
 }
 
 Document EmptyDocument() {
   Document document;
-  document.gameMode = ModeGen6;
+  document.generation = LastGeneration;
   document.overallVerdict = 0;
   for (int32_t& mark : document.marks) mark = MarkUnknown;
   document.bestStatVerdict = 0;
@@ -380,7 +375,7 @@ std::string WriteDocumentText(const Document& document) {
   out += DocumentFormatName;
   out += '\t' + std::to_string(DocumentVersion) + "\r\n";
   out += GenerationKey;
-  out += '\t' + std::to_string(GenerationOf(document.gameMode)) + "\r\n";
+  out += '\t' + std::to_string(GenerationOf(document.generation)) + "\r\n";
   WriteLine(out, SpeciesKey, document.species);
   WriteLine(out, NatureKey, document.nature);
   WriteLine(out, CharacteristicKey, document.characteristic);
@@ -408,18 +403,13 @@ ReadError ReadDocumentText(const char* text, std::size_t size,
   return Reader(lines, document).Read();
 }
 
-bool IsKnownSpeciesName(const std::u16string& name, uint32_t gameMode) {
+bool IsKnownSpeciesName(const std::u16string& name, int generation) {
   if (name.empty()) return true;
-  for (const SpeciesRecord& record : SpeciesTable)
-    if (IsListedInMode(record, gameMode) &&
-        NameEquals(record.name, name.c_str()))
-      return true;
-  return false;
+  const GameDefinition* game = FindGameDefinition(generation);
+  return game != nullptr && IsSpeciesListedInGame(*game, name.c_str());
 }
 
 bool IsKnownNatureName(const std::u16string& name) {
-  if (name.empty() || name == UnknownNatureName) return true;
-  for (const NatureRecord& nature : NatureTable)
-    if (NameEquals(nature.name, name.c_str())) return true;
-  return false;
+  return name.empty() || name == UnknownNatureName ||
+         FindNatureIndex(name.c_str()) >= 0;
 }

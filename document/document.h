@@ -21,7 +21,7 @@ constexpr char16_t UnknownNatureName[] = u"（不明）";
 struct Document {
   std::u16string species;
   std::u16string nature;
-  uint32_t gameMode;
+  int generation;  // 3..6
   std::u16string characteristic;
   std::u16string hiddenPowerType;
   int32_t overallVerdict;
@@ -80,7 +80,7 @@ std::string WriteDocumentText(const Document& document);
 ReadError ReadDocumentText(const char* text, std::size_t size,
                            Document& document);
 
-// Whether `name` is empty or a species listed in `gameMode`; a nature name
-// or UnknownNatureName.
-bool IsKnownSpeciesName(const std::u16string& name, uint32_t gameMode);
+// Whether `name` is empty or a species listed in the generation; a nature
+// name or UnknownNatureName.
+bool IsKnownSpeciesName(const std::u16string& name, int generation);
 bool IsKnownNatureName(const std::u16string& name);

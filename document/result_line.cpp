@@ -30,20 +30,24 @@ bool ComputeDocumentResult(const Document& document, IvResult& result) {
   std::vector<StatusEntry> entries;
   for (const Observation& row : document.rows)
     entries.push_back(ToStatusEntry(row));
-  const int32_t* marks = document.marks;
-  uint32_t keptMode = GameMode;
-  GameMode = document.gameMode;
-  const char16_t* nature =
-      document.nature == UnknownNatureName ? nullptr : document.nature.c_str();
-  int32_t status = CalcIndividualValuesWithHints(
-      document.species.c_str(), nature, entries.data(),
-      static_cast<int32_t>(entries.size()), &result, nullptr, nullptr,
-      document.characteristic.c_str(), document.hiddenPowerType.c_str(),
-      document.overallVerdict, marks[StatHp], marks[StatAttack],
-      marks[StatDefense], marks[StatSpAtk], marks[StatSpDef], marks[StatSpeed],
-      document.bestStatVerdict);
-  GameMode = keptMode;
-  return status >= 0;
+  IvQuery query{
+      document.species.c_str(),
+      document.nature == UnknownNatureName ? nullptr : document.nature.c_str(),
+      FindGameDefinition(document.generation),
+      entries.data(),
+      static_cast<int32_t>(entries.size()),
+      {document.characteristic.c_str(),
+       document.hiddenPowerType.c_str(),
+       document.overallVerdict,
+       {},
+       document.bestStatVerdict},
+      false};
+  for (int stat = 0; stat < StatCount; ++stat)
+    query.clues.marks[stat] = document.marks[stat];
+  IvAnswer answer;
+  if (AnswerIvQuery(query, answer) != CalcOk) return false;
+  result = answer.result;
+  return true;
 }
 
 std::u16string ResultLine(const Document& document) {

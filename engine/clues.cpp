@@ -93,7 +93,7 @@ void ApplyCharacteristic(IvResult& result, const CharacteristicRecord& clue) {
   }
 }
 
-void ApplyBestStatJudge(IvResult& result, const ClueInput& clues) {
+void ApplyBestStatJudge(IvResult& result, const IvClues& clues) {
   const VerdictRecord& verdict =
       VerdictAt(BestStatVerdict, clues.bestStatVerdict);
   IvMask common = AllIvs;
@@ -169,20 +169,6 @@ void ApplyOverallJudge(IvResult& result, int32_t verdictIndex) {
   }
 }
 
-int FindCharacteristic(const char16_t* text) {
-  if (text == nullptr) return -1;
-  for (int i = 0; i < CharacteristicCount; ++i)
-    if (NameEquals(CharacteristicTable[i].text, text)) return i;
-  return -1;
-}
-
-int FindHiddenPowerType(const char16_t* text) {
-  if (text == nullptr) return -1;
-  for (int i = 0; i < HiddenPowerTypeCount; ++i)
-    if (NameEquals(HiddenPowerTypeNames[i], text)) return i;
-  return -1;
-}
-
 bool SameMasks(const IvResult& result, const IvMask (&masks)[StatCount]) {
   for (int stat = 0; stat < StatCount; ++stat)
     if (result.stats[stat].mask != masks[stat]) return false;
@@ -191,9 +177,16 @@ bool SameMasks(const IvResult& result, const IvMask (&masks)[StatCount]) {
 
 }  // namespace
 
-void ApplyClues(IvResult& result, const ClueInput& clues) {
-  int characteristic = FindCharacteristic(clues.characteristic);
-  int typeIndex = FindHiddenPowerType(clues.hiddenPowerType);
+int FindCharacteristicIndex(const char16_t* text) {
+  if (text == nullptr) return -1;
+  for (int i = 0; i < CharacteristicCount; ++i)
+    if (NameEquals(CharacteristicTable[i].text, text)) return i;
+  return -1;
+}
+
+void ApplyClues(IvResult& result, const IvClues& clues) {
+  int characteristic = FindCharacteristicIndex(clues.characteristic);
+  int typeIndex = FindHiddenPowerTypeIndex(clues.hiddenPowerType);
   IvMask previous[StatCount] = {};
   while (!SameMasks(result, previous)) {
     for (int stat = 0; stat < StatCount; ++stat)

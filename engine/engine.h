@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "../data/game_definitions.h"
 #include "../data/gamedata.h"
 
 // Stat order of every record, list and control of the program.
@@ -49,47 +50,17 @@ struct IvResult {
   uint8_t hiddenPowerPower;
 };
 
-// The species name whose HP is always 1.
-extern const char16_t ShedinjaName[];
-
-// Result codes of CalcIndividualValues.
+// Result codes of the engine's calls.
 constexpr int32_t CalcOk = 0;
 constexpr int32_t CalcUnknownSpecies = -1;
 constexpr int32_t CalcUnknownNature = -2;
+constexpr int32_t CalcUnknownGame = -3;
 
 // Stat formulas; the results are full 32-bit values (callers compare the low
 // 16 bits with the displayed stat).
 int32_t CalcHpStat(uint16_t base, uint32_t iv, uint16_t effort, uint8_t level);
 int32_t CalcOtherStat(uint16_t base, uint32_t iv, uint16_t effort,
                       uint8_t level, double multiplier);
-
-// Works out the candidate IVs of the six stats. Returns 0 with `result`
-// filled, -1 for an unknown species or -2 for an unknown nature (then
-// `result` is untouched). Names and clue texts are compared as whole strings.
-int32_t CalcIndividualValues(const char16_t* speciesName,
-                             const char16_t* natureName,
-                             const StatusEntry* entries, int32_t entryCount,
-                             IvResult* result, const char16_t* characteristic,
-                             const char16_t* hiddenPowerType,
-                             int32_t overallVerdict, int32_t markHp,
-                             int32_t markAttack, int32_t markDefense,
-                             int32_t markSpAtk, int32_t markSpDef,
-                             int32_t markSpeed, int32_t bestStatVerdict);
-
-// Like CalcIndividualValues for a monster whose nature is not known: the
-// result is, stat by stat, the union of the results of every nature under
-// which all observations and clues hold, and `natureSet` (may be null) gets
-// bit i set for each such NatureTable[i]. natureDir is -1 or +1 only where
-// all those natures agree, else 0; hidden power only when the union pins all
-// six IVs. When no nature is left the result is the empty result of any
-// contradiction (six empty masks, natureDir 0, no hidden power). Returns 0,
-// or -1 for an unknown species (then `result` and `natureSet` are untouched).
-int32_t CalcIndividualValuesAnyNature(
-    const char16_t* speciesName, const StatusEntry* entries, int32_t entryCount,
-    IvResult* result, uint32_t* natureSet, const char16_t* characteristic,
-    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
-    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
-    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);
 
 // At which level to read a stat again. Levels run from just above the highest
 // observed level up to 100.
@@ -102,28 +73,98 @@ constexpr int32_t NoLevelHint = 0;
 // No level up to 100 splits (or tells apart) the candidates.
 constexpr int32_t NoLevelUpTo100 = -1;
 
-// One call for everything the main window shows: CalcIndividualValues, or
-// CalcIndividualValuesAnyNature when `natureName` is null, with the natures
-// still possible in `natureSet` (for a named nature its own bit, or 0 when
-// nothing fits) and the next levels to check in `hints[StatCount]`
-// (`natureSet` and `hints` may be null). Return codes and the untouched
-// outputs on failure are those of the two calls.
+// The clues besides the observations. Texts are compared as whole strings;
+// null, empty or unknown texts tell nothing. Verdicts are indexes into
+// OverallVerdict / BestStatVerdict (0 and unknown indexes tell nothing);
+// marks are BestStatMark values, one per stat in StatIndex order.
+struct IvClues {
+  const char16_t* characteristic;
+  const char16_t* hiddenPowerType;
+  int32_t overallVerdict;
+  int32_t marks[StatCount];
+  int32_t bestStatVerdict;
+};
+
+// One calculation: the monster's names, its generation, the observations
+// (`entries` may be null when `entryCount` is 0 or less) and the clues.
+struct IvQuery {
+  const char16_t* species;
+  const char16_t* nature;  // null: the nature is not known
+  const GameDefinition* game;
+  const StatusEntry* entries;
+  int32_t entryCount;
+  IvClues clues;
+  bool levelHints;  // whether to work out the next levels to check
+};
+
+// The engine's answer to a query.
+struct IvAnswer {
+  IvResult result;
+  // Bit i for each NatureTable[i] under which the observations and clues
+  // hold: for a named nature its own bit, or 0 when nothing fits.
+  uint32_t natureSet;
+  // The next levels to check per stat; NoLevelHint everywhere unless the
+  // query asks for them.
+  LevelHint hints[StatCount];
+};
+
+// Works out the candidate IVs of the six stats. Returns CalcOk with `answer`
+// filled, else CalcUnknownGame (no game), CalcUnknownSpecies (the game's
+// species table has no such name) or CalcUnknownNature (a nature name that
+// is no nature), checked in that order; then `answer` is untouched.
 //
-// The hints are worked out per stat with the species record of the
-// calculation and the effort values of the latest observation: the row with
-// the highest level, the last such row in list order. Candidates are the
-// stat's candidate IVs combined with the stat's nature multiplier; when the
-// nature is unknown they are the pairs (multiplier of a remaining nature, IV
-// possible under that nature), so a reading may tell the nature's effect as
-// well as the IV.
+// The species is the record of that name the game lists, else the first of
+// that name in the table's current order. With a named nature the result is
+// that nature's. With the nature not known the result is, stat by stat, the
+// union of the results of every nature under which all observations and
+// clues hold; natureDir is -1 or +1 only where all those natures agree, else
+// 0; hidden power only when the union pins all six IVs. When no nature is
+// left the result is the empty result of any contradiction (six empty masks,
+// natureDir 0, no hidden power).
+//
+// The hints are worked out per stat with the species' base stats and the
+// effort values of the latest observation: the row with the highest level,
+// the last such row in list order. Candidates are the stat's candidate IVs
+// combined with the stat's nature multiplier; when the nature is unknown they
+// are the pairs (multiplier of a remaining nature, IV possible under that
+// nature), so a reading may tell the nature's effect as well as the IV.
 // - firstSplit: the lowest level at which the candidates do not all show the
 //   same value; allDistinct: the lowest level at which no two candidates
 //   with different IVs show the same value (the reading pins the IV).
-// - NoLevelUpTo100 when no such level exists up to 100 (also for ヌケニン's
-//   HP, which never splits, and when the latest level is 100 or more).
+// - NoLevelUpTo100 when no such level exists up to 100 (also for a species
+//   whose HP is always 1, which never splits, and when the latest level is
+//   100 or more).
 // - NoLevelHint for a stat with fewer than two candidate IVs, and for every
 //   stat when the latest observation's effort values are unknown (its future
 //   stats then cannot be told) or there is no observation.
+int32_t AnswerIvQuery(const IvQuery& query, IvAnswer& answer);
+
+// ---- The window-side calls -------------------------------------------------
+// The main window's interface to the engine, for the generation of the mode
+// the window has chosen. They build a query and call AnswerIvQuery; they are
+// defined with the window's record of the chosen mode (ui/game_modes.cpp).
+// Failures leave every output untouched.
+
+// A named nature (null counts as no nature: CalcUnknownNature).
+int32_t CalcIndividualValues(const char16_t* speciesName,
+                             const char16_t* natureName,
+                             const StatusEntry* entries, int32_t entryCount,
+                             IvResult* result, const char16_t* characteristic,
+                             const char16_t* hiddenPowerType,
+                             int32_t overallVerdict, int32_t markHp,
+                             int32_t markAttack, int32_t markDefense,
+                             int32_t markSpAtk, int32_t markSpDef,
+                             int32_t markSpeed, int32_t bestStatVerdict);
+
+// The nature not known; `natureSet` may be null.
+int32_t CalcIndividualValuesAnyNature(
+    const char16_t* speciesName, const StatusEntry* entries, int32_t entryCount,
+    IvResult* result, uint32_t* natureSet, const char16_t* characteristic,
+    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
+    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
+    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);
+
+// A null `natureName` means any nature; `natureSet` and `hints` may be null.
 int32_t CalcIndividualValuesWithHints(
     const char16_t* speciesName, const char16_t* natureName,
     const StatusEntry* entries, int32_t entryCount, IvResult* result,
@@ -132,16 +173,21 @@ int32_t CalcIndividualValuesWithHints(
     int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
     int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);
 
+// Hidden power under the power rule of the chosen mode's generation.
+int32_t CalcHiddenPower(IvResult* result);
+
 // ---- Hidden power ----------------------------------------------------------
 
 constexpr int HiddenPowerTypeCount = 16;
 extern const char16_t HiddenPowerTypeNames[HiddenPowerTypeCount]
                                           [HiddenPowerTypeCapacity];
 
-// Type and power from the six minIv fields (StatIndex order); the power is 60
-// in generation mode 6. Writes only hiddenPowerType and hiddenPowerPower and
-// always returns 1.
-int32_t CalcHiddenPower(IvResult* result);
+// Type and power from the six minIv fields (StatIndex order) under a power
+// rule. Writes only hiddenPowerType and hiddenPowerPower and always returns 1.
+int32_t CalcHiddenPower(IvResult* result, HiddenPowerPowerRule rule);
+
+// Index in HiddenPowerTypeNames of a type name, or -1 (also for null).
+int FindHiddenPowerTypeIndex(const char16_t* text);
 
 // ---- Clues -----------------------------------------------------------------
 
@@ -155,6 +201,10 @@ struct CharacteristicRecord {
 
 constexpr int CharacteristicCount = 30;
 extern const CharacteristicRecord CharacteristicTable[CharacteristicCount];
+
+// Index in CharacteristicTable of a characteristic text, or -1 (also for
+// null).
+int FindCharacteristicIndex(const char16_t* text);
 
 // A judge verdict: its text in the list (index 0 is the empty item).
 struct VerdictRecord {

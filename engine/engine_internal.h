@@ -37,16 +37,8 @@ inline void RefreshBounds(StatResult& stat) {
   stat.maxIv = static_cast<uint8_t>(HighestCandidate(stat.mask));
 }
 
-struct ClueInput {
-  const char16_t* characteristic;
-  const char16_t* hiddenPowerType;
-  int32_t overallVerdict;
-  int32_t marks[StatCount];
-  int32_t bestStatVerdict;
-};
-
 // Narrows the six masks by the clues in passes until a pass changes nothing.
-void ApplyClues(IvResult& result, const ClueInput& clues);
+void ApplyClues(IvResult& result, const IvClues& clues);
 
 // Candidates of one stat per multiplier the natures give it (three with the
 // shipped natures: 0.9, 1.0 and 1.1; room for one per nature): the IVs still
@@ -71,9 +63,8 @@ inline void AddMasks(MasksByMultiplier& candidates, double multiplier,
 }
 
 // The next-level hint of every stat from its candidates, the species' base
-// stats and the latest observation among `entries` (see
-// CalcIndividualValuesWithHints).
-void FindLevelHints(const SpeciesRecord& species, bool shedinja,
+// stats and the latest observation among `entries` (see AnswerIvQuery).
+void FindLevelHints(const SpeciesStats& species,
                     const MasksByMultiplier (&candidates)[StatCount],
                     const StatusEntry* entries, int32_t entryCount,
                     LevelHint hints[StatCount]);

@@ -28,12 +28,20 @@ int HiddenPowerTypeIndex(const IvResult& ivs) {
   return WeightedBits(ivs, 1) * 15 / 63;
 }
 
-int32_t CalcHiddenPower(IvResult* result) {
+int FindHiddenPowerTypeIndex(const char16_t* text) {
+  if (text == nullptr) return -1;
+  for (int i = 0; i < HiddenPowerTypeCount; ++i)
+    if (NameEquals(HiddenPowerTypeNames[i], text)) return i;
+  return -1;
+}
+
+int32_t CalcHiddenPower(IvResult* result, HiddenPowerPowerRule rule) {
   CopyName(result->hiddenPowerType, HiddenPowerTypeCapacity,
            HiddenPowerTypeNames[HiddenPowerTypeIndex(*result)]);
   int powerBits = WeightedBits(*result, 2);
   result->hiddenPowerPower =
-      GameMode == ModeGen6 ? 60
-                           : static_cast<uint8_t>(powerBits * 40 / 63 + 30);
+      rule == HiddenPowerPowerRule::Fixed60
+          ? 60
+          : static_cast<uint8_t>(powerBits * 40 / 63 + 30);
   return 1;
 }

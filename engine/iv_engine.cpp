@@ -1,4 +1,4 @@
-// The engine's entry points: species and nature lookup, narrowing by the
+// The engine's query: species and nature lookup, narrowing by the
 // observations, the clue stage and hidden power; the search over all natures
 // when the nature is unknown; and the next-level hints.
 #include <cstring>
@@ -6,39 +6,19 @@
 #include "engine.h"
 #include "engine_internal.h"
 
-const char16_t ShedinjaName[] = u"ヌケニン";
-
 namespace {
 
 // Effort values run 0..255, so ⌊E/4⌋ adds 0..63 to the IV.
 constexpr int EffortQuarterMaximum = 63;
 constexpr int IvPlusEffortMaximum = 31 + EffortQuarterMaximum;
 
-// The record of that name listed in the current mode, else the first record
-// of that name in the table's current order; null when there is none.
-const SpeciesRecord* FindSpecies(const char16_t* name) {
-  const SpeciesRecord* first = nullptr;
-  for (const SpeciesRecord& record : SpeciesTable) {
-    if (!NameEquals(record.name, name)) continue;
-    if (IsListedInMode(record, GameMode)) return &record;
-    if (first == nullptr) first = &record;
-  }
-  return first;
-}
-
-int FindNature(const char16_t* name) {
-  for (int i = 0; i < NatureCount; ++i)
-    if (NameEquals(NatureTable[i].name, name)) return i;
-  return -1;
-}
-
 // What one calculation works from besides the nature.
 struct Calculation {
-  const SpeciesRecord* species;
-  bool shedinja;
+  SpeciesStats species;
+  HiddenPowerPowerRule hiddenPowerPower;
   const StatusEntry* entries;
   int32_t entryCount;
-  ClueInput clues;
+  const IvClues& clues;
 };
 
 // The lowest sum IV + ⌊E/4⌋ (0..94) at which the stat shows at least
@@ -77,8 +57,8 @@ IvMask FitUnknownEffort(uint16_t base, int stat, double multiplier,
 IvMask NarrowStat(IvMask mask, int stat, const Calculation& calc,
                   double multiplier, const StatusEntry& entry) {
   uint16_t shown = entry.stats[stat];
-  uint16_t base = calc.species->baseStats[BaseStatSlot[stat]];
-  if (stat == StatHp && calc.shedinja) return shown == 1 ? mask : 0;
+  uint16_t base = calc.species.baseStats[BaseStatSlot[stat]];
+  if (stat == StatHp && calc.species.hpAlwaysOne) return shown == 1 ? mask : 0;
   if (entry.effortUnknown != 0)
     return mask & FitUnknownEffort(base, stat, multiplier, entry);
   uint16_t effort = entry.effortValues[stat];
@@ -138,11 +118,11 @@ void NarrowForNature(const Calculation& calc, const NatureRecord& nature,
 }
 
 // Hidden power, once every stat is pinned to one IV.
-void FillHiddenPower(IvResult& result) {
+void FillHiddenPower(IvResult& result, HiddenPowerPowerRule rule) {
   for (const StatResult& stat : result.stats)
     if (stat.mask == 0 || stat.minIv != stat.maxIv) return;
   result.hiddenPowerKnown = 1;
-  CalcHiddenPower(&result);
+  CalcHiddenPower(&result, rule);
 }
 
 // The union over every nature that fits, with the natures' set and the
@@ -175,12 +155,12 @@ void NarrowForAnyNature(const Calculation& calc, IvResult& result,
   }
 }
 
-// The common work of the entry points; a negative natureIndex means any
-// nature.
-void Calculate(const Calculation& calc, int natureIndex, IvResult& result,
-               uint32_t* natureSet, LevelHint* hints) {
+// The common work of every query; a negative natureIndex means any nature.
+void Calculate(const Calculation& calc, int natureIndex, bool levelHints,
+               IvAnswer& answer) {
   MasksByMultiplier candidates[StatCount];
   for (MasksByMultiplier& c : candidates) c.kinds = 0;
+  IvResult& result = answer.result;
   uint32_t natures = 0;
   if (natureIndex < 0) {
     NarrowForAnyNature(calc, result, natures, candidates);
@@ -194,87 +174,32 @@ void Calculate(const Calculation& calc, int natureIndex, IvResult& result,
                result.stats[stat].mask);
     if (result.stats[StatHp].mask != 0) natures = 1u << natureIndex;
   }
-  FillHiddenPower(result);
-  if (natureSet != nullptr) *natureSet = natures;
-  if (hints != nullptr)
-    FindLevelHints(*calc.species, calc.shedinja, candidates, calc.entries,
-                   calc.entryCount, hints);
-}
-
-// The clue arguments of the entry points as one record.
-ClueInput Clues(const char16_t* characteristic, const char16_t* hiddenPowerType,
-                int32_t overallVerdict, int32_t markHp, int32_t markAttack,
-                int32_t markDefense, int32_t markSpAtk, int32_t markSpDef,
-                int32_t markSpeed, int32_t bestStatVerdict) {
-  return {characteristic,
-          hiddenPowerType,
-          overallVerdict,
-          {markHp, markAttack, markDefense, markSpAtk, markSpDef, markSpeed},
-          bestStatVerdict};
-}
-
-// The entry points' common front: the lookups, then Calculate. With
-// `anyNature` the nature name is not looked at.
-int32_t Run(const char16_t* speciesName, const char16_t* natureName,
-            bool anyNature, const StatusEntry* entries, int32_t entryCount,
-            IvResult* result, uint32_t* natureSet, LevelHint* hints,
-            const ClueInput& clues) {
-  // A missing name is no name: nothing can match it.
-  const SpeciesRecord* species =
-      speciesName != nullptr ? FindSpecies(speciesName) : nullptr;
-  if (species == nullptr) return CalcUnknownSpecies;
-  int natureIndex = -1;
-  if (!anyNature) {
-    natureIndex = natureName != nullptr ? FindNature(natureName) : -1;
-    if (natureIndex < 0) return CalcUnknownNature;
+  FillHiddenPower(result, calc.hiddenPowerPower);
+  answer.natureSet = natures;
+  if (levelHints) {
+    FindLevelHints(calc.species, candidates, calc.entries, calc.entryCount,
+                   answer.hints);
+  } else {
+    for (LevelHint& hint : answer.hints) hint = {NoLevelHint, NoLevelHint};
   }
-  Calculation calc{species, NameEquals(ShedinjaName, speciesName), entries,
-                   entryCount, clues};
-  Calculate(calc, natureIndex, *result, natureSet, hints);
-  return CalcOk;
 }
 
 }  // namespace
 
-int32_t CalcIndividualValues(const char16_t* speciesName,
-                             const char16_t* natureName,
-                             const StatusEntry* entries, int32_t entryCount,
-                             IvResult* result, const char16_t* characteristic,
-                             const char16_t* hiddenPowerType,
-                             int32_t overallVerdict, int32_t markHp,
-                             int32_t markAttack, int32_t markDefense,
-                             int32_t markSpAtk, int32_t markSpDef,
-                             int32_t markSpeed, int32_t bestStatVerdict) {
-  ClueInput clues =
-      Clues(characteristic, hiddenPowerType, overallVerdict, markHp, markAttack,
-            markDefense, markSpAtk, markSpDef, markSpeed, bestStatVerdict);
-  return Run(speciesName, natureName, false, entries, entryCount, result,
-             nullptr, nullptr, clues);
-}
-
-int32_t CalcIndividualValuesAnyNature(
-    const char16_t* speciesName, const StatusEntry* entries, int32_t entryCount,
-    IvResult* result, uint32_t* natureSet, const char16_t* characteristic,
-    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
-    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
-    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict) {
-  ClueInput clues =
-      Clues(characteristic, hiddenPowerType, overallVerdict, markHp, markAttack,
-            markDefense, markSpAtk, markSpDef, markSpeed, bestStatVerdict);
-  return Run(speciesName, nullptr, true, entries, entryCount, result, natureSet,
-             nullptr, clues);
-}
-
-int32_t CalcIndividualValuesWithHints(
-    const char16_t* speciesName, const char16_t* natureName,
-    const StatusEntry* entries, int32_t entryCount, IvResult* result,
-    uint32_t* natureSet, LevelHint* hints, const char16_t* characteristic,
-    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
-    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
-    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict) {
-  ClueInput clues =
-      Clues(characteristic, hiddenPowerType, overallVerdict, markHp, markAttack,
-            markDefense, markSpAtk, markSpDef, markSpeed, bestStatVerdict);
-  return Run(speciesName, natureName, natureName == nullptr, entries,
-             entryCount, result, natureSet, hints, clues);
+int32_t AnswerIvQuery(const IvQuery& query, IvAnswer& answer) {
+  if (query.game == nullptr) return CalcUnknownGame;
+  Calculation calc{{},
+                   query.game->hiddenPowerPower,
+                   query.entries,
+                   query.entryCount,
+                   query.clues};
+  if (!FindSpeciesInGame(*query.game, query.species, calc.species))
+    return CalcUnknownSpecies;
+  int natureIndex = -1;
+  if (query.nature != nullptr) {
+    natureIndex = FindNatureIndex(query.nature);
+    if (natureIndex < 0) return CalcUnknownNature;
+  }
+  Calculate(calc, natureIndex, query.levelHints, answer);
+  return CalcOk;
 }

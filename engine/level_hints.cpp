@@ -94,7 +94,7 @@ LevelHint HintForStat(const MasksByMultiplier& c, StatAtLevel at, int fromLevel,
 
 }  // namespace
 
-void FindLevelHints(const SpeciesRecord& species, bool shedinja,
+void FindLevelHints(const SpeciesStats& species,
                     const MasksByMultiplier (&candidates)[StatCount],
                     const StatusEntry* entries, int32_t entryCount,
                     LevelHint hints[StatCount]) {
@@ -110,6 +110,6 @@ void FindLevelHints(const SpeciesRecord& species, bool shedinja,
     StatAtLevel at{species.baseStats[BaseStatSlot[stat]], stat,
                    latest->effortValues[stat], 0};
     hints[stat] = HintForStat(candidates[stat], at, latest->level + 1,
-                              shedinja && stat == StatHp);
+                              species.hpAlwaysOne && stat == StatHp);
   }
 }

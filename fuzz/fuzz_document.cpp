@@ -20,8 +20,8 @@ int LineCount(const uint8_t* data, std::size_t size) {
 }
 
 void CheckAccepted(const Document& document) {
-  FUZZ_CHECK(document.gameMode >= ModeGen3 && document.gameMode <= ModeGen6);
-  FUZZ_CHECK(IsKnownSpeciesName(document.species, document.gameMode));
+  FUZZ_CHECK(FindGameDefinition(document.generation) != nullptr);
+  FUZZ_CHECK(IsKnownSpeciesName(document.species, document.generation));
   FUZZ_CHECK(IsKnownNatureName(document.nature));
   FUZZ_CHECK(document.rows.size() <=
              static_cast<std::size_t>(ObservationLimit));

@@ -1,15 +1,15 @@
-// CalcIndividualValues over inputs decoded from the fuzz bytes, on the
+// The engine query over inputs decoded from the fuzz bytes, on the
 // shipped tables re-sorted in any order: species, nature and clue texts
 // valid, cut short, unterminated within their buffers or unknown, each in a
 // buffer exactly as long as the caller's field (so AddressSanitizer sees any
 // read past it); any number of observations with any values, or with the
 // values a real monster would show; any verdict indices and marks; every
-// generation mode including invalid ones. Beyond the sanitizers it checks
+// generation and no generation at all. Beyond the sanitizers it checks
 // the result's invariants, that the clues only ever remove candidates, that
 // a monster's true IVs survive its own observations and clues, that a
 // repeated call gives the same result, and that the table's order does not
-// matter for a name the mode lists.
-// The same for the unknown-nature call and the next-level hints, with
+// matter for a name the generation lists.
+// The same for the unknown nature and the next-level hints, with
 // effort values known or not.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -89,23 +89,20 @@ Text MakeText(FuzzedDataProvider& in, int capacity, const char16_t* known) {
   return text;
 }
 
-uint32_t PickMode(FuzzedDataProvider& in) {
-  switch (in.ConsumeIntegralInRange<int>(0, 5)) {
-    case 4:
-      return in.ConsumeIntegral<uint32_t>();
-    case 5:
-      return in.ConsumeBool() ? ModeGen3 - 1 : ModeGen6 + 1;
-    default:
-      return ModeGen6 - in.ConsumeIntegralInRange<uint32_t>(0, 3);
-  }
+// A generation of the table, or now and then none (a generation the
+// program lacks).
+const GameDefinition* PickGame(FuzzedDataProvider& in) {
+  if (in.ConsumeIntegralInRange<int>(0, 5) == 5) return nullptr;
+  return &GameDefinitions[in.ConsumeIntegralInRange<int>(
+      0, GameDefinitionCount - 1)];
 }
 
 void SortTable(FuzzedDataProvider& in) {
-  uint32_t order =
-      in.ConsumeIntegralInRange<int>(0, 7) == 7
-          ? in.ConsumeIntegral<uint32_t>()
-          : in.ConsumeIntegralInRange<uint32_t>(FirstSortOrder, LastSortOrder);
-  SortSpeciesTable(order, PickMode(in));
+  int order = in.ConsumeIntegralInRange<int>(0, 7) == 7
+                  ? in.ConsumeIntegral<int>()
+                  : in.ConsumeIntegralInRange<int>(0, SpeciesOrderCount - 1);
+  SortSpeciesTable(order, GameDefinitions[in.ConsumeIntegralInRange<int>(
+                              0, GameDefinitionCount - 1)]);
 }
 
 int32_t PickSmall(FuzzedDataProvider& in, int32_t low, int32_t high) {
@@ -115,6 +112,7 @@ int32_t PickSmall(FuzzedDataProvider& in, int32_t low, int32_t high) {
 }
 
 struct Call {
+  const GameDefinition* game = nullptr;
   Text species;
   Text nature;
   std::vector<StatusEntry> entries;
@@ -126,26 +124,41 @@ struct Call {
   int32_t marks[StatCount] = {};
   int32_t best = 0;
 
-  int32_t Run(IvResult& result, bool withClues) const {
-    const char16_t* none = u"";
-    return CalcIndividualValues(
-        species.get(), nature.get(), noEntries ? nullptr : entries.data(),
-        count, &result, withClues ? characteristic.get() : none,
-        withClues ? type.get() : none, withClues ? overall : 0,
-        withClues ? marks[0] : MarkUnknown, withClues ? marks[1] : MarkUnknown,
-        withClues ? marks[2] : MarkUnknown, withClues ? marks[3] : MarkUnknown,
-        withClues ? marks[4] : MarkUnknown, withClues ? marks[5] : MarkUnknown,
-        withClues ? best : 0);
+  IvQuery Query(const char16_t* natureName, bool withClues,
+                bool levelHints) const {
+    IvQuery query{species.get(), natureName,
+                  game,          noEntries ? nullptr : entries.data(),
+                  count,         {u"", u"", 0, {}, 0},
+                  levelHints};
+    for (int32_t& mark : query.clues.marks) mark = MarkUnknown;
+    if (withClues) {
+      query.clues = {characteristic.get(), type.get(), overall, {}, best};
+      for (int s = 0; s < StatCount; ++s) query.clues.marks[s] = marks[s];
+    }
+    return query;
   }
 
-  // With the clues and the next-level hints; a null nature is any nature.
+  // The named nature; a missing nature text names none. A failure leaves
+  // `result` as it was.
+  int32_t Run(IvResult& result, bool withClues) const {
+    const char16_t* named = nature.get() != nullptr ? nature.get() : u"";
+    IvAnswer answer;
+    int32_t rc = AnswerIvQuery(Query(named, withClues, false), answer);
+    if (rc == CalcOk) result = answer.result;
+    return rc;
+  }
+
+  // With the clues and the next-level hints, the named nature or any.
   int32_t RunWithHints(IvResult& result, uint32_t* natureSet, LevelHint* hints,
                        bool anyNature) const {
-    return CalcIndividualValuesWithHints(
-        species.get(), anyNature ? nullptr : nature.get(),
-        noEntries ? nullptr : entries.data(), count, &result, natureSet, hints,
-        characteristic.get(), type.get(), overall, marks[0], marks[1], marks[2],
-        marks[3], marks[4], marks[5], best);
+    IvAnswer answer;
+    int32_t rc = AnswerIvQuery(
+        Query(anyNature ? nullptr : nature.get(), true, true), answer);
+    if (rc != CalcOk) return rc;
+    result = answer.result;
+    *natureSet = answer.natureSet;
+    for (int s = 0; s < StatCount; ++s) hints[s] = answer.hints[s];
+    return rc;
   }
 };
 
@@ -184,13 +197,10 @@ bool IsSubset(const IvResult& inner, const IvResult& outer) {
   return true;
 }
 
-// Whether a record of this name is listed in the current mode (then the
+// Whether a record of this name is listed in the generation (then the
 // lookup does not depend on the table's order).
-bool ListedName(const char16_t* name) {
-  if (name == nullptr) return false;
-  for (const SpeciesRecord& r : SpeciesTable)
-    if (NameEquals(r.name, name) && IsListedInMode(r, GameMode)) return true;
-  return false;
+bool ListedName(const GameDefinition* game, const char16_t* name) {
+  return game != nullptr && IsSpeciesListedInGame(*game, name);
 }
 
 // Whether `text` names `species`, and every record of that name has the same
@@ -207,21 +217,6 @@ bool SameStatsUnderName(const SpeciesRecord& species, const char16_t* text) {
   return true;
 }
 
-// The characteristic row or type the engine takes for a text, or -1.
-int FoundRow(const char16_t* text) {
-  if (text == nullptr) return -1;
-  for (int i = 0; i < CharacteristicCount; ++i)
-    if (NameEquals(CharacteristicTable[i].text, text)) return i;
-  return -1;
-}
-
-int FoundType(const char16_t* text) {
-  if (text == nullptr) return -1;
-  for (int i = 0; i < HiddenPowerTypeCount; ++i)
-    if (NameEquals(HiddenPowerTypeNames[i], text)) return i;
-  return -1;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -235,7 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   // alone; sorting is the slow part, so most inputs keep that order.
   static bool sorted = false;
   if (sorted) RestoreSpeciesOrder();
-  GameMode = PickMode(in);
+  const GameDefinition* game = PickGame(in);
   int sorts = in.ConsumeIntegralInRange<int>(0, 3) - 1;
   sorted = sorts > 0;
   for (int i = 0; i < sorts; ++i) SortTable(in);
@@ -250,6 +245,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   for (int& iv : ivs) iv = in.ConsumeIntegralInRange<int>(0, 31);
 
   Call call;
+  call.game = game;
   call.species =
       MakeText(in, SpeciesUnits,
                in.ConsumeIntegralInRange<int>(0, 15) == 15 ? ShedinjaName
@@ -310,7 +306,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   IvResult before = result;
   int32_t rc = call.Run(result, true);
   FUZZ_CHECK(rc == CalcOk || rc == CalcUnknownSpecies ||
-             rc == CalcUnknownNature);
+             rc == CalcUnknownNature || rc == CalcUnknownGame);
+  FUZZ_CHECK((rc == CalcUnknownGame) == (game == nullptr));
 
   // The nature unknown: the same failure, else a result that holds the
   // named nature's (below) and a set of natures in the table.
@@ -318,9 +315,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   uint32_t anySet = 0;
   LevelHint hints[StatCount];
   int32_t anyRc = call.RunWithHints(any, &anySet, hints, true);
-  FUZZ_CHECK(anyRc == (rc == CalcUnknownSpecies ? rc : CalcOk));
+  FUZZ_CHECK(anyRc ==
+             (rc == CalcUnknownSpecies || rc == CalcUnknownGame ? rc : CalcOk));
   if (anyRc == CalcOk) {
-    CheckResultInvariants(any);
+    CheckResultInvariants(any, game->hiddenPowerPower);
     CheckHints(any, hints);
     FUZZ_CHECK(anySet < (1u << NatureCount) &&
                (anySet == 0) == (any.stats[StatHp].mask == 0));
@@ -330,7 +328,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     FUZZ_CHECK(std::memcmp(&before, &result, sizeof result) == 0);
     return 0;
   }
-  CheckResultInvariants(result);
+  CheckResultInvariants(result, game->hiddenPowerPower);
 
   IvResult again;
   FUZZ_CHECK(call.Run(again, true) == CalcOk);
@@ -349,7 +347,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   IvResult unclued;
   FUZZ_CHECK(call.Run(unclued, false) == CalcOk);
-  CheckResultInvariants(unclued);
+  CheckResultInvariants(unclued, game->hiddenPowerPower);
   FUZZ_CHECK(IsSubset(result, unclued));
 
   // A monster observed and judged truthfully keeps its true IVs when the
@@ -359,16 +357,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (truthful && SameStatsUnderName(species, call.species.get()) &&
       call.nature.get() != nullptr &&
       NameEquals(nature.name, call.nature.get()) &&
-      (FoundRow(call.characteristic.get()) < 0 ||
-       FoundRow(call.characteristic.get()) == row) &&
-      (FoundType(call.type.get()) < 0 ||
-       FoundType(call.type.get()) == typeIndex)) {
+      (FindCharacteristicIndex(call.characteristic.get()) < 0 ||
+       FindCharacteristicIndex(call.characteristic.get()) == row) &&
+      (FindHiddenPowerTypeIndex(call.type.get()) < 0 ||
+       FindHiddenPowerTypeIndex(call.type.get()) == typeIndex)) {
     for (int s = 0; s < StatCount; ++s)
       FUZZ_CHECK(result.stats[s].mask >> ivs[s] & 1u);
   }
 
-  // For a name the mode lists, the table's order does not matter.
-  if (ListedName(call.species.get())) {
+  // For a name the generation lists, the table's order does not matter.
+  if (ListedName(game, call.species.get())) {
     SortTable(in);
     sorted = true;
     IvResult resorted;

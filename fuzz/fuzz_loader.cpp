@@ -1,6 +1,6 @@
-// The game data loader over buffers of any size and content: the shipped
-// resources with bytes overwritten, or bytes repeated from the input; both
-// buffers exactly as long as chosen (so AddressSanitizer sees any read past
+// The game data loaders over buffers of any size and content: the shipped
+// resources with bytes overwritten, or bytes repeated from the input; each
+// buffer exactly as long as chosen (so AddressSanitizer sees any read past
 // the end), missing, short or oversized. After a load, the consumers of the
 // tables run on whatever was loaded: the mode and order lists, the sorts and
 // the engine.
@@ -117,10 +117,10 @@ void CheckLoadedTables(const uint8_t* poke, const uint8_t* nature) {
 }
 
 // The key an order sorts by, written out independently of the sort.
-int16_t KeyOf(const SpeciesRecord& r, uint32_t order, uint32_t mode) {
+int16_t KeyOf(const SpeciesRecord& r, int order, const GameDefinition& game) {
   switch (order) {
     case OrderNational:
-      return mode == ModeGen6 ? r.nationalNo6 : r.nationalNo;
+      return game.generation == 6 ? r.nationalNo6 : r.nationalNo;
     case OrderRsHoenn:
       return r.rsHoennNo;
     case OrderDpSinnoh:
@@ -160,18 +160,20 @@ uint64_t TableDigest() {
   return digest;
 }
 
-uint32_t PickMode(FuzzedDataProvider& in) {
-  uint32_t pick = in.ConsumeIntegralInRange<uint32_t>(0, 5);
-  return pick < 4 ? ModeGen3 + pick : in.ConsumeIntegral<uint32_t>();
+// A generation of the table, or now and then none.
+const GameDefinition* PickGame(FuzzedDataProvider& in) {
+  int pick = in.ConsumeIntegralInRange<int>(0, 5);
+  return pick < GameDefinitionCount ? &GameDefinitions[pick] : nullptr;
 }
 
 void SortAndCheck(FuzzedDataProvider& in) {
-  uint32_t order = in.ConsumeBool() ? in.ConsumeIntegral<uint32_t>()
-                                    : in.ConsumeIntegralInRange<uint32_t>(
-                                          FirstSortOrder, LastSortOrder);
-  uint32_t mode = PickMode(in);
+  int order = in.ConsumeBool()
+                  ? in.ConsumeIntegral<int>()
+                  : in.ConsumeIntegralInRange<int>(0, SpeciesOrderCount - 1);
+  const GameDefinition& game = GameDefinitions[in.ConsumeIntegralInRange<int>(
+      0, GameDefinitionCount - 1)];
   uint64_t before = TableDigest();
-  SortSpeciesTable(order, mode);
+  SortSpeciesTable(order, game);
   FUZZ_CHECK(TableDigest() == before);
   for (int k = 1; k < SpeciesCount; ++k) {
     const SpeciesRecord& a = SpeciesTable[k - 1];
@@ -179,17 +181,17 @@ void SortAndCheck(FuzzedDataProvider& in) {
     if (order == OrderKana)
       FUZZ_CHECK(CompareByName(a, b) <= 0);
     else
-      FUZZ_CHECK(CompareByNumber(KeyOf(a, order, mode), KeyOf(b, order, mode),
+      FUZZ_CHECK(CompareByNumber(KeyOf(a, order, game), KeyOf(b, order, game),
                                  a, b) <= 0);
     IsListedInOrder(a, order);
-    IsListedInMode(a, mode);
+    IsListedInGame(a, game);
   }
 }
 
 // The engine on the loaded tables: a species and a nature named as loaded,
 // observations and clues from the input.
 void RunEngine(FuzzedDataProvider& in) {
-  GameMode = PickMode(in);
+  const GameDefinition* game = PickGame(in);
   char16_t species[SpeciesNameCapacity];
   char16_t nature[NatureNameMaxLength + 1];
   std::memcpy(
@@ -208,19 +210,33 @@ void RunEngine(FuzzedDataProvider& in) {
       entries[i].effortValues[s] = in.ConsumeIntegral<uint16_t>();
     }
   }
-  IvResult result;
-  int32_t rc =
-      CalcIndividualValues(species, nature, entries, count, &result, u"", u"",
-                           in.ConsumeIntegralInRange<int32_t>(-1, 5),
-                           in.ConsumeIntegralInRange<int32_t>(-1, 3),
-                           in.ConsumeIntegralInRange<int32_t>(-1, 3),
-                           in.ConsumeIntegralInRange<int32_t>(-1, 3),
-                           in.ConsumeIntegralInRange<int32_t>(-1, 3),
-                           in.ConsumeIntegralInRange<int32_t>(-1, 3),
-                           in.ConsumeIntegralInRange<int32_t>(-1, 3),
-                           in.ConsumeIntegralInRange<int32_t>(-1, 5));
-  FUZZ_CHECK(rc == CalcOk);
-  CheckResultInvariants(result);
+  IvQuery query{species, nature, game, entries, count, {u"", u"", 0, {}, 0},
+                false};
+  query.clues.overallVerdict = in.ConsumeIntegralInRange<int32_t>(-1, 5);
+  for (int32_t& mark : query.clues.marks)
+    mark = in.ConsumeIntegralInRange<int32_t>(-1, 3);
+  query.clues.bestStatVerdict = in.ConsumeIntegralInRange<int32_t>(-1, 5);
+  IvAnswer answer;
+  int32_t rc = AnswerIvQuery(query, answer);
+  FUZZ_CHECK(rc == (game != nullptr ? CalcOk : CalcUnknownGame));
+  if (game != nullptr)
+    CheckResultInvariants(answer.result, game->hiddenPowerPower);
+}
+
+// The generation 7-9 table's loader on its own buffer: a failed load leaves
+// the table as it was; a load copies each name bounded and terminated.
+void CheckModernLoad(FuzzedDataProvider& in) {
+  Buffer modern = MakeBuffer(in, ModernDataBytesForTest());
+  static ModernSpeciesRecord before[ModernSpeciesCount];
+  std::memcpy(before, ModernSpeciesTable, sizeof before);
+  bool loaded = LoadModernSpeciesFromBytes(modern.data(), modern.size);
+  FUZZ_CHECK(loaded == (!modern.missing && modern.size >= ModernDataBytes));
+  if (!loaded)
+    FUZZ_CHECK(std::memcmp(before, ModernSpeciesTable, sizeof before) == 0);
+  for (int k = 0; loaded && k < ModernSpeciesCount; ++k)
+    CheckName(ModernSpeciesTable[k].name,
+              modern.data() + ModernSpeciesRecordBytes * k + 25,
+              SpeciesNameCapacity - 1);
 }
 
 }  // namespace
@@ -229,6 +245,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   // The buffers are built from the shipped bytes: they must be there.
   FUZZ_CHECK(PokeDataBytesForTest().size() == PokeDataBytes);
   FUZZ_CHECK(NatureDataBytesForTest().size() == NatureDataBytes);
+  FUZZ_CHECK(ModernDataBytesForTest().size() == ModernDataBytes);
   return 0;
 }
 
@@ -236,6 +253,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FuzzedDataProvider in(data, size);
   Buffer poke = MakeBuffer(in, PokeDataBytesForTest());
   Buffer nature = MakeBuffer(in, NatureDataBytesForTest());
+  CheckModernLoad(in);
 
   static SpeciesRecord speciesBefore[SpeciesCount];
   static NatureRecord naturesBefore[NatureCount];

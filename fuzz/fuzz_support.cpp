@@ -24,7 +24,7 @@ void RestoreSpeciesOrder() {
   std::memcpy(SpeciesTable, ResourceOrder, sizeof ResourceOrder);
 }
 
-void CheckResultInvariants(const IvResult& result) {
+void CheckResultInvariants(const IvResult& result, HiddenPowerPowerRule rule) {
   int empty = 0;
   bool pinned = true;
   for (int s = 0; s < StatCount; ++s) {
@@ -49,10 +49,11 @@ void CheckResultInvariants(const IvResult& result) {
   IvResult scratch{};
   for (int s = 0; s < StatCount; ++s)
     scratch.stats[s].minIv = result.stats[s].minIv;
-  CalcHiddenPower(&scratch);
+  CalcHiddenPower(&scratch, rule);
   FUZZ_CHECK(std::memcmp(scratch.hiddenPowerType, result.hiddenPowerType,
                          sizeof scratch.hiddenPowerType) == 0);
   FUZZ_CHECK(scratch.hiddenPowerPower == result.hiddenPowerPower);
   FUZZ_CHECK(result.hiddenPowerPower >= 30 && result.hiddenPowerPower <= 70);
-  if (GameMode == ModeGen6) FUZZ_CHECK(result.hiddenPowerPower == 60);
+  if (rule == HiddenPowerPowerRule::Fixed60)
+    FUZZ_CHECK(result.hiddenPowerPower == 60);
 }

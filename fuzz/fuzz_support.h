@@ -20,7 +20,8 @@
 void LoadShippedTables();
 void RestoreSpeciesOrder();
 
-// What a successful CalcIndividualValues must deliver: all masks empty or
-// none, bounds equal to the lowest and highest candidate, nature directions
-// of -1, 0 or +1, and hidden power exactly when all six IVs are pinned.
-void CheckResultInvariants(const IvResult& result);
+// What a successful engine query must deliver: all masks empty or none,
+// bounds equal to the lowest and highest candidate, nature directions of -1,
+// 0 or +1, and hidden power exactly when all six IVs are pinned, with the
+// power of the generation's rule.
+void CheckResultInvariants(const IvResult& result, HiddenPowerPowerRule rule);

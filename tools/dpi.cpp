@@ -1,6 +1,7 @@
 // Display scale helpers: DPI look-ups that fall back where the system lacks
 // them, icons and fonts for a DPI, and the re-layout of a window's controls
-// for a new DPI.
+// for a new DPI. Owns the entry points looked up in the system libraries and
+// the recorded layout of the one window it follows.
 #include "tools/dpi.h"
 
 #include <commctrl.h>
@@ -20,6 +21,24 @@ Function LookUp(const wchar_t* library, const char* name) {
   if (module == nullptr) return nullptr;
   FARPROC entry = GetProcAddress(module, name);
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(entry));
+}
+
+// The calls that only newer systems have, each null where this one lacks
+// it; looked up once, at the first use of any.
+struct NewerSystemCalls {
+  GetDpiForWindowFunction getDpiForWindow;
+  GetSystemMetricsForDpiFunction getSystemMetricsForDpi;
+  LoadIconWithScaleDownFunction loadIconWithScaleDown;
+};
+
+const NewerSystemCalls& Newer() {
+  static const NewerSystemCalls calls = {
+      LookUp<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow"),
+      LookUp<GetSystemMetricsForDpiFunction>(L"user32.dll",
+                                             "GetSystemMetricsForDpi"),
+      LookUp<LoadIconWithScaleDownFunction>(L"comctl32.dll",
+                                            "LoadIconWithScaleDown")};
+  return calls;
 }
 
 // A control's place in its window's client area as recorded, and whether it
@@ -123,8 +142,7 @@ UINT SystemDpi() {
 }
 
 UINT WindowDpi(HWND window) {
-  static const auto getDpiForWindow =
-      LookUp<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
+  const auto getDpiForWindow = Newer().getDpiForWindow;
   UINT dpi = getDpiForWindow != nullptr ? getDpiForWindow(window) : 0;
   return dpi != 0 ? dpi : SystemDpi();
 }
@@ -134,9 +152,7 @@ int ScaleToDpi(int pixelsAt96, UINT dpi) {
 }
 
 int SystemMetricForDpi(int index, UINT dpi) {
-  static const auto getSystemMetricsForDpi =
-      LookUp<GetSystemMetricsForDpiFunction>(L"user32.dll",
-                                             "GetSystemMetricsForDpi");
+  const auto getSystemMetricsForDpi = Newer().getSystemMetricsForDpi;
   if (getSystemMetricsForDpi != nullptr)
     return getSystemMetricsForDpi(index, dpi);
   return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi),
@@ -148,9 +164,7 @@ HICON LoadIconForDpi(HINSTANCE instance, int id, bool smallIcon, UINT dpi) {
   int height = SystemMetricForDpi(smallIcon ? SM_CYSMICON : SM_CYICON, dpi);
   // The common controls 6 scale a larger image down smoothly; LoadImageW
   // would stretch a smaller one up.
-  static const auto loadIconWithScaleDown =
-      LookUp<LoadIconWithScaleDownFunction>(L"comctl32.dll",
-                                            "LoadIconWithScaleDown");
+  const auto loadIconWithScaleDown = Newer().loadIconWithScaleDown;
   HICON icon = nullptr;
   if (loadIconWithScaleDown != nullptr &&
       SUCCEEDED(loadIconWithScaleDown(instance, MAKEINTRESOURCEW(id), width,

@@ -1,5 +1,6 @@
 // The hidden power calculator: a modeless window that shows the hidden power
-// type and power of six typed IVs.
+// type and power of six typed IVs. Owns HiddenPowerWindow, the handle of the
+// open calculator.
 #include "engine/engine.h"
 #include "tools/number_field.h"
 #include "tools/tools.h"
@@ -18,17 +19,16 @@ constexpr int IvFieldIds[StatCount] = {
 
 // Rewrites a field with an in-range value. The field raises EN_UPDATE, so
 // the whole calculation runs again (nested) with the corrected text.
-int32_t CorrectIvField(HWND field, int32_t value) {
+void WriteIvField(HWND field, int32_t value) {
   wchar_t text[16];
   wsprintfW(text, L"%i", value);
   SetWindowTextW(field, text);
-  return value;
 }
 
 void ShowHiddenPowerOfFields(HWND window) {
   IvResult scratch = {};
   for (int stat = 0; stat < StatCount; ++stat) {
-    int32_t iv = ReadIvField(GetDlgItem(window, IvFieldIds[stat]));
+    int32_t iv = ClampIvField(GetDlgItem(window, IvFieldIds[stat]));
     scratch.stats[stat].minIv = static_cast<uint8_t>(iv);
   }
   CalcHiddenPower(&scratch);
@@ -60,10 +60,10 @@ void ForgetHiddenPowerWindow(HWND window) {
 
 }  // namespace
 
-int32_t ReadIvField(HWND field) {
+int32_t ClampIvField(HWND field) {
   bool clamped = false;
   int value = ReadClampedNumber(field, 0, MaxIv, &clamped);
-  if (clamped) return CorrectIvField(field, value);
+  if (clamped) WriteIvField(field, value);
   return value;
 }
 

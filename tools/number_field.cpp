@@ -1,4 +1,4 @@
-// The decimal reader of the numeric fields and their clamps.
+// The decimal reader of the numeric fields and their clamps; no state.
 #include "tools/number_field.h"
 
 #include <commctrl.h>

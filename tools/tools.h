@@ -1,5 +1,5 @@
 // The tools of the main window's menu: hidden power calculator, about box and
-// help viewer launch.
+// help viewer launch. The calculator's file owns HiddenPowerWindow.
 #pragma once
 
 #include <windows.h>
@@ -19,10 +19,10 @@ extern HWND HiddenPowerWindow;
 INT_PTR CALLBACK HiddenPowerDlgProc(HWND window, UINT message, WPARAM wParam,
                                     LPARAM lParam);
 
-// The value of one IV field in 0..31. Text that is not a number counts as 0;
-// a value above 31 (however many digits it has) rewrites the field to "31", a
-// negative one to "0".
-int32_t ReadIvField(HWND field);
+// Clamps one IV field into 0..31 and returns its value: text that is not a
+// number counts as 0 and stays; a value above 31 (however many digits it
+// has) rewrites the field to "31", a negative one to "0".
+int32_t ClampIvField(HWND field);
 
 // Opens the calculator owned by `owner` and records it in HiddenPowerWindow,
 // or shows and activates the one already open. Returns the window.

@@ -1,5 +1,5 @@
 // Small helpers of the main window's modules: the program path, message
-// boxes and reading window texts.
+// boxes and reading window texts. Owns ModulePath.
 #include "ui/common.h"
 
 wchar_t ModulePath[ModulePathCapacity] = L"";

@@ -2,9 +2,9 @@
 // and putting a document into it.
 #include "ui/document_form.h"
 
-#include "data/gamedata.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
+#include "ui/game_modes.h"
 #include "ui/recalc_request.h"
 #include "ui/status_rows.h"
 
@@ -29,9 +29,11 @@ void SetName(HWND window, int id, const std::u16string& name) {
 
 Document DocumentOfInputs(const FormInputs& inputs) {
   Document document = EmptyDocument();
-  document.gameMode = GameMode;
+  const GameDefinition* game = ChosenGame();
+  document.generation = game != nullptr ? game->generation : LastGeneration;
   document.species = reinterpret_cast<const char16_t*>(inputs.species);
-  if (!IsKnownSpeciesName(document.species, GameMode)) document.species.clear();
+  if (!IsKnownSpeciesName(document.species, document.generation))
+    document.species.clear();
   document.nature = reinterpret_cast<const char16_t*>(inputs.nature);
   if (!IsKnownNatureName(document.nature)) document.nature.clear();
   document.characteristic =
@@ -62,7 +64,7 @@ std::string FormFileText(HWND window) {
 
 void ApplyFormDocument(HWND window, const Document& document) {
   // The mode command adapts the form and refills the species list first.
-  SendMessageW(window, WM_COMMAND, document.gameMode, 0);
+  SendMessageW(window, WM_COMMAND, ModeCommandOf(document.generation), 0);
   SetName(window, IDC_SPECIES, document.species);
   SetName(window, IDC_NATURE, document.nature);
   SelectText(window, IDC_CHARACTERISTIC, document.characteristic);

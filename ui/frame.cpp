@@ -1,5 +1,6 @@
 // The main window: class registration, creation, the start-up sequence, the
-// message loop and shutdown.
+// message loop and shutdown. Owns whether the main window's start-up
+// finished.
 #include "ui/frame.h"
 
 #include <commctrl.h>
@@ -53,14 +54,17 @@ void SetWindowIconsForDpi(HWND window, UINT dpi) {
                      LoadIconForDpi(instance, IDI_TESSAVAR_ICON, true, dpi));
 }
 
-// Whether the main window finished its start-up: a window that closes
-// during a failed start-up keeps neither its input nor its settings, so the
-// previous run's stay.
-bool StartedUp = false;
+// Where the main window is in its life. A window that closes during a
+// failed start-up keeps neither its input nor its settings, so the previous
+// run's stay.
+struct MainWindowLife {
+  bool startUpFinished;
+};
+MainWindowLife Life = {};
 
 // WM_INITDIALOG: the whole start-up sequence of the main window.
 LRESULT OnInitMainWindow(HWND window) {
-  StartedUp = false;
+  Life.startUpFinished = false;
   HINSTANCE instance = InstanceOf(window);
   InitCommonControlClasses();
   StoreModulePath();
@@ -80,7 +84,7 @@ LRESULT OnInitMainWindow(HWND window) {
   // The layout as the dialog manager made it for this DPI, from which a DPI
   // change lays the controls out anew.
   RecordChildLayout(window, WindowDpi(window));
-  EnumChildWindows(window, SubclassHelpControl,
+  EnumChildWindows(window, SubclassMainWindowChild,
                    reinterpret_cast<LPARAM>(window));
   SendMessageW(window, WM_COMMAND, IDM_MODE_GEN6, 0);
   SendMessageW(window, WM_COMMAND, IDM_SORT_KANA, 0);
@@ -89,7 +93,7 @@ LRESULT OnInitMainWindow(HWND window) {
   BeginDocumentTracking(window);
   DragAcceptFiles(window, TRUE);
   SetFocus(GetDlgItem(window, IDC_SPECIES));
-  StartedUp = true;
+  Life.startUpFinished = true;
   return 0;
 }
 
@@ -106,12 +110,12 @@ void OnRecalc(HWND window) {
 // fields are emptied, so that their check on losing the focus stays silent
 // while the window is torn down.
 void OnCloseMainWindow(HWND window) {
-  if (StartedUp) {
+  if (Life.startUpFinished) {
     WriteAutosaveNow(window);
     KeepAutosave();
     RememberSettings(window);
   }
-  StartedUp = false;
+  Life.startUpFinished = false;
   SetDlgItemTextW(window, IDC_SPECIES, L"");
   SetDlgItemTextW(window, IDC_NATURE, L"");
   DestroyWindow(window);
@@ -159,6 +163,22 @@ void MoveDialogFocus(HWND window, WPARAM wParam, LPARAM lParam) {
   SetFocus(target);
   if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
     SendMessageW(target, EM_SETSEL, 0, -1);
+}
+
+// WM_COMMAND IDOK, which IsDialogMessageW sends for Enter when the window
+// has no default button: Enter on a focused push button presses it, as the
+// dialog manager does for a default one. Returns whether it pressed one.
+bool PressFocusedPushButton(HWND window) {
+  HWND focus = GetFocus();
+  if (focus == nullptr || GetParent(focus) != window || !IsWindowEnabled(focus))
+    return false;
+  auto code = SendMessageW(focus, WM_GETDLGCODE, 0, 0);
+  if ((code & DLGC_BUTTON) == 0 ||
+      (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) == 0)
+    return false;
+  SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
+               reinterpret_cast<LPARAM>(focus));
+  return true;
 }
 
 }  // namespace
@@ -242,6 +262,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam,
       SetStatusText(StatusPartHelp, L"");
       return 0;
     case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK && PressFocusedPushButton(window)) return 0;
       if (HandleMenuCommand(window, LOWORD(wParam))) return 0;
       if (HandleFormCommand(window, LOWORD(wParam), HIWORD(wParam))) return 0;
       break;

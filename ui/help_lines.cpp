@@ -1,5 +1,13 @@
-// Help lines: subclassing the main window's children and showing the help
-// string of the control under the pointer.
+// The subclass of the main window's direct children: help lines, the
+// report of foreign WM_SETTEXT to the shown-text cache, and the numeric
+// fields' whole-text selection on a click. Owns the record of the
+// subclassed children's own procedures.
+//
+// The children are subclassed by hand rather than with the common controls'
+// SetWindowSubclass: that keeps its record in a window property and looks it
+// up twice for every message (in its own procedure and in DefSubclassProc),
+// which under Wine is a round trip to the window server each time: with it
+// the start-up took 3 to 4 times as long, and so did reading the form.
 #include "ui/help_lines.h"
 
 #include "ui/form_layout.h"
@@ -9,53 +17,65 @@
 namespace {
 
 // The window property that holds a subclassed control's own procedure.
-constexpr wchar_t PreviousProcProperty[] = L"DefWndProc";
+constexpr wchar_t OwnProcProperty[] = L"DefWndProc";
 constexpr int HelpTextCapacity = 256;
 
 // The subclassed controls and their own procedures. The window property is
 // the record of the subclassing; this table answers the same question
-// without a property lookup, which ControlHelpProc needs for every message
-// and which costs a round trip to the window server under Wine.
+// without a property lookup, which MainWindowChildProc needs for every
+// message.
 struct SubclassedControl {
   HWND control;
-  WNDPROC previous;
+  WNDPROC own;
 };
 constexpr int SubclassedCapacity = 256;
-SubclassedControl Subclassed[SubclassedCapacity];
+struct SubclassedChildren {
+  SubclassedControl entries[SubclassedCapacity];
+};
+SubclassedChildren Subclassed = {};
 
-void RememberPrevious(HWND control, WNDPROC previous) {
+void RememberOwnProc(HWND control, WNDPROC own) {
   SubclassedControl* slot = nullptr;
-  for (SubclassedControl& entry : Subclassed) {
+  for (SubclassedControl& entry : Subclassed.entries) {
     if (entry.control == control) {
       slot = &entry;
       break;
     }
     if (entry.control == nullptr && slot == nullptr) slot = &entry;
   }
-  // A full table only costs speed: PreviousProc falls back to the property.
+  // A full table only costs speed: OwnProcOf falls back to the property.
   if (slot == nullptr) return;
   slot->control = control;
-  slot->previous = previous;
+  slot->own = own;
 }
 
-void ForgetPrevious(HWND control) {
-  for (SubclassedControl& entry : Subclassed) {
+void ForgetOwnProc(HWND control) {
+  for (SubclassedControl& entry : Subclassed.entries) {
     if (entry.control == control) {
-      entry.control = nullptr;
-      entry.previous = nullptr;
+      entry = {};
       return;
     }
   }
 }
 
 // The control's own procedure: from the table, else from its property.
-WNDPROC PreviousProc(HWND control) {
-  for (const SubclassedControl& entry : Subclassed)
-    if (entry.control == control) return entry.previous;
-  return reinterpret_cast<WNDPROC>(GetPropW(control, PreviousProcProperty));
+WNDPROC OwnProcOf(HWND control) {
+  for (const SubclassedControl& entry : Subclassed.entries)
+    if (entry.control == control) return entry.own;
+  return reinterpret_cast<WNDPROC>(GetPropW(control, OwnProcProperty));
 }
 
-// The string whose ID is the control ID, or "" where there is none.
+// WM_DESTROY: the control gets its own procedure back, and the record of
+// the subclassing goes.
+void EndSubclass(HWND control, WNDPROC own) {
+  RemovePropW(control, OwnProcProperty);
+  ForgetOwnProc(control);
+  if (own != nullptr)
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+}
+
+// The help line: the string whose ID is the control ID, or "" where there
+// is none.
 void ShowControlHelp(HWND control, int id) {
   wchar_t text[HelpTextCapacity] = L"";
   auto instance =
@@ -66,59 +86,53 @@ void ShowControlHelp(HWND control, int id) {
   SetStatusText(StatusPartHelp, text);
 }
 
-// A click into a numeric field focuses it and selects its whole text; the
-// click itself is not passed on, so it never places the caret.
-void SelectWholeField(HWND control) {
+// A click into a numeric field focuses it and selects its whole text.
+// Returns whether the click was taken here, so that it is not passed on and
+// never places the caret.
+bool SelectWholeFieldOnClick(HWND control, int id) {
+  if (SpinOfNumericField(id) == 0) return false;
   SetFocus(control);
   SendMessageW(control, EM_SETSEL, 0, -1);
+  return true;
 }
 
-LRESULT PassOn(WNDPROC previous, HWND control, UINT message, WPARAM wParam,
+LRESULT PassOn(WNDPROC own, HWND control, UINT message, WPARAM wParam,
                LPARAM lParam) {
-  if (previous == nullptr)
-    return DefWindowProcW(control, message, wParam, lParam);
-  return CallWindowProcW(previous, control, message, wParam, lParam);
+  if (own == nullptr) return DefWindowProcW(control, message, wParam, lParam);
+  return CallWindowProcW(own, control, message, wParam, lParam);
 }
 
 }  // namespace
 
-BOOL CALLBACK SubclassHelpControl(HWND child, LPARAM mainWindow) {
+BOOL CALLBACK SubclassMainWindowChild(HWND child, LPARAM mainWindow) {
   if (GetParent(child) != reinterpret_cast<HWND>(mainWindow)) return TRUE;
-  LONG_PTR previous = GetWindowLongPtrW(child, GWLP_WNDPROC);
-  SetPropW(child, PreviousProcProperty, reinterpret_cast<HANDLE>(previous));
-  RememberPrevious(child, reinterpret_cast<WNDPROC>(previous));
+  LONG_PTR own = GetWindowLongPtrW(child, GWLP_WNDPROC);
+  SetPropW(child, OwnProcProperty, reinterpret_cast<HANDLE>(own));
+  RememberOwnProc(child, reinterpret_cast<WNDPROC>(own));
   SetWindowLongPtrW(child, GWLP_WNDPROC,
-                    reinterpret_cast<LONG_PTR>(ControlHelpProc));
+                    reinterpret_cast<LONG_PTR>(MainWindowChildProc));
   return TRUE;
 }
 
-LRESULT CALLBACK ControlHelpProc(HWND control, UINT message, WPARAM wParam,
-                                 LPARAM lParam) {
-  int id = GetDlgCtrlID(control);
-  WNDPROC previous = PreviousProc(control);
+LRESULT CALLBACK MainWindowChildProc(HWND control, UINT message, WPARAM wParam,
+                                     LPARAM lParam) {
+  WNDPROC own = OwnProcOf(control);
   switch (message) {
     case WM_DESTROY:
-      RemovePropW(control, PreviousProcProperty);
-      ForgetPrevious(control);
-      if (previous != nullptr)
-        SetWindowLongPtrW(control, GWLP_WNDPROC,
-                          reinterpret_cast<LONG_PTR>(previous));
+      EndSubclass(control, own);
       break;
     case WM_MOUSEMOVE:
-      ShowControlHelp(control, id);
+      ShowControlHelp(control, GetDlgCtrlID(control));
       break;
     case WM_SETTEXT:
       // A result field written by anything but the recalculation.
-      ForgetShownText(id);
+      ForgetShownText(GetDlgCtrlID(control));
       break;
     case WM_LBUTTONDOWN:
-      if (SpinOfNumericField(id) != 0) {
-        SelectWholeField(control);
-        return 0;
-      }
+      if (SelectWholeFieldOnClick(control, GetDlgCtrlID(control))) return 0;
       break;
     default:
       break;
   }
-  return PassOn(previous, control, message, wParam, lParam);
+  return PassOn(own, control, message, wParam, lParam);
 }

@@ -18,11 +18,24 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t),
 
 namespace {
 
-// The hidden power types in kana order, after the empty item.
-constexpr const wchar_t* HiddenPowerClueItems[] = {
-    L"",         L"あく",   L"いわ",   L"エスパー", L"かくとう", L"くさ",
-    L"ゴースト", L"こおり", L"じめん", L"でんき",   L"どく",     L"ドラゴン",
-    L"はがね",   L"ひこう", L"ほのお", L"みず",     L"むし"};
+// The hidden power types in kana order (indexes into HiddenPowerTypeNames:
+// あく, いわ, エスパー, かくとう, くさ, ゴースト, こおり, じめん, でんき, どく,
+// ドラゴン, はがね, ひこう, ほのお, みず, むし), listed after the empty item.
+constexpr int HiddenPowerTypesInKanaOrder[HiddenPowerTypeCount] = {
+    15, 4, 12, 0, 10, 6, 13, 3, 11, 2, 14, 7, 1, 8, 9, 5};
+
+// Every type exactly once.
+constexpr bool ListsEveryTypeOnce(const int (&order)[HiddenPowerTypeCount]) {
+  unsigned seen = 0;
+  for (int type : order) {
+    if (type < 0 || type >= HiddenPowerTypeCount || (seen >> type & 1u))
+      return false;
+    seen |= 1u << type;
+  }
+  return true;
+}
+static_assert(ListsEveryTypeOnce(HiddenPowerTypesInKanaOrder),
+              "the kana order lists every hidden power type once");
 
 // Status list columns: the invisible item column, the level, six stats and
 // six effort values. Widths in pixels at 96 DPI; they follow the window's.
@@ -59,9 +72,11 @@ void FillCharacteristicList(HWND window) {
 
 void FillHiddenPowerClueList(HWND window) {
   HWND list = GetDlgItem(window, IDC_HP_TYPE_CLUE);
-  int index = 0;
-  for (const wchar_t* text : HiddenPowerClueItems)
-    InsertItem(list, index++, text);
+  InsertItem(list, 0, L"");
+  int index = 1;
+  for (int type : HiddenPowerTypesInKanaOrder)
+    InsertItem(list, index++,
+               reinterpret_cast<const wchar_t*>(HiddenPowerTypeNames[type]));
   SendMessageW(list, CB_SETCURSEL, 0, 0);
 }
 

@@ -3,76 +3,60 @@
 
 #include <commctrl.h>
 
-#include "data/gamedata.h"
-#include "data/species_order.h"
 #include "res/resource.h"
 #include "tools/number_field.h"
 #include "tools/tools.h"
 #include "ui/common.h"
 #include "ui/file_commands.h"
 #include "ui/form_layout.h"
+#include "ui/game_modes.h"
 #include "ui/recalc_request.h"
 #include "ui/species_list.h"
 #include "ui/status_bar.h"
 
-// The generation modes and sort orders are their menu commands.
-static_assert(ModeGen3 == IDM_MODE_GEN3 && ModeGen4 == IDM_MODE_GEN4 &&
-                  ModeGen5 == IDM_MODE_GEN5 && ModeGen6 == IDM_MODE_GEN6,
-              "mode ids");
-static_assert(FirstSortOrder == IDM_SORT_KANA &&
-                  LastSortOrder == IDM_SORT_ORAS_HOENN &&
-                  LastSortOrder - FirstSortOrder == 11,
-              "sort order ids");
-
 namespace {
 
-constexpr const wchar_t* ModeStatusTexts[] = {
-    L"RS/Em/FRLGモード", L"DP/Pt/HGSSモード", L"BW/B2W2モード",
-    L"XY/ORASモード"};
-
-constexpr const wchar_t* SortOrderStatusTexts[] = {L"五十音順",
-                                                   L"全国図鑑順",
-                                                   L"RSホウエン図鑑順",
-                                                   L"DPシンオウ図鑑順",
-                                                   L"Ptシンオウ図鑑順",
-                                                   L"HGSSジョウト図鑑順",
-                                                   L"BWイッシュ図鑑順",
-                                                   L"B2W2イッシュ図鑑順",
-                                                   L"XYセントラルカロス図鑑順",
-                                                   L"XYコーストカロス図鑑順",
-                                                   L"XYマウンテンカロス図鑑順",
-                                                   L"ORASホウエン図鑑順"};
+// Status texts by SpeciesOrder.
+constexpr const wchar_t* SortOrderStatusTexts[SpeciesOrderCount] = {
+    L"五十音順",
+    L"全国図鑑順",
+    L"RSホウエン図鑑順",
+    L"DPシンオウ図鑑順",
+    L"Ptシンオウ図鑑順",
+    L"HGSSジョウト図鑑順",
+    L"BWイッシュ図鑑順",
+    L"B2W2イッシュ図鑑順",
+    L"XYセントラルカロス図鑑順",
+    L"XYコーストカロス図鑑順",
+    L"XYマウンテンカロス図鑑順",
+    L"ORASホウエン図鑑順"};
 
 // HTML Help commands: the contents tab and the keyword tab.
 constexpr UINT HelpDisplayToc = 1;    // HH_DISPLAY_TOC
 constexpr UINT HelpDisplayIndex = 2;  // HH_DISPLAY_INDEX
 constexpr wchar_t HelpFileName[] = L"Tessavar.chm";
 
-const wchar_t* ModeStatusText(uint32_t gameMode) {
-  if (gameMode < ModeGen3 || gameMode > ModeGen6) return nullptr;
-  return ModeStatusTexts[gameMode - ModeGen3];
-}
-
-const wchar_t* SortOrderStatusText(uint32_t sortOrder) {
-  if (sortOrder < FirstSortOrder || sortOrder > LastSortOrder) return nullptr;
-  return SortOrderStatusTexts[sortOrder - FirstSortOrder];
-}
-
 void MarkGameMode(HWND window, uint32_t gameMode) {
   HMENU settings = GetSubMenu(GetMenu(window), SettingsMenuPosition);
   HMENU modes = GetSubMenu(settings, ModeMenuPosition);
-  CheckMenuRadioItem(modes, ModeGen3, ModeGen6, gameMode, MF_BYCOMMAND);
+  CheckMenuRadioItem(modes, FirstModeCommand(), LastModeCommand(), gameMode,
+                     MF_BYCOMMAND);
 }
 
-void ChangeGameMode(HWND window, uint32_t gameMode) {
-  SetStatusText(StatusPartMode, ModeStatusText(gameMode));
+void ChangeGameMode(HWND window, uint32_t gameMode,
+                    const GameDefinition& game) {
+  SetStatusText(StatusPartMode,
+                reinterpret_cast<const wchar_t*>(game.statusText));
   ApplyGameMode(window, gameMode);
-  RefillSpeciesList(window, GetDlgItem(window, IDC_SPECIES), SortOrder);
+  // Only the list changes here: the order, its mark and SortOrder stay.
+  FillSpeciesList(GetDlgItem(window, IDC_SPECIES), game,
+                  OrderOfSortCommand(SortOrder));
   RequestRecalc(window);
 }
 
 void ChangeSortOrder(HWND window, uint32_t sortOrder) {
-  SetStatusText(StatusPartOrder, SortOrderStatusText(sortOrder));
+  SetStatusText(StatusPartOrder,
+                SortOrderStatusTexts[OrderOfSortCommand(sortOrder)]);
   RefillSpeciesList(window, GetDlgItem(window, IDC_SPECIES), sortOrder);
 }
 
@@ -84,13 +68,14 @@ void ShowAboutBox(HWND window) {
 }  // namespace
 
 void ApplyGameMode(HWND window, uint32_t gameMode) {
+  const GameDefinition* game = GameOfModeCommand(gameMode);
+  if (game == nullptr) return;
   HWND levelSpin = GetDlgItem(window, IDC_LEVEL_SPIN);
-  int lowestLevel = gameMode == ModeGen3 ? 2 : 1;
-  SendMessageW(levelSpin, UDM_SETRANGE32, static_cast<WPARAM>(lowestLevel),
-               LevelMaximum);
+  SendMessageW(levelSpin, UDM_SETRANGE32,
+               static_cast<WPARAM>(game->lowestLevel), game->highestLevel);
   ClampFieldToRange(levelSpin);
   HWND characteristic = GetDlgItem(window, IDC_CHARACTERISTIC);
-  if (gameMode == ModeGen3) {
+  if (!game->offersCharacteristic) {
     EnableWindow(characteristic, FALSE);
     SendMessageW(characteristic, CB_SETCURSEL, 0, 0);
   } else {
@@ -141,9 +126,9 @@ bool HandleMenuCommand(HWND window, UINT command) {
     default:
       break;
   }
-  if (command >= ModeGen3 && command <= ModeGen6) {
-    ChangeGameMode(window, command);
-  } else if (command >= FirstSortOrder && command <= LastSortOrder) {
+  if (const GameDefinition* game = GameOfModeCommand(command)) {
+    ChangeGameMode(window, command, *game);
+  } else if (IsSortCommand(command)) {
     ChangeSortOrder(window, command);
   } else if (command >= IDM_RESTORE_KEPT) {
     RestoreCommand(window, static_cast<int>(command - IDM_RESTORE_KEPT));

@@ -7,17 +7,16 @@
 
 #include "data/bounded_copy.h"
 #include "data/gamedata.h"
+#include "document/observation.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
-#include "document/observation.h"
+#include "ui/game_modes.h"
 #include "ui/shown_texts.h"
 
 namespace {
 
 // A hidden power type has at most 4 characters.
 constexpr int TypeCapacity = HiddenPowerTypeCapacity;
-// The handler's result when GameMode is not one of the four modes.
-constexpr int32_t ModeInvalidResult = -99;
 // A result field's text: " 4～ 9" or "53 (71で確定)" at the longest.
 constexpr int ResultTextCapacity = 16;
 // The natures-still-possible line: its lead and up to this many names.
@@ -34,39 +33,30 @@ struct ResultTexts {
   wchar_t candidates[CandidatesTextCapacity];
 };
 
-// What the engine answers: the candidates, the natures still possible and
-// the levels to check next.
-struct EngineAnswer {
-  IvResult result;
-  uint32_t natureSet;
-  LevelHint hints[StatCount];
-};
-
-bool IsKnownGameMode(uint32_t mode) {
-  return mode == ModeGen3 || mode == ModeGen4 || mode == ModeGen5 ||
-         mode == ModeGen6;
-}
-
 bool NatureUnknown(const FormInputs& inputs) {
   return lstrcmpW(inputs.nature, UnknownNatureItem) == 0;
 }
 
-// The engine's answer for the form; with the nature "（不明）" every nature
-// that fits the observations and clues is tried.
+// The engine's answer for the form in the chosen generation (none outside
+// the known modes); with the nature "（不明）" every nature that fits the
+// observations and clues is tried.
 int32_t CallEngine(const FormInputs& inputs, const StatusEntry* entries,
-                   int count, EngineAnswer& answer) {
-  if (!IsKnownGameMode(GameMode)) return ModeInvalidResult;
-  const int32_t* marks = inputs.marks;
+                   int count, IvAnswer& answer) {
   const wchar_t* nature = NatureUnknown(inputs) ? nullptr : inputs.nature;
-  return CalcIndividualValuesWithHints(
-      reinterpret_cast<const char16_t*>(inputs.species),
-      reinterpret_cast<const char16_t*>(nature), entries, count, &answer.result,
-      &answer.natureSet, answer.hints,
-      reinterpret_cast<const char16_t*>(inputs.characteristic),
-      reinterpret_cast<const char16_t*>(inputs.hiddenPowerType),
-      inputs.overallVerdict, marks[StatHp], marks[StatAttack],
-      marks[StatDefense], marks[StatSpAtk], marks[StatSpDef], marks[StatSpeed],
-      inputs.bestStatVerdict);
+  IvQuery query{reinterpret_cast<const char16_t*>(inputs.species),
+                reinterpret_cast<const char16_t*>(nature),
+                ChosenGame(),
+                entries,
+                count,
+                {reinterpret_cast<const char16_t*>(inputs.characteristic),
+                 reinterpret_cast<const char16_t*>(inputs.hiddenPowerType),
+                 inputs.overallVerdict,
+                 {},
+                 inputs.bestStatVerdict},
+                true};
+  for (int stat = 0; stat < StatCount; ++stat)
+    query.clues.marks[stat] = inputs.marks[stat];
+  return AnswerIvQuery(query, answer);
 }
 
 // " 5" for a single candidate, " 4～ 9" for several (lowest and highest).
@@ -152,7 +142,7 @@ void ComputeResultTexts(HWND window, const FormInputs& inputs,
   }
   for (int row = 0; row < count; ++row)
     entries[row] = ToStatusEntry(ObservationAt(row));
-  EngineAnswer answer{};
+  IvAnswer answer{};
   int32_t status = CallEngine(inputs, entries, count, answer);
   HeapFree(heap, 0, entries);
   if (status < 0) return;

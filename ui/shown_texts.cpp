@@ -1,4 +1,5 @@
-// The result fields' texts as the recalculation last wrote them.
+// The result fields' texts as the recalculation last wrote them: this file
+// owns that cache and nothing else.
 #include "ui/shown_texts.h"
 
 namespace {
@@ -12,12 +13,16 @@ struct ShownText {
   wchar_t text[ShownTextCapacity];
 };
 
-ShownText Shown[ShownCapacity];
-// The field SetShownText is writing, whose WM_SETTEXT is its own.
-int WritingId = 0;
+// What the result fields show, and the field whose text SetShownText is
+// writing right now (its WM_SETTEXT is the cache's own, not a foreign one).
+struct ShownTextCache {
+  ShownText entries[ShownCapacity];
+  int writingId;
+};
+ShownTextCache Cache = {};
 
 ShownText* Find(int id) {
-  for (ShownText& entry : Shown)
+  for (ShownText& entry : Cache.entries)
     if (entry.id == id) return &entry;
   return nullptr;
 }
@@ -30,9 +35,9 @@ bool ShownTextIs(int id, const wchar_t* text) {
 }
 
 void SetShownText(HWND field, int id, const wchar_t* text) {
-  WritingId = id;
+  Cache.writingId = id;
   SetWindowTextW(field, text);
-  WritingId = 0;
+  Cache.writingId = 0;
   ShownText* entry = Find(id);
   if (entry == nullptr) entry = Find(0);
   // Texts too long to remember, or no free entry: written every time.
@@ -45,11 +50,9 @@ void SetShownText(HWND field, int id, const wchar_t* text) {
 }
 
 void ForgetShownText(int id) {
-  if (id == WritingId) return;
+  if (id == Cache.writingId) return;
   ShownText* entry = Find(id);
   if (entry != nullptr) entry->id = 0;
 }
 
-void ForgetShownTexts() {
-  for (ShownText& entry : Shown) entry.id = 0;
-}
+void ForgetShownTexts() { Cache = {}; }

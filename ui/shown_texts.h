@@ -1,8 +1,8 @@
 // What the recalculation last wrote into each result field, so that an
 // unchanged result neither writes nor reads a field. A text that anything
 // else puts into one of those fields makes that field's entry unknown again:
-// the help-line subclass, which sees every message of the main window's
-// children, reports each WM_SETTEXT.
+// the subclass of the main window's children (ui/help_lines.cpp), which sees
+// every message they get, reports each WM_SETTEXT.
 #pragma once
 
 #include <windows.h>

@@ -1,12 +1,23 @@
-// The species box's list: re-sorts the species table and refills the list
-// with the species of the current generation mode in the given order.
+// The species box's list and the chosen sort order: re-sorts the species
+// table and refills the list with the species of a generation in an order.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 
-// Refills the list of `speciesBox` (the species field of `window`), keeping
-// the box's edit text; moves the sort submenu's radio mark and stores
-// `sortOrder` as the current SortOrder.
+#include "data/game_definitions.h"
+#include "data/species_order.h"
+
+// The menu command of the chosen sort order (32805..32816).
+extern uint32_t SortOrder;
+
+// Refills the list of `speciesBox` with the species `game` lists in `order`,
+// keeping the box's edit text. Changes neither SortOrder nor the menu.
+void FillSpeciesList(HWND speciesBox, const GameDefinition& game,
+                     SpeciesOrder order);
+
+// Chooses a sort order: refills the list of `speciesBox` (the species field
+// of `window`) in the generation of GameMode, moves the sort submenu's radio
+// mark and stores `sortOrder` (a sort command) as SortOrder.
 void RefillSpeciesList(HWND window, HWND speciesBox, uint32_t sortOrder);

@@ -1,5 +1,6 @@
 // The status bar: creation, the window growth it needs, its parts and texts,
-// and all of these again when the window's DPI changes.
+// and all of these again when the window's DPI changes. Owns the bar's
+// handle and the look made for it (part edges and font).
 #include "ui/status_bar.h"
 
 #include <commctrl.h>
@@ -16,17 +17,19 @@ namespace {
 constexpr int HelpPartMargin = 260;
 constexpr int ModePartMargin = 150;
 
-// Right edges of the three parts, set at start-up and on a DPI change.
-int StatusPartEdges[3] = {0, 0, 0};
-
-// The bar's font, made for the window's DPI: the bar's own default is made
-// for the system DPI only.
-HFONT StatusBarFont = nullptr;
+// What the bar is given for the window's DPI, at start-up and on a DPI
+// change: the right edges of its three parts, and its font (the bar's own
+// default is made for the system DPI only).
+struct StatusBarLook {
+  int partEdges[3];
+  HFONT font;
+};
+StatusBarLook Look = {};
 
 void UseStatusFontFor(UINT dpi) {
-  HFONT previous = StatusBarFont;
-  StatusBarFont = CreateStatusFontForDpi(dpi);
-  SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(StatusBarFont),
+  HFONT previous = Look.font;
+  Look.font = CreateStatusFontForDpi(dpi);
+  SendMessageW(StatusBar, WM_SETFONT, reinterpret_cast<WPARAM>(Look.font),
                TRUE);
   // Docks again at once, with the height of the new font.
   SendMessageW(StatusBar, WM_SIZE, 0, 0);
@@ -52,11 +55,11 @@ int GrowForBars(HWND window, UINT dpi) {
 }
 
 void SetStatusParts(int windowWidth, UINT dpi) {
-  StatusPartEdges[0] = windowWidth - ScaleToDpi(HelpPartMargin, dpi);
-  StatusPartEdges[1] = windowWidth - ScaleToDpi(ModePartMargin, dpi);
-  StatusPartEdges[2] = -1;
+  Look.partEdges[0] = windowWidth - ScaleToDpi(HelpPartMargin, dpi);
+  Look.partEdges[1] = windowWidth - ScaleToDpi(ModePartMargin, dpi);
+  Look.partEdges[2] = -1;
   SendMessageW(StatusBar, SB_SETPARTS, 3,
-               reinterpret_cast<LPARAM>(StatusPartEdges));
+               reinterpret_cast<LPARAM>(Look.partEdges));
 }
 
 }  // namespace
@@ -90,8 +93,8 @@ void FitStatusBarToDpi(HWND window, UINT dpi, const RECT& suggested,
 }
 
 void ReleaseStatusBarFont() {
-  if (StatusBarFont != nullptr) DeleteObject(StatusBarFont);
-  StatusBarFont = nullptr;
+  if (Look.font != nullptr) DeleteObject(Look.font);
+  Look.font = nullptr;
 }
 
 void SetStatusText(int part, const wchar_t* text) {

@@ -25,12 +25,12 @@ IvResult Apply(std::initializer_list<IvMask> masks, const Clues& clues) {
     RefreshBounds(r.stats[i]);
     ++i;
   }
-  ClueInput input{clues.characteristic,
-                  clues.type,
-                  clues.overall,
-                  {clues.marks[0], clues.marks[1], clues.marks[2],
-                   clues.marks[3], clues.marks[4], clues.marks[5]},
-                  clues.best};
+  IvClues input{clues.characteristic,
+                clues.type,
+                clues.overall,
+                {clues.marks[0], clues.marks[1], clues.marks[2], clues.marks[3],
+                 clues.marks[4], clues.marks[5]},
+                clues.best};
   ApplyClues(r, input);
   return r;
 }

@@ -31,7 +31,7 @@ Document FullDocument() {
   Document d = EmptyDocument();
   d.species = u"フシギダネ";
   d.nature = u"いじっぱり";
-  d.gameMode = ModeGen5;
+  d.generation = 5;
   d.characteristic = CharacteristicTable[7].text;
   d.hiddenPowerType = u"あく";
   d.overallVerdict = 3;
@@ -47,7 +47,7 @@ Document FullDocument() {
 void ExpectSameDocument(const Document& want, const Document& got) {
   EXPECT_EQ(want.species, got.species);
   EXPECT_EQ(want.nature, got.nature);
-  EXPECT_EQ(want.gameMode, got.gameMode);
+  EXPECT_EQ(want.generation, got.generation);
   EXPECT_EQ(want.characteristic, got.characteristic);
   EXPECT_EQ(want.hiddenPowerType, got.hiddenPowerType);
   EXPECT_EQ(want.overallVerdict, got.overallVerdict);
@@ -74,7 +74,7 @@ ReadError Read(const std::string& text, Document& out) {
 TEST_F(DocumentFile, EveryFieldSurvivesWriteAndRead) {
   Document unknownNature = EmptyDocument();
   unknownNature.nature = UnknownNatureName;
-  unknownNature.gameMode = ModeGen3;
+  unknownNature.generation = 3;
   for (const Document& want :
        {FullDocument(), EmptyDocument(), unknownNature}) {
     std::string text = WriteDocumentText(want);

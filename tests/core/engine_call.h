@@ -1,4 +1,5 @@
-// A compact way for the tests to call the engine with named clue arguments.
+// A compact way for the tests to build an engine query with named clue
+// arguments.
 #pragma once
 
 #include <vector>
@@ -6,6 +7,7 @@
 #include "engine/engine.h"
 
 struct EngineCall {
+  const GameDefinition* game = FindGameDefinition(6);
   const char16_t* species = u"フシギダネ";
   const char16_t* nature = u"いじっぱり";
   std::vector<StatusEntry> entries;
@@ -28,27 +30,44 @@ struct EngineCall {
     return *this;
   }
 
-  int32_t Run(IvResult& result) const {
-    return CalcIndividualValues(
-        species, nature, entries.data(), static_cast<int32_t>(entries.size()),
-        &result, characteristic, hiddenPowerType, overall, marks[0], marks[1],
-        marks[2], marks[3], marks[4], marks[5], best);
+  // The query of this call; a null nature is any nature.
+  IvQuery Query(const char16_t* natureName, bool levelHints) const {
+    IvQuery query{species,
+                  natureName,
+                  game,
+                  entries.data(),
+                  static_cast<int32_t>(entries.size()),
+                  {characteristic, hiddenPowerType, overall, {}, best},
+                  levelHints};
+    for (int s = 0; s < StatCount; ++s) query.clues.marks[s] = marks[s];
+    return query;
   }
 
-  // With `hints` the call that also gives them (a null nature: any nature),
-  // else the unknown-nature call.
+  // The answer's result on success; failures leave `result` untouched.
+  int32_t Answer(const IvQuery& query, IvResult& result, uint32_t* natures,
+                 LevelHint* hints) const {
+    IvAnswer answer;
+    int32_t rc = AnswerIvQuery(query, answer);
+    if (rc != CalcOk) return rc;
+    result = answer.result;
+    if (natures) *natures = answer.natureSet;
+    if (hints)
+      for (int s = 0; s < StatCount; ++s) hints[s] = answer.hints[s];
+    return rc;
+  }
+
+  // The named nature (a null nature names none).
+  int32_t Run(IvResult& result) const {
+    return Answer(Query(nature ? nature : u"", false), result, nullptr,
+                  nullptr);
+  }
+
+  // With `hints` the named nature (a null nature: any nature) and the hints,
+  // else any nature.
   int32_t RunAny(IvResult& r, uint32_t* natures,
                  LevelHint* hints = nullptr) const {
-    auto n = static_cast<int32_t>(entries.size());
-    const int32_t* m = marks;
-    return hints ? CalcIndividualValuesWithHints(
-                       species, nature, entries.data(), n, &r, natures, hints,
-                       characteristic, hiddenPowerType, overall, m[0], m[1],
-                       m[2], m[3], m[4], m[5], best)
-                 : CalcIndividualValuesAnyNature(
-                       species, entries.data(), n, &r, natures, characteristic,
-                       hiddenPowerType, overall, m[0], m[1], m[2], m[3], m[4],
-                       m[5], best);
+    return Answer(Query(hints ? nature : nullptr, hints != nullptr), r, natures,
+                  hints);
   }
 
   IvResult Result() const {

@@ -4,10 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "document/utf8.h"
 #include "support/test_data.h"
 
 #ifdef _WIN32
@@ -83,18 +87,18 @@ TEST_F(GameDataTest, RowCountsByNationalNumbers) {
 }
 
 TEST_F(GameDataTest, NamesAreShortAndUniqueWithinEachMode) {
-  const uint32_t modes[] = {ModeGen3, ModeGen4, ModeGen5, ModeGen6};
   const int sizes[] = {389, 505, 666, 745};
   for (int m = 0; m < 4; ++m) {
     std::set<std::u16string> names;
     int listed = 0;
     for (const SpeciesRecord& r : SpeciesTable) {
-      if (!IsListedInMode(r, modes[m])) continue;
+      if (!IsListedInGame(r, Gen(3 + m))) continue;
       ++listed;
       EXPECT_TRUE(names.insert(r.name).second)
-          << "mode " << modes[m] << " lists a name twice, row " << r.serialNo;
+          << "generation " << 3 + m << " lists a name twice, row "
+          << r.serialNo;
     }
-    EXPECT_EQ(listed, sizes[m]) << "mode " << modes[m];
+    EXPECT_EQ(listed, sizes[m]) << "generation " << 3 + m;
   }
   std::map<std::u16string, int> counts;
   for (const SpeciesRecord& r : SpeciesTable) {
@@ -110,8 +114,8 @@ TEST_F(GameDataTest, RowsWithoutNationalNumberAreNeverListed) {
   int megas = 0;
   for (const SpeciesRecord& r : SpeciesTable) {
     if (r.nationalNo != NoNumber || r.nationalNo6 != NoNumber) continue;
-    for (uint32_t mode = ModeGen3; mode <= ModeGen6; ++mode)
-      EXPECT_FALSE(IsListedInMode(r, mode)) << "row " << r.serialNo;
+    for (const GameDefinition& game : GameDefinitions)
+      EXPECT_FALSE(IsListedInGame(r, game)) << "row " << r.serialNo;
     std::u16string name = r.name;
     std::size_t space = name.find(u'　');
     ASSERT_NE(space, std::u16string::npos) << "row " << r.serialNo;
@@ -143,7 +147,7 @@ TEST_F(GameDataTest, FirstFormsAreNamedOnlyWhenFormsDifferInBaseStats) {
                                 u"トリミアン", u"ニャオニクス"}) {
     bool listed = false;
     for (const SpeciesRecord& r : SpeciesTable)
-      listed |= NameEquals(plain, r.name) && IsListedInMode(r, ModeGen6);
+      listed |= NameEquals(plain, r.name) && IsListedInGame(r, Gen(6));
     EXPECT_TRUE(listed) << "a plain first-form name is not listed";
   }
 }
@@ -152,19 +156,72 @@ TEST_F(GameDataTest, ModesCompareSignedNumbersAndRejectUnknownModes) {
   SpeciesRecord r{};
   r.nationalNo = 386;
   r.nationalNo6 = NoNumber;
-  EXPECT_TRUE(IsListedInMode(r, ModeGen3));
+  EXPECT_TRUE(IsListedInGame(r, Gen(3)));
   r.nationalNo = 387;
-  EXPECT_FALSE(IsListedInMode(r, ModeGen3));
-  EXPECT_TRUE(IsListedInMode(r, ModeGen4));
-  EXPECT_FALSE(IsListedInMode(r, ModeGen6));
+  EXPECT_FALSE(IsListedInGame(r, Gen(3)));
+  EXPECT_TRUE(IsListedInGame(r, Gen(4)));
+  EXPECT_FALSE(IsListedInGame(r, Gen(6)));
   r.nationalNo6 = 721;
-  EXPECT_TRUE(IsListedInMode(r, ModeGen6));
+  EXPECT_TRUE(IsListedInGame(r, Gen(6)));
   r.nationalNo6 = 722;
-  EXPECT_FALSE(IsListedInMode(r, ModeGen6));
+  EXPECT_FALSE(IsListedInGame(r, Gen(6)));
   r.nationalNo = 0;
-  EXPECT_FALSE(IsListedInMode(r, ModeGen5));
-  EXPECT_FALSE(IsListedInMode(r, 0));
-  EXPECT_FALSE(IsListedInMode(r, 32805));
+  EXPECT_FALSE(IsListedInGame(r, Gen(5)));
+  EXPECT_EQ(FindGameDefinition(2), nullptr);
+  EXPECT_EQ(FindGameDefinition(7), nullptr);
+}
+
+// The generation 7-9 table against the readable table it is packed from,
+// field by field (the CSV has no quoted fields).
+TEST_F(GameDataTest, ModernTableMatchesItsCsvRowByRow) {
+  std::ifstream csv(TESSAVAR_MODERN_CSV, std::ios::binary);
+  std::string line, field;
+  std::vector<std::string> header;
+  ASSERT_TRUE(std::getline(csv, line)) << TESSAVAR_MODERN_CSV;
+  for (std::stringstream in(line); std::getline(in, field, ',');)
+    header.push_back(field);
+  std::map<std::string, std::string> row;
+  auto number = [&row](const std::string& column) {
+    EXPECT_EQ(row.count(column), 1u) << column;
+    return row[column].empty() ? -1 : std::stoi(row[column]);
+  };
+  const char* dexes[] = {"alola_sm",      "alola_usum",   "galar",
+                         "isle_of_armor", "crown_tundra", "sinnoh_bdsp",
+                         "paldea",        "kitakami",     "blueberry"};
+  const char* stats[] = {"hp", "atk", "def", "spe", "spa", "spd"};
+  int rows = 0, listed[ModernGenerationCount] = {};
+  while (rows < ModernSpeciesCount && std::getline(csv, line)) {
+    const ModernSpeciesRecord& r = ModernSpeciesTable[rows++];
+    std::stringstream in(line);
+    for (const std::string& column : header) {
+      field.clear();
+      std::getline(in, field, ',');
+      row[column] = field;
+    }
+    EXPECT_EQ(r.rowId, number("row_id")) << line;
+    EXPECT_EQ(r.nationalNo, number("national")) << line;
+    for (int d = 0; d < ModernDexCount; ++d)
+      EXPECT_EQ(RegionalNumber(r, d), number(dexes[d])) << line;
+    std::u16string name;
+    EXPECT_TRUE(FromUtf8(row["name"], name) && name == r.name) << line;
+    for (int g = FirstModernGeneration; g <= LastModernGeneration; ++g) {
+      std::string gen = std::to_string(g);
+      bool in = number("in_gen" + gen) == 1;
+      listed[g - FirstModernGeneration] += in;
+      const uint16_t* base = ModernBaseStats(r, g);
+      ASSERT_EQ(IsListedInGeneration(r, g) && base != nullptr, in) << line;
+      for (int s = 0; s < 6; ++s)
+        EXPECT_EQ(in ? base[s] : -1, number(stats[s] + gen)) << line;
+    }
+  }
+  EXPECT_FALSE(std::getline(csv, line)) << "rows beyond the table";
+  EXPECT_EQ(rows, ModernSpeciesCount);
+  EXPECT_EQ(listed[0], 846);
+  EXPECT_EQ(listed[1], 951);
+  EXPECT_EQ(listed[2], 1098);
+  // Generations and lists outside the table's answer nothing.
+  EXPECT_FALSE(ModernBaseStats(ModernSpeciesTable[0], 10) ||
+               RegionalNumber(ModernSpeciesTable[0], ModernDexCount) != -1);
 }
 
 TEST_F(GameDataTest, NaturesLoadWithExactMultipliers) {
@@ -284,8 +341,10 @@ TEST_F(LoaderTest, ShortOrMissingBuffersFailWithoutTouchingTables) {
 #ifdef _WIN32
 TEST(Win32LoaderTest, LoadsFromTheModuleResources) {
   std::memset(SpeciesTable, 0, sizeof SpeciesTable);
+  std::memset(ModernSpeciesTable, 0, sizeof ModernSpeciesTable);
   ASSERT_TRUE(LoadGameData(GetModuleHandleW(nullptr)));
   EXPECT_TRUE(NameEquals(u"フシギダネ", SpeciesTable[0].name));
+  EXPECT_TRUE(NameEquals(u"フシギダネ", ModernSpeciesTable[0].name));
   EXPECT_EQ(NatureTable[24].multipliers[2], 110 / 100.0);
 }
 

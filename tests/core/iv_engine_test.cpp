@@ -1,4 +1,4 @@
-// CalcIndividualValues: lookups, narrowing by observations, result codes.
+// The engine query: lookups, narrowing by observations, result codes.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,7 +12,6 @@ namespace {
 class IvEngineTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(LoadTestGameData()); }
-  void TearDown() override { GameMode = ModeGen6; }
 };
 
 TEST_F(IvEngineTest, BulbasaurAtLevel50KeepsThirtyAndThirtyOne) {
@@ -44,7 +43,7 @@ TEST_F(IvEngineTest, SecondObservationPinsEveryStatAndGivesHiddenPower) {
   EXPECT_EQ(r.hiddenPowerKnown, 1);
   EXPECT_TRUE(NameEquals(u"あく", r.hiddenPowerType));
   EXPECT_EQ(r.hiddenPowerPower, 60);
-  GameMode = ModeGen5;
+  call.game = &Gen(5);
   r = call.Result();
   EXPECT_EQ(r.hiddenPowerPower, 70);
 }
@@ -63,10 +62,9 @@ TEST_F(IvEngineTest, EffortValuesShiftTheRanges) {
 
 TEST_F(IvEngineTest, NoObservationsLeaveEverythingOpen) {
   EngineCall call;
+  call.nature = u"すなお";
   IvResult r{};
-  ASSERT_EQ(CalcIndividualValues(u"フシギダネ", u"すなお", nullptr, 0, &r, u"",
-                                 u"", 0, 2, 2, 2, 2, 2, 2, 0),
-            CalcOk);
+  ASSERT_EQ(call.Run(r), CalcOk);
   for (const StatResult& s : r.stats) {
     EXPECT_EQ(s.mask, AllIvs);
     EXPECT_EQ(s.minIv, 0);
@@ -75,9 +73,9 @@ TEST_F(IvEngineTest, NoObservationsLeaveEverythingOpen) {
   }
   // A negative count skips the observations too.
   call.Observe(50, {1, 1, 1, 1, 1, 1});
-  ASSERT_EQ(CalcIndividualValues(u"フシギダネ", u"すなお", call.entries.data(),
-                                 -5, &r, u"", u"", 0, 2, 2, 2, 2, 2, 2, 0),
-            CalcOk);
+  IvQuery query = call.Query(call.nature, false);
+  query.entryCount = -5;
+  ASSERT_EQ(call.Answer(query, r, nullptr, nullptr), CalcOk);
   EXPECT_EQ(r.stats[StatHp].mask, AllIvs);
 }
 
@@ -98,6 +96,8 @@ TEST_F(IvEngineTest, UnknownNamesLeaveTheResultUntouched) {
   EXPECT_EQ(call.Run(r), CalcUnknownNature);
   call.nature = u"いじっぱりX";
   EXPECT_EQ(call.Run(r), CalcUnknownNature);
+  call.game = nullptr;
+  EXPECT_EQ(call.Run(r), CalcUnknownGame);
   EXPECT_EQ(std::memcmp(&r, &before, sizeof r), 0);
 }
 
@@ -153,16 +153,16 @@ TEST_F(IvEngineTest, SharedNameUsesTheRecordOfTheCurrentMode) {
   EngineCall gen6Stats = ObserveRecord(*now, 9, 100);
   // The records move when the table is sorted: name them by a fixed text.
   gen5Stats.species = gen6Stats.species = u"ピカチュウ";
-  for (uint32_t order : {OrderKana, OrderNational, OrderXyCentralKalos}) {
-    for (uint32_t mode : {ModeGen3, ModeGen6}) {
-      SortSpeciesTable(order, mode);
-      GameMode = mode;
+  for (int order : {OrderKana, OrderNational, OrderXyCentralKalos}) {
+    for (int generation : {3, 6}) {
+      SortSpeciesTable(order, Gen(generation));
+      gen5Stats.game = gen6Stats.game = &Gen(generation);
       IvResult fromOld = gen5Stats.Result();
       IvResult fromNew = gen6Stats.Result();
       bool oldFits = fromOld.stats[StatDefense].mask == 1u << 9;
       bool newFits = fromNew.stats[StatDefense].mask == 1u << 9;
-      EXPECT_EQ(oldFits, mode == ModeGen3) << order;
-      EXPECT_EQ(newFits, mode == ModeGen6) << order;
+      EXPECT_EQ(oldFits, generation == 3) << order;
+      EXPECT_EQ(newFits, generation == 6) << order;
     }
   }
 }
@@ -199,10 +199,9 @@ TEST_F(IvEngineTest, ShedinjaHpIsOneOrNothing) {
 TEST_F(IvEngineTest, ResultsDoNotDependOnTheModeButForHiddenPowerPower) {
   EngineCall call;
   call.Observe(50, {121, 104, 60, 65, 85, 92}, {4, 252, 0, 0, 0, 252});
-  GameMode = ModeGen6;
   IvResult gen6 = call.Result();
-  for (uint32_t mode : {ModeGen3, ModeGen4, ModeGen5}) {
-    GameMode = mode;
+  for (int generation : {3, 4, 5}) {
+    call.game = &Gen(generation);
     IvResult other = call.Result();
     for (int s = 0; s < StatCount; ++s)
       EXPECT_EQ(other.stats[s].mask, gen6.stats[s].mask);

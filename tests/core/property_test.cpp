@@ -13,9 +13,8 @@
 
 namespace {
 
-const uint32_t Modes[] = {ModeGen3, ModeGen4, ModeGen5, ModeGen6};
-
 struct Monster {
+  const GameDefinition* game;
   const SpeciesRecord* species;
   const NatureRecord* nature;
   int ivs[StatCount];
@@ -24,13 +23,13 @@ struct Monster {
 class PropertyTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(LoadTestGameData()); }
-  void TearDown() override { GameMode = ModeGen6; }
 
-  Monster RandomMonster(uint32_t mode) {
+  Monster RandomMonster(const GameDefinition& game) {
     std::vector<const SpeciesRecord*> listed;
     for (const SpeciesRecord& r : SpeciesTable)
-      if (IsListedInMode(r, mode)) listed.push_back(&r);
+      if (IsListedInGame(r, game)) listed.push_back(&r);
     Monster m;
+    m.game = &game;
     m.species = listed[rng() % listed.size()];
     m.nature = &NatureTable[rng() % NatureCount];
     for (int& iv : m.ivs) iv = rng() % 32;
@@ -50,6 +49,7 @@ class PropertyTest : public ::testing::Test {
 
   EngineCall CallFor(const Monster& m) {
     EngineCall call;
+    call.game = m.game;
     call.species = m.species->name;
     call.nature = m.nature->name;
     return call;
@@ -71,7 +71,7 @@ class PropertyTest : public ::testing::Test {
   // A random monster and a call with rows at random levels up to maxLevel,
   // each with its effort values unknown or not; some rows misread.
   EngineCall CallWithRows(Monster& m, int maxLevel, bool& misread) {
-    m = RandomMonster(ModeGen6);
+    m = RandomMonster(Gen(6));
     EngineCall call = CallFor(m);
     misread = false;
     for (int i = 0, n = 1 + rng() % 3; i < n; ++i) {
@@ -100,9 +100,7 @@ void ExpectContains(const IvResult& r, const Monster& m) {
 
 TEST_F(PropertyTest, TrueIvsSurviveObservations) {
   for (int round = 0; round < 1500; ++round) {
-    uint32_t mode = Modes[round % 4];
-    GameMode = mode;
-    Monster m = RandomMonster(mode);
+    Monster m = RandomMonster(GameDefinitions[round % GameDefinitionCount]);
     EngineCall call = CallFor(m);
     int observations = 1 + rng() % 3;
     for (int i = 0; i < observations; ++i)
@@ -115,9 +113,7 @@ TEST_F(PropertyTest, TrueIvsSurviveObservations) {
 
 TEST_F(PropertyTest, TrueIvsSurviveTheirOwnClues) {
   for (int round = 0; round < 1500; ++round) {
-    uint32_t mode = Modes[round % 4];
-    GameMode = mode;
-    Monster m = RandomMonster(mode);
+    Monster m = RandomMonster(GameDefinitions[round % GameDefinitionCount]);
     EngineCall call = CallFor(m);
     call.entries.push_back(Observe(m, 1 + rng() % 100));
     AddTrueClues(m, call);
@@ -133,8 +129,7 @@ TEST_F(PropertyTest, TrueIvsSurviveTheirOwnClues) {
 
 TEST_F(PropertyTest, SeveralObservationsIntersect) {
   for (int round = 0; round < 800; ++round) {
-    GameMode = ModeGen6;
-    Monster m = RandomMonster(ModeGen6);
+    Monster m = RandomMonster(Gen(6));
     StatusEntry a = Observe(m, 1 + rng() % 100);
     StatusEntry b = Observe(m, 1 + rng() % 100);
     // Half the time the second one belongs to another monster.
@@ -158,12 +153,12 @@ TEST_F(PropertyTest, SeveralObservationsIntersect) {
 
 TEST_F(PropertyTest, MasksAreAllEmptyOrAllNonEmptyWithTrueBounds) {
   for (int round = 0; round < 1000; ++round) {
-    Monster m = RandomMonster(ModeGen6);
+    Monster m = RandomMonster(Gen(6));
     EngineCall call = CallFor(m);
     StatusEntry e = Observe(m, 1 + rng() % 100);
     if (rng() % 2) e.stats[rng() % StatCount] += 1 + rng() % 2;
     call.entries.assign(1, e);
-    Monster other = RandomMonster(ModeGen6);
+    Monster other = RandomMonster(Gen(6));
     if (rng() % 2) AddTrueClues(other, call);  // clues that may not fit
     IvResult r = call.Result();
     int empty = 0;

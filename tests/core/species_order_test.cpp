@@ -11,11 +11,11 @@
 namespace {
 
 // What the species list would show: the sorted table, filtered.
-std::vector<std::u16string> Listed(uint32_t order, uint32_t mode) {
-  SortSpeciesTable(order, mode);
+std::vector<std::u16string> Listed(int order, const GameDefinition& game) {
+  SortSpeciesTable(order, game);
   std::vector<std::u16string> names;
   for (const SpeciesRecord& r : SpeciesTable)
-    if (IsListedInMode(r, mode) && IsListedInOrder(r, order))
+    if (IsListedInGame(r, game) && IsListedInOrder(r, order))
       names.push_back(r.name);
   return names;
 }
@@ -26,56 +26,55 @@ class SpeciesOrderTest : public ::testing::Test {
 };
 
 TEST_F(SpeciesOrderTest, KanaAndNationalListEveryRecordOfTheMode) {
-  const uint32_t modes[] = {ModeGen3, ModeGen4, ModeGen5, ModeGen6};
   const std::size_t sizes[] = {389, 505, 666, 745};
   for (int m = 0; m < 4; ++m) {
-    EXPECT_EQ(Listed(OrderKana, modes[m]).size(), sizes[m]);
-    EXPECT_EQ(Listed(OrderNational, modes[m]).size(), sizes[m]);
+    EXPECT_EQ(Listed(OrderKana, Gen(3 + m)).size(), sizes[m]);
+    EXPECT_EQ(Listed(OrderNational, Gen(3 + m)).size(), sizes[m]);
   }
 }
 
 TEST_F(SpeciesOrderTest, NationalOrderFollowsTheModesNumber) {
-  auto gen6 = Listed(OrderNational, ModeGen6);
+  auto gen6 = Listed(OrderNational, Gen(6));
   ASSERT_GE(gen6.size(), 4u);
   EXPECT_EQ(gen6[0], u"フシギダネ");
   EXPECT_EQ(gen6[1], u"フシギソウ");
   EXPECT_EQ(gen6[2], u"フシギバナ");
   EXPECT_EQ(gen6[3], u"ヒトカゲ");
   // Of the two ピカチュウ records only the generation-6 one is listed.
-  SortSpeciesTable(OrderNational, ModeGen6);
+  SortSpeciesTable(OrderNational, Gen(6));
   for (const SpeciesRecord& r : SpeciesTable)
-    if (IsListedInMode(r, ModeGen6) && NameEquals(u"ピカチュウ", r.name)) {
+    if (IsListedInGame(r, Gen(6)) && NameEquals(u"ピカチュウ", r.name)) {
       EXPECT_EQ(r.nationalNo, NoNumber);
     }
   // Deoxys' four records share national number 386: serialNo decides.
-  auto gen3 = Listed(OrderNational, ModeGen3);
+  auto gen3 = Listed(OrderNational, Gen(3));
   ASSERT_EQ(gen3.size(), 389u);
   EXPECT_EQ(gen3[385], u"デオキシス　ノーマルフォルム");
   EXPECT_EQ(gen3[388].substr(0, 6), u"デオキシス　");
-  SortSpeciesTable(OrderNational, ModeGen3);
+  SortSpeciesTable(OrderNational, Gen(3));
   int16_t lastSerial = 0;
   for (const SpeciesRecord& r : SpeciesTable) {
-    if (!IsListedInMode(r, ModeGen3) || r.nationalNo != 386) continue;
+    if (!IsListedInGame(r, Gen(3)) || r.nationalNo != 386) continue;
     EXPECT_GT(r.serialNo, lastSerial);
     lastSerial = r.serialNo;
   }
 }
 
 TEST_F(SpeciesOrderTest, RegionalOrders) {
-  EXPECT_TRUE(Listed(OrderBwUnova, ModeGen3).empty());
-  EXPECT_EQ(Listed(OrderBwUnova, ModeGen5).front(), u"ビクティニ");
-  EXPECT_EQ(Listed(OrderBwUnova, ModeGen6).front(), u"ビクティニ");
-  EXPECT_EQ(Listed(OrderDpSinnoh, ModeGen3).size(), 70u);
-  auto dp = Listed(OrderDpSinnoh, ModeGen6);
+  EXPECT_TRUE(Listed(OrderBwUnova, Gen(3)).empty());
+  EXPECT_EQ(Listed(OrderBwUnova, Gen(5)).front(), u"ビクティニ");
+  EXPECT_EQ(Listed(OrderBwUnova, Gen(6)).front(), u"ビクティニ");
+  EXPECT_EQ(Listed(OrderDpSinnoh, Gen(3)).size(), 70u);
+  auto dp = Listed(OrderDpSinnoh, Gen(6));
   EXPECT_EQ(dp.size(), 144u);
   EXPECT_EQ(dp.front(), u"ナエトル");
   // Platinum lists more of the same numbers than Diamond/Pearl.
-  EXPECT_GT(Listed(OrderPtSinnoh, ModeGen4).size(),
-            Listed(OrderDpSinnoh, ModeGen4).size());
+  EXPECT_GT(Listed(OrderPtSinnoh, Gen(4)).size(),
+            Listed(OrderDpSinnoh, Gen(4)).size());
 }
 
 TEST_F(SpeciesOrderTest, KanaOrderIsCodeUnitOrder) {
-  auto names = Listed(OrderKana, ModeGen6);
+  auto names = Listed(OrderKana, Gen(6));
   for (std::size_t i = 1; i < names.size(); ++i)
     EXPECT_LT(names[i - 1], names[i]);
   std::size_t rotom = 0;
@@ -121,7 +120,24 @@ TEST(ListedInOrderTest, DiamondPearlCutsThePlatinumList) {
   r.ptSinnohNo = -1;
   EXPECT_FALSE(IsListedInOrder(r, OrderPtSinnoh));
   EXPECT_TRUE(IsListedInOrder(r, OrderKana));
-  EXPECT_FALSE(IsListedInOrder(r, 32817));
+  EXPECT_FALSE(IsListedInOrder(r, SpeciesOrderCount));
+  EXPECT_FALSE(IsListedInOrder(r, -1));
+}
+
+// The remembered form of an order: one key each, found again, and nothing
+// for a value that is no order or a text that is no key.
+TEST(ListedInOrderTest, EveryOrderHasItsOwnKey) {
+  for (int order = 0; order < SpeciesOrderCount; ++order) {
+    SpeciesOrder found = OrderKana;
+    ASSERT_NE(SpeciesOrderKey(order), nullptr);
+    EXPECT_TRUE(FindSpeciesOrderByKey(SpeciesOrderKey(order), found));
+    EXPECT_EQ(found, order);
+  }
+  SpeciesOrder found = OrderNational;
+  EXPECT_EQ(SpeciesOrderKey(SpeciesOrderCount), nullptr);
+  EXPECT_FALSE(FindSpeciesOrderByKey(u"Kana", found));
+  EXPECT_FALSE(FindSpeciesOrderByKey(nullptr, found));
+  EXPECT_EQ(found, OrderNational);
 }
 
 }  // namespace

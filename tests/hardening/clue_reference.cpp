@@ -74,14 +74,14 @@ IvResult EngineMasks(const ClueCase& clues) {
     result.stats[s].mask = clues.masks[s];
     RefreshBounds(result.stats[s]);
   }
-  ClueInput input{clues.characteristic >= 0
-                      ? CharacteristicTable[clues.characteristic].text
-                      : u"",
-                  clues.type >= 0 ? HiddenPowerTypeNames[clues.type] : u"",
-                  clues.overall,
-                  {clues.marks[0], clues.marks[1], clues.marks[2],
-                   clues.marks[3], clues.marks[4], clues.marks[5]},
-                  clues.best};
+  IvClues input{clues.characteristic >= 0
+                    ? CharacteristicTable[clues.characteristic].text
+                    : u"",
+                clues.type >= 0 ? HiddenPowerTypeNames[clues.type] : u"",
+                clues.overall,
+                {clues.marks[0], clues.marks[1], clues.marks[2], clues.marks[3],
+                 clues.marks[4], clues.marks[5]},
+                clues.best};
   ApplyClues(result, input);
   return result;
 }

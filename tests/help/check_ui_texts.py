@@ -80,7 +80,8 @@ def resource_forms(text):
 def main():
     help_dir, root = sys.argv[1], sys.argv[2]
     program = ""
-    for pattern in ("res/*.rc", "ui/*.cpp", "ui/*.h", "tools/*.cpp", "tools/*.h"):
+    for pattern in ("res/*.rc", "ui/*.cpp", "ui/*.h", "tools/*.cpp", "tools/*.h",
+                    "data/*.cpp"):
         for path in sorted(glob.glob(os.path.join(root, pattern))):
             program += read(path)
     quoted = set(re.findall(r'"((?:[^"\\]|\\.)*)"', program))

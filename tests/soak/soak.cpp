@@ -47,6 +47,7 @@
 #include <string>
 #include <vector>
 
+#include "data/game_definitions.h"
 #include "data/gamedata.h"
 #include "data/gamedata_win32.h"
 #include "document/document.h"
@@ -137,7 +138,15 @@ std::string Failure;
 const char* FailureKind = "fail";
 // The program's generation mode: set before the start (remembered), by the
 // mode commands, and by the documents it opens or restores.
-uint32_t TrackedMode = ModeGen6;
+uint32_t TrackedMode = IDM_MODE_GEN6;
+
+// The generation of a mode command, as the menu lists them (IDM_MODE_GEN3
+// first).
+const GameDefinition& GameOfMode(uint32_t mode) {
+  return *FindGameDefinition(FirstGeneration +
+                             static_cast<int>(mode - IDM_MODE_GEN3));
+}
+
 std::map<Text, int> BoxCounts;
 // Steps after which IV ranges, next-level hints and hidden power showed:
 // the result checks had something to check.
@@ -612,9 +621,9 @@ struct SoakFile {
 std::vector<SoakFile> SoakFiles;
 Text SoakFolder;
 int SavedCount = 0;
-uint32_t PreviousInputMode = ModeGen6;  // of the autosave left before start
-UINT FileCommand = 0;                   // the last open or save command
-bool ExpectGoodFile = false;            // opening or restoring such a file
+uint32_t PreviousInputMode = IDM_MODE_GEN6;  // of the autosave left at start
+UINT FileCommand = 0;                        // the last open or save command
+bool ExpectGoodFile = false;                 // opening or restoring such a file
 // The mode an open or restore brings once it replaces the input (0 for
 // none): the save-changes question's Cancel, or a save as it leads to that
 // is cancelled, keeps the input and its mode.
@@ -756,7 +765,7 @@ int Clamp(const Text& text, int low, int high) {
   return value > high ? high : value < low ? low : value;
 }
 
-int LevelLow() { return TrackedMode == ModeGen3 ? 2 : 1; }
+int LevelLow() { return GameOfMode(TrackedMode).lowestLevel; }
 
 // The range of a numeric field (status list column k + 1).
 void FieldRange(int k, int* low, int* high) {
@@ -884,8 +893,7 @@ void CheckResults(const ListState& list) {
   IvResult expected{};
   for (int stat = 0; stat < StatCount; ++stat)
     expected.stats[stat].minIv = static_cast<uint8_t>(ivs[stat]);
-  GameMode = TrackedMode;
-  CalcHiddenPower(&expected);
+  CalcHiddenPower(&expected, GameOfMode(TrackedMode).hiddenPowerPower);
   if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
       value != expected.hiddenPowerPower)
     Fail("hidden power " + Quote(type) + " " + Quote(power) +
@@ -947,7 +955,7 @@ void CheckCalculator() {
   Text type = GetText(GetDlgItem(calculator, IDC_HPCALC_TYPE));
   Text power = GetText(GetDlgItem(calculator, IDC_HPCALC_POWER));
   if (type.empty() && power.empty()) return;  // nothing typed since opening
-  CalcHiddenPower(&expected);
+  CalcHiddenPower(&expected, GameOfMode(TrackedMode).hiddenPowerPower);
   int value = 0;
   if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
       !PrintedAs(power, L"%u", &value) || value < 30 || value > 70)
@@ -1364,7 +1372,7 @@ Monster Observed;
 Monster NewMonster(uint32_t mode) {
   Monster monster;
   do monster.species = Random.Below(SpeciesCount);
-  while (!IsListedInMode(SpeciesTable[monster.species], mode));
+  while (!IsListedInGame(SpeciesTable[monster.species], GameOfMode(mode)));
   monster.nature = Random.Below(NatureCount);
   for (int& iv : monster.ivs) iv = Random.Below(MaxIv + 1);
   return monster;
@@ -1379,7 +1387,7 @@ std::string MonsterDocument(uint32_t mode) {
   Document document = EmptyDocument();
   document.species = species.name;
   document.nature = nature.name;
-  document.gameMode = mode;
+  document.generation = GameOfMode(mode).generation;
   for (int level : {50, 100}) {
     uint16_t efforts[StatCount] = {};
     StatusEntry shown =

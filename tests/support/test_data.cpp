@@ -45,10 +45,20 @@ const std::vector<uint8_t>& NatureDataBytesForTest() {
   return bytes;
 }
 
+const std::vector<uint8_t>& ModernDataBytesForTest() {
+  static const std::vector<uint8_t> bytes = ReadResource("MODERN_DATA");
+  return bytes;
+}
+
 bool LoadTestGameData() {
-  GameMode = ModeGen6;
   const auto& poke = PokeDataBytesForTest();
   const auto& nature = NatureDataBytesForTest();
+  const auto& modern = ModernDataBytesForTest();
   return LoadGameDataFromBytes(poke.data(), poke.size(), nature.data(),
-                               nature.size());
+                               nature.size()) &&
+         LoadModernSpeciesFromBytes(modern.data(), modern.size());
+}
+
+const GameDefinition& Gen(int generation) {
+  return *FindGameDefinition(generation);
 }

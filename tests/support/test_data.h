@@ -6,12 +6,18 @@
 #include <cstdint>
 #include <vector>
 
+#include "data/game_definitions.h"
 #include "data/gamedata.h"
+#include "data/modern_species.h"
 
 // The packed resources as bytes; empty when they cannot be read.
 const std::vector<uint8_t>& PokeDataBytesForTest();
 const std::vector<uint8_t>& NatureDataBytesForTest();
+const std::vector<uint8_t>& ModernDataBytesForTest();
 
-// Fills SpeciesTable and NatureTable afresh (resource order) and sets
-// GameMode to generation 6; false when the data cannot be read.
+// Fills SpeciesTable, NatureTable and ModernSpeciesTable afresh (resource
+// order); false when the data cannot be read.
 bool LoadTestGameData();
+
+// The definition of a generation the program has (3..6).
+const GameDefinition& Gen(int generation);

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/engine.h"
+#include "res/resource.h"
 #include "tests/tools/tools_test_support.h"
 #include "tools/tools.h"
 #include "tools/tools_ids.h"
+#include "ui/game_modes.h"
 
 namespace {
 
@@ -17,7 +19,7 @@ class HiddenPowerWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     savedMode_ = GameMode;
-    GameMode = ModeGen5;
+    GameMode = IDM_MODE_GEN5;
     window_ = OpenHiddenPowerWindow(nullptr);
     ASSERT_NE(window_, nullptr);
     PumpMessages();
@@ -72,7 +74,7 @@ class HiddenPowerWindowTest : public ::testing::Test {
   }
 
   HWND window_ = nullptr;
-  uint32_t savedMode_ = ModeGen6;
+  uint32_t savedMode_ = IDM_MODE_GEN6;
 };
 
 // ---- Opening ----------------------------------------------------------------
@@ -130,7 +132,7 @@ TEST_F(HiddenPowerWindowTest, HpOneWithEmptyFieldsIsFightingThirty) {
 }
 
 TEST_F(HiddenPowerWindowTest, HpOneInGeneration6HasPowerSixty) {
-  GameMode = ModeGen6;
+  GameMode = IDM_MODE_GEN6;
   Type(IDC_HPCALC_IV_HP, L"1");
   EXPECT_EQ(Type(), L"かくとう");
   EXPECT_EQ(Power(), L"60");
@@ -143,7 +145,7 @@ TEST_F(HiddenPowerWindowTest, AllThirtyOneIsDarkSeventy) {
 }
 
 TEST_F(HiddenPowerWindowTest, AllThirtyOneInGeneration6IsDarkSixty) {
-  GameMode = ModeGen6;
+  GameMode = IDM_MODE_GEN6;
   for (int id : IvFields) Type(id, L"31");
   EXPECT_EQ(Type(), L"あく");
   EXPECT_EQ(Power(), L"60");
@@ -166,7 +168,7 @@ TEST_F(HiddenPowerWindowTest, FieldsFeedTheEngineInStatOrder) {
 TEST_F(HiddenPowerWindowTest, PowerFollowsTheModeOfTheLastChange) {
   for (int id : IvFields) Type(id, L"31");
   ASSERT_EQ(Power(), L"70");
-  GameMode = ModeGen6;
+  GameMode = IDM_MODE_GEN6;
   EXPECT_EQ(Power(), L"70");
   Type(IDC_HPCALC_IV_HP, L"31");
   EXPECT_EQ(Power(), L"60");
@@ -242,7 +244,7 @@ TEST_F(HiddenPowerWindowTest, TypingIntoOverwideTextKeepsTheWindowWhole) {
   }
 }
 
-TEST(ReadIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
+TEST(ClampIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
   HWND field = CreateWindowExW(0, L"EDIT", L"", WS_POPUP | ES_AUTOHSCROLL, 0, 0,
                                50, 20, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(field, nullptr);
@@ -266,7 +268,7 @@ TEST(ReadIvFieldTest, ReturnsTheValueAndCorrectsOutOfRangeText) {
   for (const Case& c : cases) {
     SetWindowTextW(field, c.text);
     ASSERT_EQ(WindowText(field), c.text);
-    EXPECT_EQ(ReadIvField(field), c.value) << std::wstring(c.text).size();
+    EXPECT_EQ(ClampIvField(field), c.value) << std::wstring(c.text).size();
     EXPECT_EQ(WindowText(field), c.after);
   }
   DestroyWindow(field);

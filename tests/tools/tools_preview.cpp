@@ -6,9 +6,10 @@
 
 #include <cstring>
 
-#include "data/gamedata.h"
+#include "res/resource.h"
 #include "tools/tools.h"
 #include "tools/tools_ids.h"
+#include "ui/game_modes.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void RunLoop() {
 }
 
 void ShowCalculator() {
-  GameMode = ModeGen5;
+  GameMode = IDM_MODE_GEN5;
   HWND window = OpenHiddenPowerWindow(nullptr);
   const wchar_t* ivs[] = {L"31", L"30", L"31", L"31", L"31", L"31"};
   for (int i = 0; i < 6; ++i) {

@@ -284,7 +284,9 @@ TEST_F(Settings, BadValuesAreIgnoredAndAPlaceOffScreenCentresTheWindow) {
   RECT centred = Place();
   TearDown();
   Put(GameModeValue, REG_SZ, L"32801", 12);
-  PutDword(SortOrderValue, IDM_SORT_ORAS_HOENN + 1);
+  PutDword(SortOrderValue, 32817);  // one past the earlier release's orders
+  PutDword(GenerationValue, 7);
+  Put(SpeciesOrderValue, REG_SZ, L"Kana", 10);
   uint64_t wide = 40;
   Put(WindowLeftValue, REG_QWORD, &wide, sizeof(wide));
   PutDword(WindowTopValue, 30);
@@ -314,6 +316,61 @@ TEST_F(Settings, ChoicesAndPlaceOfTheLastRunComeBack) {
   EXPECT_EQ(StatusText(1), L"RS/Em/FRLGモード");
   EXPECT_EQ(Place().left, 40);
   EXPECT_EQ(Place().top, 30);
+}
+
+// A place with part of the window off the work area (down to one pixel on
+// it) moves the least distance that brings all of it back on.
+TEST_F(Settings, APlacePartlyOffTheScreenMovesTheLeastDistanceOntoIt) {
+  Start();
+  const SIZE size{Place().right - Place().left, Place().bottom - Place().top};
+  TearDown();
+  RECT work{};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
+  const LONG right = work.right - size.cx, bottom = work.bottom - size.cy;
+  const POINT placesAndFits[][2] = {
+      {{work.right - 1, 30}, {right, 30}},
+      {{work.left - size.cx + 1, work.bottom - 1}, {work.left, bottom}},
+      {{work.left - 100, work.top - 50}, {work.left, work.top}},
+      {{right + 1, bottom + 1}, {right, bottom}},
+      {{right, bottom}, {right, bottom}}};
+  for (const auto& [place, fit] : placesAndFits) {
+    PutDword(WindowLeftValue, static_cast<DWORD>(place.x));
+    PutDword(WindowTopValue, static_cast<DWORD>(place.y));
+    Start();
+    EXPECT_EQ(Place().left, fit.x) << place.x << "," << place.y;
+    EXPECT_EQ(Place().top, fit.y) << place.x << "," << place.y;
+    TearDown();
+  }
+}
+
+// What release 3.5 stored (the menu commands of its mode and order) is read
+// once and rewritten as a generation number and an order key.
+TEST_F(Settings, ValuesOfTheEarlierReleaseAreRewrittenOnce) {
+  PutDword(GameModeValue, 32801);
+  PutDword(SortOrderValue, 32806);
+  PutDword(GenerationValue, 5);  // older than the earlier release's values
+  Start();
+  EXPECT_TRUE(MenuChecked(IDM_MODE_GEN3));
+  EXPECT_TRUE(MenuChecked(IDM_SORT_NATIONAL));
+  HKEY key = nullptr;
+  ASSERT_EQ(
+      RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, KEY_QUERY_VALUE, &key),
+      ERROR_SUCCESS);
+  DWORD generation = 0;
+  DWORD size = sizeof(generation);
+  EXPECT_EQ(RegQueryValueExW(key, GenerationValue, nullptr, nullptr,
+                             reinterpret_cast<BYTE*>(&generation), &size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(generation, 3u);
+  wchar_t order[32] = L"";
+  size = sizeof(order);
+  RegQueryValueExW(key, SpeciesOrderValue, nullptr, nullptr,
+                   reinterpret_cast<BYTE*>(order), &size);
+  EXPECT_EQ(std::wstring(order), L"national");
+  for (const wchar_t* old : {GameModeValue, SortOrderValue})
+    EXPECT_EQ(RegQueryValueExW(key, old, nullptr, nullptr, nullptr, nullptr),
+              ERROR_FILE_NOT_FOUND);
+  RegCloseKey(key);
 }
 
 }  // namespace

@@ -236,14 +236,48 @@ namespace {
 
 using KeyboardNavigation = MainWindowTest;
 
-// A key press as the message loop offers it to the dialog manager.
+// A key pressed and released as the message loop offers it to the dialog
+// manager; returns whether the dialog manager took the press.
 bool PressKey(HWND mainWindow, WPARAM key) {
   MSG message{};
   message.hwnd = GetFocus();
   message.message = WM_KEYDOWN;
   message.wParam = key;
   message.lParam = 1;
-  return IsDialogMessageW(mainWindow, &message) != FALSE;
+  bool taken = IsDialogMessageW(mainWindow, &message) != FALSE;
+  message.hwnd = GetFocus();
+  message.message = WM_KEYUP;
+  message.lParam = static_cast<LPARAM>(0xC0000001u);
+  IsDialogMessageW(mainWindow, &message);
+  return taken;
+}
+
+// Enter (or Space) on a focused row button presses it; Enter in a field
+// presses nothing.
+TEST_F(KeyboardNavigation, EnterOrSpaceOnAFocusedRowButtonPressesIt) {
+  for (int field : NumericFieldIds) EnterNumber(field, L"9");
+  for (WPARAM key : {VK_RETURN, VK_SPACE}) {
+    SCOPED_TRACE(key);
+    int base = RowCount();
+    for (const wchar_t* level : {L"1", L"2", L"3"}) {
+      EnterNumber(IDC_LEVEL, level);
+      Focus(IDC_ADD_ROW);
+      PressKey(window_, key);
+    }
+    ASSERT_EQ(RowCount(), base + 3);
+    SelectRows({base + 1});
+    Focus(IDC_DELETE_ROWS);
+    PressKey(window_, key);
+    ASSERT_EQ(RowCount(), base + 2);
+    EXPECT_EQ(Cell(base + 1, 1), L"3");
+    FocusRow(base);
+    Focus(IDC_EDIT_ROW);
+    PressKey(window_, key);
+    EXPECT_EQ(Text(IDC_LEVEL), L"1");
+  }
+  Focus(IDC_LEVEL);
+  PressKey(window_, VK_RETURN);
+  EXPECT_EQ(RowCount(), 4);
 }
 
 TEST_F(KeyboardNavigation, TabMovesThroughTheFieldsInTemplateOrder) {

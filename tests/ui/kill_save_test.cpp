@@ -58,7 +58,7 @@ TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
   Observation row{50, {120, 75, 69, 76, 85, 65}, {0, 0, 0, 0, 0, 0}, false};
   document.rows.assign(ObservationLimit, row);
   std::string generation6 = WriteDocumentText(document);
-  document.gameMode = ModeGen5;
+  document.generation = 5;
   std::string generation5 = WriteDocumentText(document);
 
   wchar_t temp[MAX_PATH] = L"";

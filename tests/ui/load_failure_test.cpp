@@ -11,11 +11,12 @@ namespace {
 TEST(LoadFailure, ErrorMessageThenTheWindowCloses) {
   // The previous run's settings outlive a failed start.
   HKEY key = nullptr;
-  DWORD mode = IDM_MODE_GEN3;
+  DWORD generation = 3;
   RegCreateKeyExW(HKEY_CURRENT_USER, SettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS,
                   nullptr, &key, nullptr);
-  RegSetValueExW(key, GameModeValue, 0, REG_DWORD,
-                 reinterpret_cast<const BYTE*>(&mode), sizeof(mode));
+  RegSetValueExW(key, GenerationValue, 0, REG_DWORD,
+                 reinterpret_cast<const BYTE*>(&generation),
+                 sizeof(generation));
   HWND window = CreateMainWindow(GetModuleHandleW(nullptr));
   if (window != nullptr) {
     EXPECT_FALSE(IsWindow(window));
@@ -29,11 +30,11 @@ TEST(LoadFailure, ErrorMessageThenTheWindowCloses) {
   int exitCode = -1;
   EXPECT_TRUE(TakeQuitMessage(&exitCode));
   EXPECT_EQ(exitCode, 0);
-  DWORD size = sizeof(mode);
-  mode = 0;
-  RegQueryValueExW(key, GameModeValue, nullptr, nullptr,
-                   reinterpret_cast<BYTE*>(&mode), &size);
-  EXPECT_EQ(mode, static_cast<DWORD>(IDM_MODE_GEN3));
+  DWORD size = sizeof(generation);
+  generation = 0;
+  RegQueryValueExW(key, GenerationValue, nullptr, nullptr,
+                   reinterpret_cast<BYTE*>(&generation), &size);
+  EXPECT_EQ(generation, 3u);
   RegCloseKey(key);
   ClearRememberedSettings();
 }

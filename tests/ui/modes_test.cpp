@@ -2,8 +2,10 @@
 // and clamp, the characteristic rule, the effort value ranges, and the tool
 // commands.
 #include "data/gamedata.h"
+#include "engine/engine.h"
 #include "tools/tools.h"
 #include "ui/frame.h"
+#include "ui/game_modes.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
 
@@ -27,6 +29,18 @@ TEST_F(Modes, EveryModeShowsItsNameAndMovesTheMark) {
     Command(mode);
     EXPECT_EQ(StatusText(1), names[mode - IDM_MODE_GEN3]);
     EXPECT_EQ(GameMode, static_cast<uint32_t>(mode));
+    // The menu item and its help line are the generation's own texts.
+    const GameDefinition* game = GameOfModeCommand(mode);
+    ASSERT_NE(game, nullptr);
+    wchar_t text[128] = L"";
+    GetMenuStringW(GetMenu(window_), mode, text, 128, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(text),
+              reinterpret_cast<const wchar_t*>(game->menuText));
+    LoadStringW(GetModuleHandleW(nullptr), mode, text, 128);
+    EXPECT_EQ(std::wstring(text),
+              reinterpret_cast<const wchar_t*>(game->helpText));
+    EXPECT_EQ(StatusText(1),
+              reinterpret_cast<const wchar_t*>(game->statusText));
     for (int other = IDM_MODE_GEN3; other <= IDM_MODE_GEN6; ++other)
       EXPECT_EQ(MenuChecked(other), other == mode) << mode << " " << other;
     EXPECT_TRUE(MenuChecked(IDM_SORT_KANA));
@@ -113,6 +127,42 @@ TEST_F(Modes, UnknownModeShowsNothing) {
   GameMode = saved;
   EXPECT_EQ(Text(IDC_HP_IV), L"");
   EXPECT_EQ(Text(IDC_ATTACK_MARK), L"");
+}
+
+// The window-side engine calls read the chosen mode: the same candidates in
+// every mode, the power of hidden power by the mode's rule, and nothing
+// outside the modes.
+TEST_F(Modes, WindowSideCallsFollowTheChosenMode) {
+  const StatusEntry seen[2] = {{50, {120, 75, 69, 76, 85, 65}, {}, 0},
+                               {100, {231, 147, 134, 149, 166, 126}, {}, 0}};
+  IvResult result{};
+  LevelHint hints[StatCount] = {};
+  uint32_t natures = 0;
+  for (int mode : {IDM_MODE_GEN5, IDM_MODE_GEN6}) {
+    Command(mode);
+    ASSERT_EQ(CalcIndividualValuesWithHints(u"フシギダネ", u"いじっぱり", seen,
+                                            2, &result, &natures, hints, u"",
+                                            u"", 0, 2, 2, 2, 2, 2, 2, 0),
+              CalcOk);
+    EXPECT_EQ(result.stats[StatSpeed].mask, 1u << 31);
+    EXPECT_EQ(result.hiddenPowerPower, mode == IDM_MODE_GEN6 ? 60 : 70);
+    EXPECT_EQ(CalcHiddenPower(&result), 1);
+    EXPECT_EQ(result.hiddenPowerPower, mode == IDM_MODE_GEN6 ? 60 : 70);
+  }
+  EXPECT_EQ(CalcIndividualValues(u"フシギダネ", nullptr, seen, 2, &result, u"",
+                                 u"", 0, 2, 2, 2, 2, 2, 2, 0),
+            CalcUnknownNature);
+  EXPECT_EQ(
+      CalcIndividualValuesAnyNature(u"フシギダネ", seen, 2, &result, &natures,
+                                    u"", u"", 0, 2, 2, 2, 2, 2, 2, 0),
+      CalcOk);
+  EXPECT_NE(natures & 1u << FindNatureIndex(u"いじっぱり"), 0u);
+  uint32_t saved = GameMode;
+  GameMode = 12345;
+  EXPECT_EQ(CalcIndividualValues(u"フシギダネ", u"いじっぱり", seen, 2, &result,
+                                 u"", u"", 0, 2, 2, 2, 2, 2, 2, 0),
+            CalcUnknownGame);
+  GameMode = saved;
 }
 
 TEST_F(Modes, CommandsOutsideTheMenuGetDefaultProcessing) {

@@ -1,5 +1,7 @@
 // The species list: which species each mode and order lists, in which order,
 // the kept edit text, the radio mark and the status text of the order.
+#include "ui/species_list.h"
+
 #include <algorithm>
 
 #include "data/species_order.h"

@@ -1,0 +1,196 @@
+// Starts a program of the project, waits until its window is up and idle,
+// and for Tessavar.exe types an example in by messages, so that a screenshot
+// taken afterwards shows the same picture on every run:
+//   tessavar_screen_driver [--fresh] PROGRAM.exe [--filled | --questions |
+//                          TOOL-ARGUMENT]
+// --fresh first removes the remembered settings and the autosave, so that the
+// program starts as on its first run. The driver exits once the window shows
+// the wanted state (0) or when something is missing (1); the program keeps
+// running.
+#include <windows.h>
+// The shell's declarations need the definitions of windows.h.
+#include <shlobj.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+#include "res/resource.h"
+#include "ui/autosave.h"
+#include "ui/settings.h"
+
+namespace {
+
+constexpr DWORD StartTimeout = 60000;
+constexpr int FieldCount = 13;
+
+// The thirteen numeric fields in the order of a status list row.
+constexpr int RowFields[FieldCount] = {
+    IDC_LEVEL,      IDC_HP_STAT,    IDC_ATTACK_STAT, IDC_DEFENSE_STAT,
+    IDC_SPATK_STAT, IDC_SPDEF_STAT, IDC_SPEED_STAT,  IDC_HP_EV,
+    IDC_ATTACK_EV,  IDC_DEFENSE_EV, IDC_SPATK_EV,    IDC_SPDEF_EV,
+    IDC_SPEED_EV};
+
+bool Fail(const char* what) {
+  std::fprintf(stderr, "tessavar_screen_driver: %s\n", what);
+  return false;
+}
+
+void ForgetRememberedState() {
+  RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKey);
+  RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
+  wchar_t folder[MAX_PATH] = L"";
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder)))
+    return;
+  // The autosave files of the windows and the kept inputs.
+  std::wstring path = std::wstring(folder) + AutosaveFolder;
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((path + L"\\*.tsv").c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more;
+       more = FindNextFileW(search, &found))
+    DeleteFileW((path + L"\\" + found.cFileName).c_str());
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  RemoveDirectoryW(path.c_str());
+}
+
+struct Search {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK FindShownWindow(HWND window, LPARAM lParam) {
+  auto* search = reinterpret_cast<Search*>(lParam);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == search->process && IsWindowVisible(window))
+    search->found = window;
+  return search->found == nullptr;
+}
+
+// The first shown top-level window of the process, once it has one and
+// waits for input.
+HWND WaitForShownWindow(HANDLE process, DWORD id) {
+  for (DWORD waited = 0; waited < StartTimeout; waited += 50) {
+    if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) return nullptr;
+    WaitForInputIdle(process, 50);
+    Search search{id, nullptr};
+    EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) return search.found;
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+// The player's actions as the messages they produce; each is sent, so the
+// window has done its work (the recalculation included) when it returns.
+struct Player {
+  HWND window;
+
+  HWND Item(int id) const { return GetDlgItem(window, id); }
+  void Command(int command) const {
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+  }
+  void Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
+  bool Choose(int id, const wchar_t* text) const {
+    LRESULT index = SendMessageW(Item(id), CB_FINDSTRINGEXACT, -1,
+                                 reinterpret_cast<LPARAM>(text));
+    if (index == CB_ERR) return Fail("an item to choose is missing");
+    SendMessageW(Item(id), CB_SETCURSEL, index, 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(Item(id)));
+    return true;
+  }
+  // Fills the first `count` numeric fields of a row.
+  void Fill(const wchar_t* const* values, int count) const {
+    for (int k = 0; k < count; ++k)
+      SendMessageW(Item(RowFields[k]), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(values[k]));
+  }
+  void AddRow(const wchar_t* const (&values)[FieldCount]) const {
+    Fill(values, FieldCount);
+    Click(IDC_ADD_ROW);
+  }
+};
+
+// The README's quick start: every IV of this フシギダネ is 31.
+bool FillQuickStart(const Player& player) {
+  player.Command(IDM_SORT_NATIONAL);
+  if (!player.Choose(IDC_SPECIES, L"フシギダネ") ||
+      !player.Choose(IDC_NATURE, L"いじっぱり"))
+    return false;
+  player.AddRow({L"50", L"120", L"75", L"69", L"76", L"85", L"65", L"0", L"0",
+                 L"0", L"0", L"0", L"0"});
+  player.AddRow({L"100", L"231", L"147", L"134", L"149", L"166", L"126", L"0",
+                 L"0", L"0", L"0", L"0", L"0"});
+  return true;
+}
+
+// フシギダネ of unknown nature at level 10, seen once with the effort
+// values unknown and once with none: a "?" row, the natures still possible
+// and the levels to check next.
+bool FillQuestions(const Player& player) {
+  player.Command(IDM_SORT_NATIONAL);
+  if (!player.Choose(IDC_SPECIES, L"フシギダネ") ||
+      !player.Choose(IDC_NATURE, L"（不明）"))
+    return false;
+  const wchar_t* const seen[FieldCount] = {L"10", L"32", L"18", L"17", L"18",
+                                           L"21", L"17", L"0",  L"0",  L"0",
+                                           L"0",  L"0",  L"0"};
+  player.Fill(seen, 7);
+  player.Click(IDC_EFFORT_UNKNOWN);
+  player.Click(IDC_ADD_ROW);
+  player.Click(IDC_EFFORT_UNKNOWN);
+  player.AddRow(seen);
+  return true;
+}
+
+bool Drive(HWND window, const std::wstring& mode) {
+  Player player{window};
+  if (mode == L"--filled") return FillQuickStart(player);
+  if (mode == L"--questions") return FillQuestions(player);
+  return true;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  int first = 1;
+  bool fresh = argc > 1 && std::wcscmp(argv[1], L"--fresh") == 0;
+  if (fresh) ++first;
+  if (argc <= first) {
+    std::fprintf(stderr,
+                 "usage: tessavar_screen_driver [--fresh] PROGRAM.exe "
+                 "[--filled | --questions | ARGUMENT]\n");
+    return 2;
+  }
+  if (fresh) ForgetRememberedState();
+  // The pointer rests in the screen's corner, away from the centred window,
+  // so that no help line follows it.
+  SetCursorPos(0, 0);
+
+  wchar_t program[MAX_PATH] = L"";
+  GetFullPathNameW(argv[first], MAX_PATH, program, nullptr);
+  std::wstring mode = argc > first + 1 ? argv[first + 1] : L"";
+  std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
+  if (!mode.empty() && mode != L"--filled" && mode != L"--questions")
+    commandLine += L" " + mode;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION child{};
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
+                      nullptr, nullptr, &startup, &child))
+    return Fail("the program does not start"), 1;
+  HWND window = WaitForShownWindow(child.hProcess, child.dwProcessId);
+  bool driven =
+      window != nullptr ? Drive(window, mode) : Fail("no window came up");
+  if (window != nullptr) {
+    // Paints what is left and waits until the window's thread has handled
+    // everything sent before.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SendMessageW(window, WM_NULL, 0, 0);
+    WaitForInputIdle(child.hProcess, StartTimeout);
+  }
+  CloseHandle(child.hProcess);
+  CloseHandle(child.hThread);
+  return driven ? 0 : 1;
+}
