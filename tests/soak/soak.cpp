@@ -624,9 +624,8 @@ int SavedCount = 0;
 uint32_t PreviousInputMode = IDM_MODE_GEN6;  // of the autosave left at start
 UINT FileCommand = 0;                        // the last open or save command
 bool ExpectGoodFile = false;                 // opening or restoring such a file
-// The mode an open or restore brings once it replaces the input (0 for
-// none): the save-changes question's Cancel, or a save as it leads to that
-// is cancelled, keeps the input and its mode.
+// The mode an open or restore brings once it replaces the input; 0 for none
+// or when Cancel (of the question or of its save as) keeps the input.
 uint32_t PendingMode = 0;
 
 // A file dialog: a person cancels it, or names a file and presses OK: a new
@@ -665,9 +664,8 @@ void AnswerFileDialog(HWND dialog) {
   Post(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
 }
 
-// The question before an open or restore replaces unsaved input, answered
-// with each button: Yes saves first (a save as dialog follows when no file
-// is open), No discards, Cancel keeps the input.
+// The question before unsaved input is replaced, answered with each button:
+// Yes saves first (a save as without a file), No discards, Cancel keeps it.
 void AnswerSaveChanges(HWND box) {
   ++BoxCounts[SaveChangesQuestion];
   ++BoxesThisStep;
