@@ -30,10 +30,13 @@ struct WindowAutosave {
 };
 WindowAutosave Autosave;
 
-// A failed write is told once per run, however often it fails.
-bool FailureTold = false;
-// Numbers the windows of this process.
-int WindowNumber = 0;
+// What lasts the whole run: whether a failed write was told (once per run,
+// however often it fails) and how many windows started (their files' numbers).
+struct AutosaveRun {
+  bool failureTold = false;
+  int windowsStarted = 0;
+};
+AutosaveRun Run;
 
 std::wstring FindFolderPath() {
   wchar_t folder[MAX_PATH] = L"";
@@ -122,8 +125,8 @@ void TakeInLeftFiles() {
 }
 
 void TellFailure(DWORD error) {
-  if (FailureTold) return;
-  FailureTold = true;
+  if (Run.failureTold) return;
+  Run.failureTold = true;
   // Without an application data folder there is no path to name.
   std::wstring reason = Autosave.path.empty()
                             ? SystemErrorText(error)
@@ -146,7 +149,8 @@ void BeginAutosave(HWND window) {
   if (!AutosaveFolderPath().empty())
     Autosave.path = AutosaveFolderPath() + L"\\" + WindowFilePrefix +
                     Hex(GetCurrentProcessId(), 8) + L"-" +
-                    Hex(static_cast<unsigned>(++WindowNumber), 4) + L".tsv";
+                    Hex(static_cast<unsigned>(++Run.windowsStarted), 4) +
+                    L".tsv";
   Autosave.writtenText = FormFileText(window);
 }
 
