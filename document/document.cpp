@@ -64,11 +64,14 @@ void WriteRow(std::string& out, const Observation& row) {
 
 // ---- Reading ---------------------------------------------------------------
 
-// The file cut into lines (CRLF or LF) and each line into tab fields. A
-// last line without its line break is left out: the file was cut short
-// there, whatever the line holds.
+// The file cut into lines (CRLF or LF) and each line into tab fields. Text
+// after the last line break is kept as a last line marked cut: only the
+// format line (to tell a foreign file) and the closing line (an editor may
+// strip the final line break) are read from it; anywhere else the file was
+// cut short there.
 struct Lines {
   std::vector<std::vector<std::string>> fields;
+  bool lastCut = false;
 };
 
 Lines SplitLines(const char* text, std::size_t size) {
@@ -76,6 +79,7 @@ Lines SplitLines(const char* text, std::size_t size) {
   std::size_t start = 0;
   if (size >= 3 && std::string(text, 3) == ByteOrderMark) start = 3;
   std::vector<std::string> fields(1);
+  std::size_t lineStart = start;
   for (std::size_t i = start; i < size; ++i) {
     char c = text[i];
     if (c == '\n') {
@@ -83,13 +87,27 @@ Lines SplitLines(const char* text, std::size_t size) {
       if (!last.empty() && last.back() == '\r') last.pop_back();
       lines.fields.push_back(std::move(fields));
       fields.assign(1, std::string());
+      lineStart = i + 1;
     } else if (c == '\t') {
       fields.emplace_back();
     } else {
       fields.back() += c;
     }
   }
+  if (lineStart < size) {
+    std::string& last = fields.back();
+    while (!last.empty() && last.back() == '\r') last.pop_back();
+    lines.fields.push_back(std::move(fields));
+    lines.lastCut = true;
+  }
   return lines;
+}
+
+bool IsDigits(const std::string& text) {
+  if (text.empty()) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  return true;
 }
 
 // Digits only, at most NumberDigitLimit of them.
@@ -141,8 +159,12 @@ class Reader {
 
   ReadError Read() {
     if (!ReadFormatLine() || !ReadHeader() || !ReadRows()) return error_;
-    if (next_ < static_cast<int>(lines_.fields.size()))
-      return Fail(ReadFailure::BadLine);
+    // Nothing but line breaks may follow the closing line.
+    for (; next_ < static_cast<int>(lines_.fields.size()); ++next_) {
+      const std::vector<std::string>& line = lines_.fields[next_];
+      if (line.size() != 1 || !line[0].empty())
+        return Fail(ReadFailure::BadLine);
+    }
     out_ = std::move(doc_);
     return {ReadFailure::None, 0};
   }
@@ -153,9 +175,15 @@ class Reader {
     return error_;
   }
 
-  // The next line, or null (and CutShort) past the last one.
-  const std::vector<std::string>* Take() {
-    if (next_ >= static_cast<int>(lines_.fields.size())) {
+  bool IsCut(int line) const {
+    return lines_.lastCut && line + 1 == static_cast<int>(lines_.fields.size());
+  }
+
+  // The next line, or null (and CutShort) past the last one or at a last
+  // line without its line break, unless `mayBeCut`.
+  const std::vector<std::string>* Take(bool mayBeCut = false) {
+    if (next_ >= static_cast<int>(lines_.fields.size()) ||
+        (!mayBeCut && IsCut(next_))) {
       Fail(ReadFailure::CutShort);
       return nullptr;
     }
@@ -189,14 +217,19 @@ class Reader {
     return false;
   }
 
+  // The first line names the format, whatever else the file holds: a file
+  // without it (empty, binary, other line ends) is not one of ours. A
+  // version too long to read is still a newer one.
   bool ReadFormatLine() {
-    const std::vector<std::string>* line = Take();
-    if (line == nullptr) return false;
-    int version = 0;
-    if (line->size() != 2 || (*line)[0] != DocumentFormatName ||
-        !ParseNumber((*line)[1], version) || version < 1)
+    const std::vector<std::string>* line = Take(true);
+    if (line == nullptr || line->size() != 2 ||
+        (*line)[0] != DocumentFormatName || !IsDigits((*line)[1]))
       return FailAt(0, ReadFailure::NotOurs);
-    if (version > DocumentVersion) return FailAt(0, ReadFailure::NewerVersion);
+    int version = 0;
+    if (!ParseNumber((*line)[1], version) || version > DocumentVersion)
+      return FailAt(0, ReadFailure::NewerVersion);
+    if (version < 1) return FailAt(0, ReadFailure::NotOurs);
+    if (IsCut(0)) return FailAt(0, ReadFailure::CutShort);
     return true;
   }
 
@@ -259,9 +292,10 @@ class Reader {
       if ((*line)[column] != RowColumns[column])
         return FailAt(next_ - 1, ReadFailure::BadLine);
     for (;;) {
-      line = Take();
+      line = Take(true);
       if (line == nullptr) return false;
       if (line->size() == 1 && (*line)[0] == EndLine) break;
+      if (IsCut(next_ - 1)) return FailAt(next_ - 1, ReadFailure::CutShort);
       if (static_cast<int>(doc_.rows.size()) >= ObservationLimit)
         return FailAt(next_ - 1, ReadFailure::TooManyRows);
       if (!ReadRow(*line)) return FailAt(next_ - 1, error_.reason);
@@ -319,6 +353,12 @@ bool SameDocument(const Document& a, const Document& b) {
         return false;
   }
   return true;
+}
+
+bool IsEmptyInput(const Document& document) {
+  Document empty = EmptyDocument();
+  empty.generation = document.generation;
+  return SameDocument(document, empty);
 }
 
 Document EmptyDocument() {

@@ -36,6 +36,10 @@ Document EmptyDocument();
 // Whether two documents hold the same input (and so the same file text).
 bool SameDocument(const Document& a, const Document& b);
 
+// Whether a document holds no input: no names, clues or rows, whatever its
+// generation.
+bool IsEmptyInput(const Document& document);
+
 // The first line's format name and the version this program writes.
 constexpr char DocumentFormatName[] = "Tessavar";
 constexpr int DocumentVersion = 1;
@@ -56,6 +60,9 @@ enum class ReadFailure {
   UnknownClue,  // a characteristic, type or verdict the program lacks
   TooManyRows   // more than ObservationLimit observations
 };
+// The number of reasons, None included: tables of texts by reason have as
+// many entries.
+constexpr int ReadFailureCount = static_cast<int>(ReadFailure::TooManyRows) + 1;
 
 struct ReadError {
   ReadFailure reason;
@@ -65,7 +72,9 @@ struct ReadError {
 // The file text of `document`: UTF-8 with a byte order mark, CRLF lines.
 std::string WriteDocumentText(const Document& document);
 
-// Reads a whole file. On success fills `document` and returns reason None;
+// Reads a whole file. The last line `end` may lack its line break, and only
+// line breaks may follow it. A file whose first line is not the format line
+// is NotOurs. On success fills `document` and returns reason None;
 // otherwise leaves `document` untouched. Needs the loaded game data tables
 // (species and natures are checked against them).
 ReadError ReadDocumentText(const char* text, std::size_t size,

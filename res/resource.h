@@ -143,5 +143,7 @@
 #define IDM_SAVE_AS 32823
 #define IDM_RESTORE 32824
 #define IDM_COPY_RESULT 32825
+// The kept inputs in the submenu of 前回の入力を復元, newest first (five).
+#define IDM_RESTORE_KEPT 32835
 // The highest command id of the menu.
 #define IDM_LAST_COMMAND 32839

@@ -58,7 +58,7 @@ Document ReadFormDocument(HWND window) {
   return DocumentOfInputs(inputs);
 }
 
-std::string ReadFormText(HWND window) {
+std::string FormFileText(HWND window) {
   return WriteDocumentText(ReadFormDocument(window));
 }
 

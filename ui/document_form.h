@@ -14,8 +14,9 @@
 // half-typed one) counts as empty: only names a file may hold are kept.
 Document ReadFormDocument(HWND window);
 
-// The form's document as the file text it would be saved as.
-std::string ReadFormText(HWND window);
+// The file text the form's document would be saved as (reads the form,
+// writes nothing).
+std::string FormFileText(HWND window);
 
 // The same from the form's inputs already read.
 Document DocumentOfInputs(const FormInputs& inputs);

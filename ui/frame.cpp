@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "data/gamedata_win32.h"
+#include "document/observation.h"
 #include "res/resource.h"
 #include "tools/dpi.h"
 #include "tools/tools.h"
@@ -19,7 +20,6 @@
 #include "ui/help_lines.h"
 #include "ui/input_form.h"
 #include "ui/menu_commands.h"
-#include "document/observation.h"
 #include "ui/recalc.h"
 #include "ui/settings.h"
 #include "ui/shown_texts.h"
@@ -112,6 +112,7 @@ void OnRecalc(HWND window) {
 void OnCloseMainWindow(HWND window) {
   if (Life.startUpFinished) {
     WriteAutosaveNow(window);
+    KeepAutosave();
     RememberSettings(window);
   }
   Life.startUpFinished = false;
@@ -276,6 +277,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam,
       return 0;
     case WM_TIMER:
       if (wParam == AutosaveTimerId) WriteAutosaveNow(window);
+      return 0;
+    case WM_INITMENUPOPUP:
+      FillRestoreMenu(reinterpret_cast<HMENU>(wParam));
       return 0;
     case WM_DROPFILES:
       OpenDroppedFile(window, reinterpret_cast<HDROP>(wParam));

@@ -133,17 +133,11 @@ void CopySelectedName(HWND field) {
 // Warns when the species (1044) or nature (1045) field holds a text that is
 // not an item of its own list, and puts the focus back on it.
 void ValidateNameField(HWND field) {
-  bool species = GetDlgCtrlID(field) == IDC_SPECIES;
-  wchar_t text[SpeciesTextCapacity] = L"";
-  ReadWindowText(field, text,
-                 species ? SpeciesTextCapacity : NatureTextCapacity);
-  if (text[0] == L'\0') return;
-  if (SendMessageW(field, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                   reinterpret_cast<LPARAM>(text)) != CB_ERR)
-    return;
+  if (IsNameFieldListed(field)) return;
   ShowMessage(field,
-              species ? L"指定されたポケモンはデータに存在しません"
-                      : L"指定された性格はデータに存在しません",
+              GetDlgCtrlID(field) == IDC_SPECIES
+                  ? L"指定されたポケモンはデータに存在しません"
+                  : L"指定された性格はデータに存在しません",
               MB_ICONWARNING);
   SetFocus(field);
 }
@@ -187,6 +181,16 @@ bool IsClueList(int id) {
 bool IsBestStatBox(int id) { return id >= IDC_BEST_HP && id <= IDC_BEST_SPEED; }
 
 }  // namespace
+
+bool IsNameFieldListed(HWND field) {
+  bool species = GetDlgCtrlID(field) == IDC_SPECIES;
+  wchar_t text[SpeciesTextCapacity] = L"";
+  ReadWindowText(field, text,
+                 species ? SpeciesTextCapacity : NatureTextCapacity);
+  return text[0] == L'\0' ||
+         SendMessageW(field, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                      reinterpret_cast<LPARAM>(text)) != CB_ERR;
+}
 
 void InitInputFormLists(HWND window) {
   FillCharacteristicList(window);

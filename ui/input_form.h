@@ -19,6 +19,10 @@ void SetStatusColumnWidths(HWND window, UINT dpi);
 // handle, which then get default processing.
 bool HandleFormCommand(HWND window, int id, int code);
 
+// Whether a name field (species 1044, nature 1045) holds an item of its own
+// list or nothing; otherwise leaving it warns and brings the focus back.
+bool IsNameFieldListed(HWND field);
+
 // WM_NOTIFY from the status list (1060).
 LRESULT HandleStatusListNotify(HWND window, UINT message, WPARAM wParam,
                                LPARAM lParam);

@@ -106,8 +106,8 @@ bool HandleMenuCommand(HWND window, UINT command) {
     case IDM_SAVE_AS:
       SaveAsCommand(window);
       return true;
-    case IDM_RESTORE:
-      RestoreCommand(window);
+    case IDM_RESTORE:  // the newest kept input
+      RestoreCommand(window, 0);
       return true;
     case IDM_COPY_RESULT:
       CopyResultCommand(window);
@@ -131,6 +131,8 @@ bool HandleMenuCommand(HWND window, UINT command) {
     ChangeGameMode(window, command, *game);
   } else if (IsSortCommand(command)) {
     ChangeSortOrder(window, command);
+  } else if (command >= IDM_RESTORE_KEPT) {
+    RestoreCommand(window, static_cast<int>(command - IDM_RESTORE_KEPT));
   }
   return true;
 }

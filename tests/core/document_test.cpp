@@ -86,14 +86,21 @@ TEST_F(DocumentFile, EveryFieldSurvivesWriteAndRead) {
   }
 }
 
-TEST_F(DocumentFile, LinesEndingInLineFeedAloneAndNoByteOrderMarkRead) {
-  std::string text = WriteDocumentText(FullDocument()).substr(3);
+// Line feeds alone, no byte order mark, the closing line without its line
+// break (an editor stripped it) or followed by empty lines.
+TEST_F(DocumentFile, LineEndVariantsRead) {
+  std::string full = WriteDocumentText(FullDocument());
   std::string plain;
-  for (char c : text)
+  for (char c : full.substr(3))
     if (c != '\r') plain += c;
-  Document got = EmptyDocument();
-  ASSERT_EQ(Read(plain, got).reason, ReadFailure::None);
-  ExpectSameDocument(FullDocument(), got);
+  for (const std::string& text :
+       {plain, full.substr(0, full.size() - 2), full.substr(0, full.size() - 1),
+        plain.substr(0, plain.size() - 1), full + "\r\n\n"}) {
+    Document got = EmptyDocument();
+    ReadError error = Read(text, got);
+    ASSERT_EQ(error.reason, ReadFailure::None) << "line " << error.line;
+    ExpectSameDocument(FullDocument(), got);
+  }
 }
 
 // Replaces the first occurrence of `from` in the written full document.
@@ -110,6 +117,9 @@ TEST_F(DocumentFile, EachRefusalNamesItsLineAndLeavesTheDocument) {
   for (int k = 0; k < ObservationLimit - 3; ++k)
     manyRows += "5\t20\t10\t10\t10\t10\t10\t0\t0\t0\t0\t0\t0\t0\r\n";
   std::string atLimit = manyRows + "end\r\n";
+  std::string crOnly = full;
+  for (char& c : crOnly)
+    if (c == '\n') c = '\r';
   std::string overLimit =
       manyRows + "5\t20\t10\t10\t10\t10\t10\t0\t0\t0\t0\t0\t0\t0\r\nend\r\n";
   struct Case {
@@ -117,11 +127,17 @@ TEST_F(DocumentFile, EachRefusalNamesItsLineAndLeavesTheDocument) {
     ReadFailure reason;
     int line;
   } cases[] = {
-      {"", ReadFailure::CutShort, 1},
+      {"", ReadFailure::NotOurs, 1},
+      {"\xEF\xBB\xBF", ReadFailure::NotOurs, 1},
+      {"\xFF", ReadFailure::NotOurs, 1},
+      {crOnly, ReadFailure::NotOurs, 1},
+      {"Tessavar\t1", ReadFailure::CutShort, 1},
+      {Edited("Tessavar\t1", "Tessavar\t99999999999"),
+       ReadFailure::NewerVersion, 1},
       {Edited("Tessavar\t1", "Tessavor\t1"), ReadFailure::NotOurs, 1},
       {"name,level\r\nfoo,5\r\n", ReadFailure::NotOurs, 1},
       {Edited("Tessavar\t1", "Tessavar\t2"), ReadFailure::NewerVersion, 1},
-      {full.substr(0, full.size() - 2), ReadFailure::CutShort, 14},
+      {full.substr(0, full.size() - 3), ReadFailure::CutShort, 14},
       {full.substr(0, full.find("100\t999")), ReadFailure::CutShort, 12},
       {full.substr(0, full.find("100\t999") + 5), ReadFailure::CutShort, 12},
       {Edited("generation\t5", "generation\t7"), ReadFailure::OutOfRange, 2},
@@ -136,7 +152,7 @@ TEST_F(DocumentFile, EachRefusalNamesItsLineAndLeavesTheDocument) {
       {Edited("\t255\t255\t0", "\t255\t255\t1"), ReadFailure::OutOfRange, 12},
       {Edited("\t6\t1\r\n", "\t6\t2\r\n"), ReadFailure::OutOfRange, 13},
       {Edited("100\t999", "100\t-99"), ReadFailure::BadLine, 12},
-      {full + "\r\n", ReadFailure::BadLine, 15},
+      {full + "\r\nx", ReadFailure::BadLine, 16},
       {overLimit, ReadFailure::TooManyRows, 10 + ObservationLimit + 1},
   };
   for (const Case& c : cases) {

@@ -86,8 +86,11 @@ constexpr const wchar_t* ProgramMessages[] = {
     L"ポケモンデータを読み込めませんでした。",
     L"これ以上追加できません（1000件まで）",
     L"復元できる前回の入力はありません",
-    L"結果をクリップボードにコピーできませんでした"};
+    L"結果をクリップボードにコピーできませんでした",
+    L"変更を保存しますか？"};
 constexpr const wchar_t* EffortMessage = ProgramMessages[0];
+constexpr const wchar_t* SaveChangesQuestion =
+    ProgramMessages[std::size(ProgramMessages) - 1];
 // The program's file messages: a headline, the file and the reason.
 constexpr const wchar_t* FileMessageHeadlines[] = {
     L"ファイルを開けませんでした。", L"ファイルを保存できませんでした。",
@@ -618,10 +621,12 @@ struct SoakFile {
 std::vector<SoakFile> SoakFiles;
 Text SoakFolder;
 int SavedCount = 0;
-uint32_t PreviousInputMode =
-    IDM_MODE_GEN6;            // of the autosave left before start
-UINT FileCommand = 0;         // the last open or save command
-bool ExpectGoodFile = false;  // opening or restoring such a file
+uint32_t PreviousInputMode = IDM_MODE_GEN6;  // of the autosave left at start
+UINT FileCommand = 0;                        // the last open or save command
+bool ExpectGoodFile = false;                 // opening or restoring such a file
+// The mode an open or restore brings once it replaces the input; 0 for none
+// or when Cancel (of the question or of its save as) keeps the input.
+uint32_t PendingMode = 0;
 
 // A file dialog: a person cancels it, or names a file and presses OK: a new
 // file in the soak's folder to save to, or one of its files to open.
@@ -638,6 +643,7 @@ void AnswerFileDialog(HWND dialog) {
       existing.push_back(file);
   if (name == nullptr || (open && existing.empty()) || Random.Percent(20)) {
     Log("file dialog: Cancel");
+    if (!open) PendingMode = 0;  // a save as before a replacement
     Post(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     return;
   }
@@ -649,13 +655,29 @@ void AnswerFileDialog(HWND dialog) {
   Log(std::string(open ? "file dialog: open " : "file dialog: save as ") +
       Quote(file.path));
   if (open && file.mode != 0) {
-    TrackedMode = file.mode;  // an opened document brings its mode
+    PendingMode = file.mode;  // an opened document brings its mode
     ExpectGoodFile = true;
     Expect.remove = true;
   }
   if (!open) SoakFiles.push_back(file);
   Send(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(file.path.c_str()));
   Post(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
+
+// The question before unsaved input is replaced, answered with each button:
+// Yes saves first (a save as without a file), No discards, Cancel keeps it.
+void AnswerSaveChanges(HWND box) {
+  ++BoxCounts[SaveChangesQuestion];
+  ++BoxesThisStep;
+  static constexpr int Buttons[] = {IDYES, IDNO, IDCANCEL};
+  int button = Buttons[Random.Below(3)];
+  Log(std::string("save-changes question: ") + (button == IDYES  ? "Yes"
+                                                : button == IDNO ? "No"
+                                                                 : "Cancel"));
+  if (button == IDYES) FileCommand = IDM_SAVE_AS;
+  if (button == IDCANCEL) PendingMode = 0;
+  Sleep(MessageBoxPauseMs);
+  Post(GetDlgItem(box, button), BM_CLICK, 0, 0);
 }
 
 // Closes what the last action opened, one window at a time (the topmost
@@ -692,6 +714,8 @@ void CloseDialogs() {
       Post(target, WM_CLOSE, 0, 0);
     } else if (GetDlgItem(target, cmb13) != nullptr) {
       AnswerFileDialog(target);
+    } else if (DialogText(target) == SaveChangesQuestion) {
+      AnswerSaveChanges(target);
     } else if (GetDlgItem(target, IDC_ABOUT_NOTICE) != nullptr) {
       Log("about box: OK after a pause");
       Sleep(MessageBoxPauseMs);
@@ -1306,7 +1330,7 @@ bool MenuAction() {
   if (command == IDM_OPEN || command == IDM_SAVE || command == IDM_SAVE_AS)
     FileCommand = command;
   if (command == IDM_RESTORE) {  // the previous run's input, mode and all
-    TrackedMode = PreviousInputMode;
+    PendingMode = PreviousInputMode;
     ExpectGoodFile = true;
     Expect.remove = true;
   }
@@ -1411,10 +1435,12 @@ bool PrepareFiles() {
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE,
                               nullptr, SHGFP_TYPE_CURRENT, folder)))
     return false;
+  // The earlier releases' autosave file, taken in as the newest kept input.
   Text autosave = Text(folder) + AutosaveFolder;
   CreateDirectoryW(autosave.c_str(), nullptr);
   PreviousInputMode = RandomMode();
-  if (!WriteBytes(autosave + AutosaveFile, MonsterDocument(PreviousInputMode)))
+  if (!WriteBytes(autosave + EarlierAutosaveFile,
+                  MonsterDocument(PreviousInputMode)))
     return false;
   GetTempPathW(MAX_PATH, folder);
   SoakFolder = Text(folder) + L"tessavar-soak";
@@ -1621,8 +1647,10 @@ void RunStep() {
   BoxesThisStep = 0;
   EffortBoxesThisStep = 0;
   ExpectGoodFile = false;
+  PendingMode = 0;
   RunRandomAction();
   if (Failure.empty() && Settle()) CloseDialogs();
+  if (PendingMode != 0) TrackedMode = PendingMode;
   if (Failure.empty()) CheckProgram();
 }
 

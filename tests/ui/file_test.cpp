@@ -1,8 +1,11 @@
 // Keeping the player's work: saving and opening files (dropped on the
-// window), the caption, refusals and failed saves, restoring the previous
-// input, the remembered settings and the copied result line.
+// window), the caption, the question before unsaved input is replaced,
+// refusals and failed saves, restoring kept inputs, the remembered settings
+// and the copied result line.
 #include "file_bytes.h"
+#include "ui/autosave.h"
 #include "ui/frame.h"
+#include "ui/safe_file.h"
 #include "ui/settings.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
@@ -41,6 +44,10 @@ const std::string FreshFile =
     "attack\tdefense\tspAtk\tspDef\tspeed\thpEffort\tattackEffort\t"
     "defenseEffort\tspAtkEffort\tspDefEffort\tspeedEffort\teffortUnknown\r\n"
     "end\r\n";
+
+// The button the next message box is answered with.
+int Answer = IDOK;
+void PressAnswer(HWND box) { SendMessageW(box, WM_COMMAND, Answer, 0); }
 
 // What the form shows of every saved field, and the first row.
 std::vector<std::wstring> Shown(HWND window) {
@@ -100,6 +107,49 @@ TEST_F(Files, RefusedFileNamesLineAndReasonAndLoadsNothing) {
   EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, IDI_WARNING));
   EXPECT_EQ(RowCount(), 1);
   EXPECT_EQ(WindowText(window_), L"Tessavar");
+  WriteBytes(path, std::string(FileSizeLimit + 1, '\n'));
+  DropFile(path);
+  seen = TakeSeenDialogs();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, L"ファイルを開けませんでした。\n" + path +
+                              L"\nファイルが大きすぎます（4 MBまで）");
+}
+
+// Open, drop and restore ask before an input that differs from its file
+// is replaced: Cancel keeps it, No discards it, Yes saves it first.
+TEST_F(Files, UnsavedInputIsAskedAboutBeforeItIsReplaced) {
+  std::wstring first = TestFolder() + L"first.tsv";
+  std::wstring second = TestFolder() + L"second.tsv";
+  WriteBytes(first, FreshFile);
+  WriteBytes(second, FreshFile);
+  DropFile(first);
+  DropFile(second);  // nothing to lose: no question
+  AddRow(BulbasaurAt50);
+  SetDialogInspector(PressAnswer);
+  for (int answer : {IDCANCEL, IDNO, IDYES}) {
+    Answer = answer;
+    DropFile(answer == IDNO ? first : second);
+    std::vector<SeenDialog> seen = TakeSeenDialogs();
+    ASSERT_EQ(seen.size(), 1u) << answer;
+    EXPECT_EQ(seen[0].text, L"変更を保存しますか？");
+    EXPECT_EQ(RowCount(), answer == IDCANCEL ? 1 : 0) << answer;
+    if (answer == IDNO) AddRow(BulbasaurAt50);
+  }
+  SetDialogInspector(nullptr);
+  EXPECT_EQ(ReadBytes(second), FreshFile);  // discarded by No
+  EXPECT_NE(ReadBytes(first).find("\r\n50\t"), std::string::npos);  // Yes
+  EXPECT_EQ(WindowText(window_), L"Tessavar - second.tsv");
+}
+
+// The species field holds a name the list lacks: the file command warns
+// once, as leaving the field does, and opens no dialog.
+TEST_F(Files, NoFileDialogWhileANameIsBeingCorrected) {
+  TypeName(IDC_SPECIES, L"xyz");
+  Command(IDM_SAVE_AS);
+  std::vector<SeenDialog> seen = TakeSeenDialogs();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text, L"指定されたポケモンはデータに存在しません");
+  EXPECT_EQ(GetParent(GetFocus()), Item(IDC_SPECIES));
 }
 
 TEST_F(Files, FailedSaveSaysSoAndLeavesTheOldFile) {
@@ -125,22 +175,46 @@ TEST_F(Files, FailedSaveSaysSoAndLeavesTheOldFile) {
   EXPECT_EQ(ReadBytes(path), before);
   EXPECT_EQ(FilesIn(folder), files);  // no temporary file left
   EXPECT_EQ(WindowText(window_), L"Tessavar - *kept.tsv");
+  // A read-only file is refused before anything is written.
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  Command(IDM_SAVE);
+  seen = TakeSeenDialogs();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text.substr(seen[0].text.rfind(L'\n') + 1),
+            L"読み取り専用のファイルには保存できません");
+  EXPECT_EQ(ReadBytes(path), before);
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-TEST_F(Restore, TheLastRunsInputComesBackOnlyWhenAskedFor) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
-  AddRow(BulbasaurAt50);
-  TearDown();  // closing writes the autosave file at once
-  SetUp();
-  EXPECT_EQ(RowCount(), 0);
-  EXPECT_EQ(Text(IDC_SPECIES), L"");
-  Command(IDM_RESTORE);
-  EXPECT_EQ(Text(IDC_SPECIES), L"フシギダネ");
-  EXPECT_EQ(Text(IDC_NATURE), L"いじっぱり");
-  ASSERT_EQ(RowCount(), 1);
-  EXPECT_EQ(Text(IDC_ATTACK_IV), L"30～31");
-  EXPECT_EQ(WindowText(window_), L"Tessavar");
+// The kept inputs of the last five closed windows, newest first in the
+// submenu, each with its species.
+TEST_F(Restore, EachClosedWindowsInputIsKeptNewestFirst) {
+  const std::vector<std::wstring> species = {L"フシギダネ", L"ヒトカゲ",
+                                             L"ゼニガメ",   L"ピカチュウ",
+                                             L"イーブイ",   L"ミュウ"};
+  for (const std::wstring& name : species) {
+    ChooseText(IDC_SPECIES, name);
+    if (name == L"ヒトカゲ") AddRow(BulbasaurAt50);
+    TearDown();  // closing keeps the input
+    SetUp();
+  }
+  HMENU menu = GetSubMenu(GetSubMenu(GetMenu(window_), 0), 4);
+  SendMessageW(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), 4);
+  ASSERT_EQ(GetMenuItemCount(menu), KeptInputLimit);
+  for (int k = 0; k < KeptInputLimit; ++k) {
+    wchar_t label[128] = L"";
+    GetMenuStringW(menu, k, label, 128, MF_BYPOSITION);
+    EXPECT_EQ(label + wcslen(label) - species[5 - k].size(), species[5 - k]);
+  }
+  Command(IDM_RESTORE_KEPT + 4);  // the oldest kept: no question yet
+  EXPECT_EQ(Text(IDC_SPECIES), L"ヒトカゲ");
+  EXPECT_EQ(RowCount(), 1);
+  SetDialogInspector(PressAnswer);
+  Answer = IDNO;
+  Command(IDM_RESTORE);  // the newest
+  SetDialogInspector(nullptr);
+  ASSERT_EQ(TakeSeenDialogs().size(), 1u);  // the question
+  EXPECT_EQ(Text(IDC_SPECIES), L"ミュウ");
 }
 
 class CopyResult : public MainWindowTest {

@@ -2,7 +2,8 @@
 // Tessavar.exe (the path is the first argument) opens a file of 1000 rows
 // and is made to switch the mode and save, over and over, until it is
 // terminated at a random moment; the file must then read as one of the two
-// states it was saving.
+// states it was saving. A temporary file left by a kill bears the program's
+// own name beside the file and is gone after the next save.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -63,10 +64,15 @@ TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
   wchar_t temp[MAX_PATH] = L"";
   GetTempPathW(MAX_PATH, temp);
   std::wstring path = std::wstring(temp) + L"tessavar_kill_test.tsv";
+  std::wstring temporary = std::wstring(temp) + L"~tessavar_kill_test.tsv.tmp";
   std::mt19937 random(20261207);
   int sawGeneration5 = 0;
-  for (int round = 0; round < Rounds; ++round) {
+  // The last round saves once and closes: a stale temporary file left
+  // before it must then be gone.
+  for (int round = 0; round <= Rounds; ++round) {
+    bool last = round == Rounds;
     WriteBytes(path, generation6);
+    if (last) WriteBytes(temporary, "stale");
     std::wstring commandLine = L"\"" + Program + L"\" \"" + path + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -75,14 +81,19 @@ TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
                                FALSE, 0, nullptr, nullptr, &startup, &child));
     HWND window = WaitForOpenedWindow(child.dwProcessId);
     EXPECT_NE(window, nullptr) << "round " << round;
-    for (int save = 0; window != nullptr && save < SavesPerRound; ++save) {
+    for (int save = 0; window != nullptr && save < (last ? 1 : SavesPerRound);
+         ++save) {
       PostMessageW(window, WM_COMMAND,
                    save % 2 == 0 ? IDM_MODE_GEN5 : IDM_MODE_GEN6, 0);
       PostMessageW(window, WM_COMMAND, IDM_SAVE, 0);
     }
-    Sleep(std::uniform_int_distribution<DWORD>(100, 2000)(random));
-    TerminateProcess(child.hProcess, 1);
-    WaitForSingleObject(child.hProcess, INFINITE);
+    if (last && window != nullptr) {
+      PostMessageW(window, WM_CLOSE, 0, 0);
+    } else {
+      Sleep(std::uniform_int_distribution<DWORD>(100, 2000)(random));
+      TerminateProcess(child.hProcess, 1);
+    }
+    WaitForSingleObject(child.hProcess, StartTimeout);
     CloseHandle(child.hProcess);
     CloseHandle(child.hThread);
 
@@ -91,10 +102,11 @@ TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
     ReadError error = ReadDocumentText(saved.data(), saved.size(), read);
     EXPECT_EQ(error.reason, ReadFailure::None)
         << "round " << round << ", line " << error.line;
-    EXPECT_TRUE(saved == generation5 || saved == generation6)
+    EXPECT_TRUE(saved == generation5 || (saved == generation6 && !last))
         << "round " << round << ": " << saved.size() << " bytes";
-    sawGeneration5 += saved == generation5;
+    sawGeneration5 += saved == generation5 && !last;
   }
+  EXPECT_EQ(GetFileAttributesW(temporary.c_str()), INVALID_FILE_ATTRIBUTES);
   DeleteFileW(path.c_str());
   // The saves did run: some kill found the other state saved.
   EXPECT_GT(sawGeneration5, 0);

@@ -42,8 +42,14 @@ void ForgetRememberedState() {
   wchar_t folder[MAX_PATH] = L"";
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder)))
     return;
+  // The autosave files of the windows and the kept inputs.
   std::wstring path = std::wstring(folder) + AutosaveFolder;
-  DeleteFileW((path + AutosaveFile).c_str());
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((path + L"\\*.tsv").c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more;
+       more = FindNextFileW(search, &found))
+    DeleteFileW((path + L"\\" + found.cFileName).c_str());
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
   RemoveDirectoryW(path.c_str());
 }
 
