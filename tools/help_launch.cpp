@@ -1,5 +1,6 @@
 // The help viewer launch: finds and loads the HTML Help control on the first
-// help command and forwards every request to its HtmlHelpW entry point.
+// help command and forwards every request to its HtmlHelpW entry point. Owns
+// the loaded control (`Control`).
 #include "tools/tools.h"
 
 namespace {
@@ -12,11 +13,15 @@ constexpr char HelpControlKey[] =
 constexpr char HelpControlFallback[] = "hhctrl.ocx";
 constexpr WORD HtmlHelpOrdinal = 15;
 
-// Loaded once and kept for the whole run; the failure flag stops every later
-// attempt once loading the control or finding its entry point failed.
-HMODULE HelpModule = nullptr;
-HtmlHelpFunction HelpEntry = nullptr;
-bool HelpFailed = false;
+// The HTML Help control, loaded once and kept for the whole run; `failed`
+// stops every later attempt once loading the control or finding its entry
+// point failed.
+struct LoadedHelpControl {
+  HMODULE module = nullptr;
+  HtmlHelpFunction entry = nullptr;
+  bool failed = false;
+};
+LoadedHelpControl Control;
 
 // The default value of the opened registration key as a path in `dest`.
 bool ReadHelpControlValue(HKEY key, char* dest) {
@@ -89,27 +94,27 @@ bool FindHelpControlPath(char* dest) {
 }
 
 HWND ShowHelp(HWND caller, const wchar_t* file, UINT command, DWORD_PTR data) {
-  if (HelpFailed) return nullptr;
-  if (HelpModule == nullptr) {
-    HelpModule = LoadHelpControl();
-    if (HelpModule == nullptr) {
-      HelpFailed = true;
+  if (Control.failed) return nullptr;
+  if (Control.module == nullptr) {
+    Control.module = LoadHelpControl();
+    if (Control.module == nullptr) {
+      Control.failed = true;
       return nullptr;
     }
   }
-  if (HelpEntry == nullptr) {
-    HelpEntry = FindHtmlHelp(HelpModule);
-    if (HelpEntry == nullptr) {
-      HelpFailed = true;
+  if (Control.entry == nullptr) {
+    Control.entry = FindHtmlHelp(Control.module);
+    if (Control.entry == nullptr) {
+      Control.failed = true;
       return nullptr;
     }
   }
-  return HelpEntry(caller, file, command, data);
+  return Control.entry(caller, file, command, data);
 }
 
 void ResetHelpLaunchForTesting() {
-  if (HelpModule != nullptr) FreeLibrary(HelpModule);
-  HelpModule = nullptr;
-  HelpEntry = nullptr;
-  HelpFailed = false;
+  if (Control.module != nullptr) FreeLibrary(Control.module);
+  Control.module = nullptr;
+  Control.entry = nullptr;
+  Control.failed = false;
 }
