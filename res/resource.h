@@ -109,6 +109,29 @@
 #define IDC_SPDEF_NEXT 1147
 #define IDC_SPEED_NEXT 1148
 
+// Generations 7 to 9: the per-stat judge (a label and a verdict list per
+// stat, in the judge group) and the marks of stats read after hyper training
+// (a caption and a check box per stat, on the level row).
+#define IDC_HP_VERDICT_LABEL 1150
+#define IDC_HP_VERDICT 1151
+#define IDC_ATTACK_VERDICT_LABEL 1152
+#define IDC_ATTACK_VERDICT 1153
+#define IDC_DEFENSE_VERDICT_LABEL 1154
+#define IDC_DEFENSE_VERDICT 1155
+#define IDC_SPATK_VERDICT_LABEL 1156
+#define IDC_SPATK_VERDICT 1157
+#define IDC_SPDEF_VERDICT_LABEL 1158
+#define IDC_SPDEF_VERDICT 1159
+#define IDC_SPEED_VERDICT_LABEL 1160
+#define IDC_SPEED_VERDICT 1161
+#define IDC_TRAINED_CAPTION 1162
+#define IDC_HP_TRAINED 1163
+#define IDC_ATTACK_TRAINED 1164
+#define IDC_DEFENSE_TRAINED 1165
+#define IDC_SPATK_TRAINED 1166
+#define IDC_SPDEF_TRAINED 1167
+#define IDC_SPEED_TRAINED 1168
+
 // The status list and its buttons.
 #define IDC_ADD_ROW 1059
 #define IDC_EDIT_ROW 1097

@@ -10,6 +10,7 @@
 #include "ui/file_commands.h"
 #include "ui/form_layout.h"
 #include "ui/game_modes.h"
+#include "ui/input_form.h"
 #include "ui/recalc_request.h"
 #include "ui/species_list.h"
 #include "ui/status_bar.h"
@@ -86,6 +87,7 @@ void ApplyGameMode(HWND window, uint32_t gameMode) {
   SetDlgItemTextW(window, IDC_EV_HEADING, L"努力値");
   for (const StatRowControls& row : StatRows)
     SendDlgItemMessageW(window, row.evSpin, UDM_SETRANGE32, 0, EffortMaximum);
+  ShowCluesOfGame(window, *game);
   SetCalculatorPowerRule(game->hiddenPowerPower);
   MarkGameMode(window, gameMode);
   GameMode = gameMode;
