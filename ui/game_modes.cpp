@@ -62,7 +62,8 @@ IvQuery QueryOf(const char16_t* speciesName, const char16_t* natureName,
            hiddenPowerType,
            overallVerdict,
            {marks[0], marks[1], marks[2], marks[3], marks[4], marks[5]},
-           bestStatVerdict},
+           bestStatVerdict,
+           {}},
           false};
 }
 
