@@ -166,5 +166,20 @@
 #define IDM_SAVE_AS 32823
 #define IDM_RESTORE 32824
 #define IDM_COPY_RESULT 32825
+// The commands of generations 7 to 9: three modes and nine regional orders.
+// Their groups' radio marks go by position in the submenus, so these ids need
+// not follow on from the groups' first ones.
+#define IDM_MODE_GEN7 32826
+#define IDM_MODE_GEN8 32827
+#define IDM_MODE_GEN9 32828
+#define IDM_SORT_SM_ALOLA 32829
+#define IDM_SORT_USUM_ALOLA 32830
+#define IDM_SORT_GALAR 32831
+#define IDM_SORT_ISLE_OF_ARMOR 32832
+#define IDM_SORT_CROWN_TUNDRA 32833
+#define IDM_SORT_BDSP_SINNOH 32834
+#define IDM_SORT_PALDEA 32835
+#define IDM_SORT_KITAKAMI 32836
+#define IDM_SORT_BLUEBERRY 32837
 // The highest command id of the menu.
 #define IDM_LAST_COMMAND 32839

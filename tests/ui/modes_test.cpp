@@ -1,11 +1,14 @@
 // Generation modes and the menu: status texts, radio marks, the level range
 // and clamp, the characteristic rule, the effort value ranges, and the tool
 // commands.
+#include <algorithm>
+
 #include "data/gamedata.h"
 #include "engine/engine.h"
 #include "tools/tools.h"
 #include "ui/frame.h"
 #include "ui/game_modes.h"
+#include "ui/species_list.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
 
@@ -22,16 +25,31 @@ int LowLevel(HWND spin) {
   return low;
 }
 
-TEST_F(Modes, EveryModeShowsItsNameAndMovesTheMark) {
+bool MenuGreyed(HWND window, int command) {
+  return (GetMenuState(GetMenu(window), command, MF_BYCOMMAND) & MF_GRAYED) !=
+         0;
+}
+
+TEST_F(Modes, EveryModeShowsItsNameMovesTheMarkAndGreysOtherGamesOrders) {
   const wchar_t* names[] = {L"RS/Em/FRLGモード", L"DP/Pt/HGSSモード",
-                            L"BW/B2W2モード", L"XY/ORASモード"};
-  for (int mode = IDM_MODE_GEN3; mode <= IDM_MODE_GEN6; ++mode) {
+                            L"BW/B2W2モード",    L"XY/ORASモード",
+                            L"SM/USUMモード",    L"SwSh/BDSPモード",
+                            L"SVモード"};
+  // The regional orders each mode offers besides the kana and national ones.
+  const std::vector<int> ownOrders[] = {
+      {IDM_SORT_SM_ALOLA, IDM_SORT_USUM_ALOLA},
+      {IDM_SORT_GALAR, IDM_SORT_ISLE_OF_ARMOR, IDM_SORT_CROWN_TUNDRA,
+       IDM_SORT_BDSP_SINNOH},
+      {IDM_SORT_PALDEA, IDM_SORT_KITAKAMI, IDM_SORT_BLUEBERRY}};
+  for (int generation = 3; generation <= 9; ++generation) {
+    const int mode = static_cast<int>(ModeCommandOf(generation));
     Command(mode);
-    EXPECT_EQ(StatusText(1), names[mode - IDM_MODE_GEN3]);
+    EXPECT_EQ(StatusText(1), names[generation - 3]);
     EXPECT_EQ(GameMode, static_cast<uint32_t>(mode));
     // The menu item and its help line are the generation's own texts.
     const GameDefinition* game = GameOfModeCommand(mode);
     ASSERT_NE(game, nullptr);
+    ASSERT_EQ(game->generation, generation);
     wchar_t text[128] = L"";
     GetMenuStringW(GetMenu(window_), mode, text, 128, MF_BYCOMMAND);
     EXPECT_EQ(std::wstring(text),
@@ -41,11 +59,65 @@ TEST_F(Modes, EveryModeShowsItsNameAndMovesTheMark) {
               reinterpret_cast<const wchar_t*>(game->helpText));
     EXPECT_EQ(StatusText(1),
               reinterpret_cast<const wchar_t*>(game->statusText));
-    for (int other = IDM_MODE_GEN3; other <= IDM_MODE_GEN6; ++other)
-      EXPECT_EQ(MenuChecked(other), other == mode) << mode << " " << other;
+    for (int other = 3; other <= 9; ++other)
+      EXPECT_EQ(MenuChecked(ModeCommandOf(other)), other == generation)
+          << generation << " " << other;
     EXPECT_TRUE(MenuChecked(IDM_SORT_KANA));
     EXPECT_EQ(StatusText(2), L"五十音順");
+    for (int order = 0; order < SpeciesOrderCount; ++order) {
+      const int command = static_cast<int>(SortCommandOf(order));
+      bool offered = order <= OrderOrasHoenn;
+      if (generation >= 7)
+        offered = order <= OrderNational ||
+                  std::count(ownOrders[generation - 7].begin(),
+                             ownOrders[generation - 7].end(), command) != 0;
+      EXPECT_EQ(MenuGreyed(window_, command), !offered)
+          << generation << " " << command;
+    }
   }
+}
+
+// Every item of every submenu has its own access key there.
+TEST_F(Modes, AccessKeysAreUniqueWithinEachSubmenu) {
+  std::vector<HMENU> menus = {GetMenu(window_)};
+  for (size_t k = 0; k < menus.size(); ++k) {
+    std::wstring keys;
+    for (int position = 0; position < GetMenuItemCount(menus[k]); ++position) {
+      if (HMENU sub = GetSubMenu(menus[k], position)) menus.push_back(sub);
+      wchar_t text[128] = L"";
+      GetMenuStringW(menus[k], position, text, 128, MF_BYPOSITION);
+      const wchar_t* amp = wcschr(text, L'&');
+      if (amp == nullptr) continue;
+      EXPECT_EQ(keys.find(towupper(amp[1])), std::wstring::npos) << text;
+      keys += static_cast<wchar_t>(towupper(amp[1]));
+    }
+  }
+  EXPECT_EQ(menus.size(), 7u);
+}
+
+// A mode that greys the chosen order switches to the national order, and
+// going back does not restore the earlier one; a greyed order's command
+// changes nothing.
+TEST_F(Modes, AGreyedOrderGivesWayToTheNationalOrder) {
+  Command(IDM_SORT_RS_HOENN);
+  for (int mode : {IDM_MODE_GEN9, IDM_MODE_GEN6}) {
+    Command(mode);
+    EXPECT_EQ(SortOrder, static_cast<uint32_t>(IDM_SORT_NATIONAL)) << mode;
+    EXPECT_TRUE(MenuChecked(IDM_SORT_NATIONAL)) << mode;
+    EXPECT_FALSE(MenuChecked(IDM_SORT_RS_HOENN)) << mode;
+    EXPECT_EQ(StatusText(2), L"全国図鑑順") << mode;
+    EXPECT_EQ(ComboItems(IDC_SPECIES).front(), L"フシギダネ") << mode;
+  }
+  Command(IDM_MODE_GEN9);
+  Command(IDM_SORT_KITAKAMI);
+  EXPECT_EQ(StatusText(2), L"キタカミ図鑑順");
+  Command(IDM_SORT_GALAR);
+  EXPECT_EQ(SortOrder, static_cast<uint32_t>(IDM_SORT_KITAKAMI));
+  EXPECT_EQ(StatusText(2), L"キタカミ図鑑順");
+  EXPECT_EQ(ComboItems(IDC_SPECIES).front(), L"イトマル");
+  Command(IDM_MODE_GEN8);
+  EXPECT_TRUE(MenuChecked(IDM_SORT_NATIONAL));
+  EXPECT_EQ(ComboItems(IDC_SPECIES).size(), 951u);
 }
 
 TEST_F(Modes, Generation3RaisesTheLowestLevelToTwo) {
@@ -133,8 +205,8 @@ TEST_F(Modes, UnknownModeShowsNothing) {
 // every mode, the power of hidden power by the mode's rule, and nothing
 // outside the modes.
 TEST_F(Modes, WindowSideCallsFollowTheChosenMode) {
-  const StatusEntry seen[2] = {{50, {120, 75, 69, 76, 85, 65}, {}, 0},
-                               {100, {231, 147, 134, 149, 166, 126}, {}, 0}};
+  const StatusEntry seen[2] = {{50, {120, 75, 69, 76, 85, 65}, {}, 0, 0},
+                               {100, {231, 147, 134, 149, 166, 126}, {}, 0, 0}};
   IvResult result{};
   LevelHint hints[StatCount] = {};
   uint32_t natures = 0;
