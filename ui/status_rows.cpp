@@ -75,9 +75,11 @@ bool EffortUnknown(HWND window) {
 }
 
 // The row the clamped fields describe; the effort values stay 0 while they
-// are unknown. The trained marks are cleared in games without hyper
-// training, so reading them needs no game here.
+// are unknown. The trained marks count only in games with hyper training
+// (elsewhere they are hidden, yet a message can still check one).
 Observation ReadFormRow(HWND window) {
+  const GameDefinition* game = ChosenGame();
+  bool training = game != nullptr && game->hyperTraining;
   Observation row{};
   row.level = FieldNumber(window, IDC_LEVEL);
   row.effortUnknown = EffortUnknown(window);
@@ -85,7 +87,8 @@ Observation ReadFormRow(HWND window) {
     row.stats[stat] = FieldNumber(window, StatRows[stat].statField);
     if (!row.effortUnknown)
       row.efforts[stat] = FieldNumber(window, StatRows[stat].evField);
-    if (IsDlgButtonChecked(window, StatRows[stat].trainedBox) == BST_CHECKED)
+    if (training &&
+        IsDlgButtonChecked(window, StatRows[stat].trainedBox) == BST_CHECKED)
       row.trained |= 1 << stat;
   }
   return row;

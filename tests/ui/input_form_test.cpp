@@ -2,6 +2,8 @@
 // numeric fields and the check of the name fields.
 #include "data/gamedata.h"
 #include "engine/engine.h"
+#include "ui/document_form.h"
+#include "ui/game_modes.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
 
@@ -47,6 +49,43 @@ TEST_F(FormSetUp, JudgeListsHoldTheVerdictsWithEmptyItemSelected) {
   EXPECT_EQ(ComboItems(IDC_OVERALL_VERDICT), overall);
   EXPECT_EQ(ComboItems(IDC_BEST_VERDICT), best);
   EXPECT_EQ(SendMessageW(Item(IDC_OVERALL_VERDICT), CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(Item(IDC_BEST_VERDICT), CB_GETCURSEL, 0, 0), 0);
+}
+
+bool Shown(HWND control) {
+  return (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// Modes 3 to 6 show the best-stat judge, 7 to 9 the per-stat one and the
+// trained marks; a judge that goes is cleared, in the form and the document.
+TEST_F(FormSetUp, EachModeShowsItsJudgeAndTrainedMarks) {
+  std::vector<std::wstring> verdicts = {
+      L"",           L"さいこう", L"すばらしい", L"すごくいい",
+      L"かなりいい", L"まあまあ", L"ダメかも",   L"きたえた"};
+  EXPECT_EQ(ComboItems(IDC_SPDEF_VERDICT), verdicts);
+  const int bestStat[] = {IDC_BEST_VERDICT, IDC_BEST_HP, IDC_BEST_SPEED};
+  const int perStat[] = {IDC_HP_VERDICT, IDC_SPEED_VERDICT_LABEL,
+                         IDC_TRAINED_CAPTION, IDC_SPEED_TRAINED};
+  for (int mode = FirstGeneration; mode <= LastGeneration; ++mode) {
+    Command(static_cast<int>(ModeCommandOf(mode)));
+    bool modern = mode >= 7;
+    for (int id : bestStat) EXPECT_EQ(Shown(Item(id)), !modern) << mode << id;
+    for (int id : perStat) EXPECT_EQ(Shown(Item(id)), modern) << mode << id;
+    EXPECT_TRUE(Shown(Item(IDC_OVERALL_VERDICT))) << mode;
+  }
+  ChooseText(IDC_ATTACK_VERDICT, L"かなりいい");
+  EXPECT_EQ(ReadFormDocument(window_).statVerdicts[StatAttack], 4);
+  Command(IDM_MODE_GEN6);
+  EXPECT_EQ(ReadFormDocument(window_).statVerdicts[StatAttack], 0);
+  Choose(IDC_BEST_VERDICT, 2);
+  Click(IDC_BEST_HP);
+  Command(IDM_MODE_GEN7);
+  EXPECT_EQ(SendMessageW(Item(IDC_ATTACK_VERDICT), CB_GETCURSEL, 0, 0), 0);
+  Document document = ReadFormDocument(window_);
+  EXPECT_EQ(document.marks[StatHp], MarkUnknown);
+  EXPECT_EQ(document.bestStatVerdict, 0);
+  Command(IDM_MODE_GEN6);
+  EXPECT_EQ(IsDlgButtonChecked(window_, IDC_BEST_HP), BST_INDETERMINATE);
   EXPECT_EQ(SendMessageW(Item(IDC_BEST_VERDICT), CB_GETCURSEL, 0, 0), 0);
 }
 

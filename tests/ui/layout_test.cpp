@@ -7,6 +7,7 @@
 
 #include "tools/dpi.h"
 #include "tools/tools.h"
+#include "ui/game_modes.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -97,8 +98,8 @@ void CheckListItems(Problems& problems, HWND control) {
     wchar_t text[256] = L"";
     if (SendMessageW(control, CB_GETLBTEXTLEN, k, 0) >= 256) continue;
     SendMessageW(control, CB_GETLBTEXT, k, reinterpret_cast<LPARAM>(text));
-    CheckFits(problems, Describe(control) + L" item \"" + text + L"\"",
-              control, text, info.rcItem.right - info.rcItem.left);
+    CheckFits(problems, Describe(control) + L" item \"" + text + L"\"", control,
+              text, info.rcItem.right - info.rcItem.left);
   }
 }
 
@@ -279,9 +280,9 @@ TEST_F(Layout, MainWindowWithTheQuickStartExampleFits) {
 // scales; the part's width is fixed, so that mode is left out here.)
 TEST_F(Layout, MainWindowFitsInEveryMode) {
   FillQuickStartExample();
-  for (int mode = IDM_MODE_GEN4; mode <= IDM_MODE_GEN9; ++mode) {
-    Command(mode);
-    SCOPED_TRACE(mode);
+  for (int generation = 4; generation <= LastGeneration; ++generation) {
+    Command(static_cast<int>(ModeCommandOf(generation)));
+    SCOPED_TRACE(generation);
     ExpectFits(window_, SystemDpi());
   }
 }
