@@ -73,8 +73,9 @@ void CheckControlText(Problems& problems, HWND control, UINT dpi) {
     height = client.bottom;
   } else if (kind == L"Button") {
     LONG type = style & BS_TYPEMASK;
-    bool box = (type >= BS_CHECKBOX && type <= BS_AUTO3STATE) ||
-               type == BS_AUTORADIOBUTTON;
+    bool box = ((type >= BS_CHECKBOX && type <= BS_AUTO3STATE) ||
+                type == BS_AUTORADIOBUTTON) &&
+               !(style & BS_PUSHLIKE);  // a push-like box draws as a button
     width -= box ? SystemMetricForDpi(SM_CXMENUCHECK, dpi) +
                        SystemMetricForDpi(SM_CXEDGE, dpi)
                  : 2 * SystemMetricForDpi(SM_CXEDGE, dpi);
