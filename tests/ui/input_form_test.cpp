@@ -74,9 +74,13 @@ TEST_F(FormSetUp, EachModeShowsItsJudgeAndTrainedMarks) {
     EXPECT_TRUE(Shown(Item(IDC_OVERALL_VERDICT))) << mode;
   }
   ChooseText(IDC_ATTACK_VERDICT, L"かなりいい");
-  EXPECT_EQ(ReadFormDocument(window_).statVerdicts[StatAttack], 4);
+  Document modern = ReadFormDocument(window_);
+  EXPECT_EQ(modern.statVerdicts[StatAttack], 4);
   Command(IDM_MODE_GEN6);
   EXPECT_EQ(ReadFormDocument(window_).statVerdicts[StatAttack], 0);
+  ApplyFormDocument(window_, modern);  // back to mode 9 with its verdict
+  EXPECT_EQ(SendMessageW(Item(IDC_ATTACK_VERDICT), CB_GETCURSEL, 0, 0), 4);
+  Command(IDM_MODE_GEN6);
   Choose(IDC_BEST_VERDICT, 2);
   Click(IDC_BEST_HP);
   Command(IDM_MODE_GEN7);

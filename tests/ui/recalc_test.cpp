@@ -1,5 +1,6 @@
 // Recalculation: the engine's worked examples as the result fields show
 // them, the empty-result rules and the nature marks.
+#include "ui/document_form.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
 
@@ -240,10 +241,15 @@ TEST_F(Clues, TrainedReadingShowsItsMarkAndLeavesTheOwnIvOpen) {
   Click(IDC_EDIT_ROW);
   EXPECT_EQ(IsDlgButtonChecked(window_, IDC_HP_TRAINED), BST_CHECKED);
   EXPECT_EQ(IsDlgButtonChecked(window_, IDC_ATTACK_TRAINED), BST_UNCHECKED);
+  Document document = ReadFormDocument(window_);
+  EXPECT_EQ(document.rows[0].trained, 1 << StatHp);
   Command(IDM_MODE_GEN6);
   EXPECT_EQ(IsDlgButtonChecked(window_, IDC_HP_TRAINED), BST_UNCHECKED);
+  EXPECT_EQ(ReadFormDocument(window_).rows[0].trained, 0);
   Command(IDM_SORT_NATIONAL);
   Command(IDM_MODE_GEN8);
+  EXPECT_EQ(Cell(0, 2), L"231*");
+  ApplyFormDocument(window_, document);
   EXPECT_EQ(Cell(0, 2), L"231*");
   EXPECT_EQ(Text(IDC_HP_IV), L" 0～30");
 }
