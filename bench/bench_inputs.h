@@ -8,9 +8,9 @@
 // known).
 inline const StatusEntry* BenchEntries() {
   static const StatusEntry entries[3] = {
-      {50, {120, 75, 69, 76, 85, 65}, {0, 0, 0, 0, 0, 0}, 0},
-      {75, {175, 111, 101, 112, 125, 95}, {0, 0, 0, 0, 0, 0}, 0},
-      {100, {231, 147, 134, 149, 166, 126}, {0, 0, 0, 0, 0, 0}, 0},
+      {50, {120, 75, 69, 76, 85, 65}, {0, 0, 0, 0, 0, 0}, 0, 0},
+      {75, {175, 111, 101, 112, 125, 95}, {0, 0, 0, 0, 0, 0}, 0, 0},
+      {100, {231, 147, 134, 149, 166, 126}, {0, 0, 0, 0, 0, 0}, 0, 0},
   };
   return entries;
 }
@@ -18,7 +18,7 @@ inline const StatusEntry* BenchEntries() {
 // The first of them with its effort values unknown.
 inline const StatusEntry* BenchEntryUnknownEffort() {
   static const StatusEntry entry = {
-      50, {120, 75, 69, 76, 85, 65}, {0, 0, 0, 0, 0, 0}, 1};
+      50, {120, 75, 69, 76, 85, 65}, {0, 0, 0, 0, 0, 0}, 1, 0};
   return &entry;
 }
 
@@ -27,7 +27,7 @@ inline const StatusEntry* BenchEntryUnknownEffort() {
 // look at every level.
 inline const StatusEntry* BenchEntryLevel5() {
   static const StatusEntry entry = {
-      5, {20, 11, 10, 10, 12, 10}, {0, 0, 0, 0, 0, 0}, 0};
+      5, {20, 11, 10, 10, 12, 10}, {0, 0, 0, 0, 0, 0}, 0, 0};
   return &entry;
 }
 
@@ -37,10 +37,11 @@ inline IvQuery BenchQuery(const StatusEntry* entries, int32_t count,
                           bool allClues, bool levelHints,
                           const char16_t* nature = u"いじっぱり") {
   IvQuery query{u"フシギダネ", nature, FindGameDefinition(6),
-                entries,       count,  {u"", u"", 0, {2, 2, 2, 2, 2, 2}, 0},
+                entries,       count,  {u"", u"", 0, {2, 2, 2, 2, 2, 2}, 0, {}},
                 levelHints};
   if (allClues)
-    query.clues = {u"ものおとに　びんかん", u"あく", 1, {1, 1, 1, 1, 1, 1}, 1};
+    query.clues = {u"ものおとに　びんかん", u"あく", 1,
+                   {1, 1, 1, 1, 1, 1},      1,       {}};
   return query;
 }
 
@@ -68,4 +69,65 @@ inline int32_t CallThreeObservationsAllCluesAnyNature(IvAnswer& answer) {
 inline int32_t CallOneObservationUnknownEffort(IvAnswer& answer) {
   return AnswerIvQuery(BenchQuery(BenchEntryUnknownEffort(), 1, false, false),
                        answer);
+}
+
+// ニャオハ in generation 9 (near the end of the table's 1,098 rows, so the
+// name lookup scans most of it), いじっぱり, IVs 12, 28, 20, 7, 30, 18
+// (StatIndex order), observed at levels 50, 75 and 100 (effort values 0,
+// known). In these rows HP and Speed were read after hyper training: they show
+// the values of IV 31.
+constexpr uint8_t BenchTrainedHpSpeed = 1u << StatHp | 1u << StatSpeed;
+inline const StatusEntry* BenchEntriesMode9() {
+  static const StatusEntry entries[3] = {
+      {50,
+       {115, 88, 69, 47, 65, 85},
+       {0, 0, 0, 0, 0, 0},
+       0,
+       BenchTrainedHpSpeed},
+      {75,
+       {168, 128, 101, 69, 95, 125},
+       {0, 0, 0, 0, 0, 0},
+       0,
+       BenchTrainedHpSpeed},
+      {100,
+       {221, 170, 133, 91, 125, 166},
+       {0, 0, 0, 0, 0, 0},
+       0,
+       BenchTrainedHpSpeed},
+  };
+  return entries;
+}
+
+// The same monster at level 50 before any training.
+inline const StatusEntry* BenchEntryMode9Untrained() {
+  static const StatusEntry entry = {
+      50, {106, 88, 69, 47, 65, 79}, {0, 0, 0, 0, 0, 0}, 0, 0};
+  return &entry;
+}
+
+// The generation 9 queries: no clues, or the characteristic, the overall
+// verdict and a verdict for every stat ("きたえた" for the two trained ones).
+inline IvQuery BenchQueryMode9(const StatusEntry* entries, int32_t count,
+                               bool perStatClues) {
+  IvQuery query{
+      u"ニャオハ", u"いじっぱり", FindGameDefinition(9),
+      entries,     count,         {u"", u"", 0, {2, 2, 2, 2, 2, 2}, 0, {}},
+      false};
+  if (perStatClues)
+    query.clues = {u"きが　つよい",
+                   u"",
+                   3,
+                   {2, 2, 2, 2, 2, 2},
+                   0,
+                   {StatVerdictTrained, 3, 4, 5, 2, StatVerdictTrained}};
+  return query;
+}
+
+inline int32_t CallMode9OneObservation(IvAnswer& answer) {
+  return AnswerIvQuery(BenchQueryMode9(BenchEntryMode9Untrained(), 1, false),
+                       answer);
+}
+
+inline int32_t CallMode9ThreeObservationsPerStatTrained(IvAnswer& answer) {
+  return AnswerIvQuery(BenchQueryMode9(BenchEntriesMode9(), 3, true), answer);
 }

@@ -71,24 +71,27 @@ int16_t ModernSortKey(const ModernSpeciesRecord& record, int order) {
 }
 
 // Sorts all of ModernSpeciesTable in place: by name (kana), else by the
-// order's number, ties by row id.
+// order's number, ties by row id. The positions are sorted, not the records:
+// fewer bytes move, and the name index follows the records.
 void SortModernTable(int order) {
-  ModernSpeciesRecord* table = ModernSpeciesTable;
+  const ModernSpeciesRecord* table = ModernSpeciesTable;
+  int16_t positions[ModernSpeciesCount];
+  for (int k = 0; k < ModernSpeciesCount; ++k)
+    positions[k] = static_cast<int16_t>(k);
+  int16_t* end = positions + ModernSpeciesCount;
   if (order == OrderKana) {
-    std::sort(table, table + ModernSpeciesCount,
-              [](const ModernSpeciesRecord& a, const ModernSpeciesRecord& b) {
-                int byName = CompareNames(a.name, b.name);
-                return byName != 0 ? byName < 0 : a.rowId < b.rowId;
-              });
-    return;
+    std::sort(positions, end, [table](int16_t a, int16_t b) {
+      int byName = CompareNames(table[a].name, table[b].name);
+      return byName != 0 ? byName < 0 : table[a].rowId < table[b].rowId;
+    });
+  } else {
+    std::sort(positions, end, [table, order](int16_t a, int16_t b) {
+      int16_t keyA = ModernSortKey(table[a], order);
+      int16_t keyB = ModernSortKey(table[b], order);
+      return keyA != keyB ? keyA < keyB : table[a].rowId < table[b].rowId;
+    });
   }
-  std::sort(
-      table, table + ModernSpeciesCount,
-      [order](const ModernSpeciesRecord& a, const ModernSpeciesRecord& b) {
-        int16_t keyA = ModernSortKey(a, order);
-        int16_t keyB = ModernSortKey(b, order);
-        return keyA != keyB ? keyA < keyB : a.rowId < b.rowId;
-      });
+  ReorderModernSpecies(positions);
 }
 
 int ListModernNames(const GameDefinition& game, int order,
