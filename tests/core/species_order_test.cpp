@@ -102,6 +102,11 @@ TEST_F(SpeciesOrderTest, ModernModesListTheirRowsInEachOfferedOrder) {
   SpeciesStats later{};
   ASSERT_TRUE(FindSpeciesInGame(Gen(9), u"クレセリア", later));
   EXPECT_NE(stats.baseStats[2], later.baseStats[2]);  // changed in 9
+  // A table reordered behind the name index still answers.
+  std::reverse(ModernSpeciesTable, ModernSpeciesTable + ModernSpeciesCount);
+  EXPECT_TRUE(FindSpeciesInGame(Gen(9), u"ニャオハ", stats));
+  EXPECT_FALSE(FindSpeciesInGame(Gen(8), u"ニャオハ", stats));
+  ASSERT_TRUE(LoadTestGameData());
 }
 
 // Modes 3 to 6 offer the twelve classic orders, and none of the new ones.
