@@ -76,8 +76,9 @@ TEST_F(SpeciesOrderTest, ModernModesListTheirRowsInEachOfferedOrder) {
             << g << " " << order;
         lastKey = key, lastRow = order == OrderKana ? 0 : r->rowId;
       }
-      if (order == OrderKana)
+      if (order == OrderKana) {
         EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+      }
       // A name lookup does not depend on the order the table is in.
       for (std::size_t i = 0; i < names.size(); i += 37) {
         SpeciesStats stats{};
