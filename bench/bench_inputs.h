@@ -71,63 +71,38 @@ inline int32_t CallOneObservationUnknownEffort(IvAnswer& answer) {
                        answer);
 }
 
-// ニャオハ in generation 9 (near the end of the table's 1,098 rows, so the
-// name lookup scans most of it), いじっぱり, IVs 12, 28, 20, 7, 30, 18
-// (StatIndex order), observed at levels 50, 75 and 100 (effort values 0,
-// known). In these rows HP and Speed were read after hyper training: they show
-// the values of IV 31.
-constexpr uint8_t BenchTrainedHpSpeed = 1u << StatHp | 1u << StatSpeed;
+// ニャオハ in generation 9 (row 977 of the 1,098), いじっぱり, IVs 12, 28, 20,
+// 7, 30, 18 (StatIndex order), effort values 0: at levels 50, 75 and 100 with
+// HP and Speed read after hyper training (they show IV 31's values), then at
+// level 50 before any training.
+constexpr uint8_t TrainedHpSpeed = 1u << StatHp | 1u << StatSpeed;
 inline const StatusEntry* BenchEntriesMode9() {
-  static const StatusEntry entries[3] = {
-      {50,
-       {115, 88, 69, 47, 65, 85},
-       {0, 0, 0, 0, 0, 0},
-       0,
-       BenchTrainedHpSpeed},
-      {75,
-       {168, 128, 101, 69, 95, 125},
-       {0, 0, 0, 0, 0, 0},
-       0,
-       BenchTrainedHpSpeed},
-      {100,
-       {221, 170, 133, 91, 125, 166},
-       {0, 0, 0, 0, 0, 0},
-       0,
-       BenchTrainedHpSpeed},
-  };
+  static const StatusEntry entries[4] = {
+      {50, {115, 88, 69, 47, 65, 85}, {}, 0, TrainedHpSpeed},
+      {75, {168, 128, 101, 69, 95, 125}, {}, 0, TrainedHpSpeed},
+      {100, {221, 170, 133, 91, 125, 166}, {}, 0, TrainedHpSpeed},
+      {50, {106, 88, 69, 47, 65, 79}, {}, 0, 0}};
   return entries;
 }
 
-// The same monster at level 50 before any training.
-inline const StatusEntry* BenchEntryMode9Untrained() {
-  static const StatusEntry entry = {
-      50, {106, 88, 69, 47, 65, 79}, {0, 0, 0, 0, 0, 0}, 0, 0};
-  return &entry;
-}
-
 // The generation 9 queries: no clues, or the characteristic, the overall
-// verdict and a verdict for every stat ("きたえた" for the two trained ones).
-inline IvQuery BenchQueryMode9(const StatusEntry* entries, int32_t count,
-                               bool perStatClues) {
-  IvQuery query{
-      u"ニャオハ", u"いじっぱり", FindGameDefinition(9),
-      entries,     count,         {u"", u"", 0, {2, 2, 2, 2, 2, 2}, 0, {}},
-      false};
-  if (perStatClues)
-    query.clues = {u"きが　つよい",
-                   u"",
-                   3,
-                   {2, 2, 2, 2, 2, 2},
-                   0,
-                   {StatVerdictTrained, 3, 4, 5, 2, StatVerdictTrained}};
+// verdict and a verdict for every stat ("きたえた" for the trained ones).
+inline IvQuery BenchQueryMode9(int32_t first, int32_t count, bool clues) {
+  IvQuery query{u"ニャオハ",
+                u"いじっぱり",
+                FindGameDefinition(9),
+                BenchEntriesMode9() + first,
+                count,
+                {},
+                false};
+  if (clues) query.clues = {u"きが　つよい", u"", 3, {}, 0, {7, 3, 4, 5, 2, 7}};
   return query;
 }
 
 inline int32_t CallMode9OneObservation(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQueryMode9(BenchEntryMode9Untrained(), 1, false),
-                       answer);
+  return AnswerIvQuery(BenchQueryMode9(3, 1, false), answer);
 }
 
 inline int32_t CallMode9ThreeObservationsPerStatTrained(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQueryMode9(BenchEntriesMode9(), 3, true), answer);
+  return AnswerIvQuery(BenchQueryMode9(0, 3, true), answer);
 }

@@ -42,16 +42,6 @@ void BM_ThreeObservationsAllClues(benchmark::State& state) {
 }
 BENCHMARK(BM_ThreeObservationsAllClues);
 
-void BM_Mode9ThreeObservationsPerStatTrained(benchmark::State& state) {
-  if (!LoadOnce()) state.SkipWithError("game data not found");
-  IvAnswer answer{};
-  for (auto _ : state) {
-    benchmark::DoNotOptimize(CallMode9ThreeObservationsPerStatTrained(answer));
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_Mode9ThreeObservationsPerStatTrained);
-
 }  // namespace
 
 BENCHMARK_MAIN();

@@ -4,9 +4,8 @@
 // buffer exactly as long as the caller's field (so AddressSanitizer sees any
 // read past it); any number of observations with any values, or with the
 // values a real monster would show; any verdict indices and marks; every
-// generation and no generation at all; in generations 7 to 9 stats read
-// after hyper training (true ones show IV 31) and per-stat verdicts, with the
-// clues those games do not give arbitrary. Beyond the sanitizers it checks
+// generation and no generation at all; stats read after hyper training and
+// per-stat verdicts. Beyond the sanitizers it checks
 // the result's invariants, that the clues only ever remove candidates, that
 // a monster's true IVs survive its own observations and clues, that a
 // repeated call gives the same result, and that the table's order does not
@@ -108,8 +107,7 @@ void SortTable(FuzzedDataProvider& in) {
       0, GameDefinitionCount - 1)];
   static const char16_t* names[ModernSpeciesCount];
   int count = ListSpeciesNames(game, order, names, ModernSpeciesCount);
-  FUZZ_CHECK(count >= 0 && count <= ModernSpeciesCount);
-  if (!IsOrderOffered(order, game)) FUZZ_CHECK(count == 0);
+  FUZZ_CHECK(count == 0 || IsOrderOffered(order, game));
 }
 
 int32_t PickSmall(FuzzedDataProvider& in, int32_t low, int32_t high) {
@@ -141,10 +139,8 @@ struct Call {
     for (int32_t& mark : query.clues.marks) mark = MarkUnknown;
     if (withClues) {
       query.clues = {characteristic.get(), type.get(), overall, {}, best, {}};
-      for (int s = 0; s < StatCount; ++s) {
-        query.clues.marks[s] = marks[s];
-        query.clues.statVerdicts[s] = statVerdicts[s];
-      }
+      for (int s = 0; s < StatCount; ++s) query.clues.marks[s] = marks[s];
+      std::memcpy(query.clues.statVerdicts, statVerdicts, sizeof statVerdicts);
     }
     return query;
   }
@@ -216,9 +212,8 @@ bool ListedName(const GameDefinition* game, const char16_t* name) {
 }
 
 // Whether `text` names `species`, and every record of that name has the same
-// base stats (so whichever the lookup takes, the stats fit); in the modern
-// table, whether the generation lists that name (the lookup then takes that
-// generation's stats). Shedinja's own HP rule is left out.
+// base stats (so whichever the lookup takes, the stats fit), or the modern
+// generation lists it. Shedinja's own HP rule is left out.
 bool SameStatsUnderName(const GameDefinition& game,
                         const SpeciesRecord& species, const char16_t* text) {
   if (text == nullptr || !NameEquals(species.name, text) ||
@@ -252,27 +247,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   for (int i = 0; i < sorts; ++i) SortTable(in);
 
   // The known names the texts are built from. A real monster (true IVs, the
-  // stats it shows, the clues it gives) is used when the texts are kept whole;
-  // in a game of the modern table, one of its records with the game's stats.
-  bool modern = game != nullptr && game->speciesTable == SpeciesTableId::Modern;
+  // stats it shows, the clues it gives) is used when the texts are kept whole.
   SpeciesRecord species =
-      modern
-          ? SpeciesOfGeneration(
-                ModernSpeciesTable[in.ConsumeIntegralInRange<int>(
-                    0, ModernSpeciesCount - 1)],
-                game->generation)
-          : SpeciesTable[in.ConsumeIntegralInRange<int>(0, SpeciesCount - 1)];
+      SpeciesTable[in.ConsumeIntegralInRange<int>(0, SpeciesCount - 1)];
+  if (game != nullptr && game->speciesTable == SpeciesTableId::Modern)
+    species =
+        SpeciesOfGeneration(ModernSpeciesTable[in.ConsumeIntegralInRange<int>(
+                                0, ModernSpeciesCount - 1)],
+                            game->generation);
   const NatureRecord& nature =
       NatureTable[in.ConsumeIntegralInRange<int>(0, NatureCount - 1)];
   int ivs[StatCount];
   for (int& iv : ivs) iv = in.ConsumeIntegralInRange<int>(0, 31);
   // Stats hyper trained (only below 31), in the games that have it.
+  bool training = game != nullptr && game->hyperTraining;
   int trained = 0;
-  for (int s = 0; s < StatCount && game != nullptr && game->hyperTraining; ++s)
+  for (int s = 0; s < StatCount && training; ++s)
     if (ivs[s] < 31 && in.ConsumeBool()) trained |= 1 << s;
-  bool perStat = game != nullptr && game->judge == JudgeKind::PerStat;
-  bool hiddenPower =
-      game == nullptr || game->hiddenPowerPower != HiddenPowerPowerRule::None;
 
   Call call;
   call.game = game;
@@ -285,13 +276,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   int entryCount = in.ConsumeIntegralInRange<int>(0, 6);
   for (int i = 0; i < entryCount; ++i) {
     if (truthful) {
-      // Mostly read after all the training, now and then before some of it;
-      // in games without training any marks, which mean nothing there.
-      int marked =
-          in.ConsumeBool() ? trained : trained & in.ConsumeIntegral<uint8_t>();
+      // Read after some of the training; other games ignore any marks.
+      int marked = trained & in.ConsumeIntegral<uint8_t>();
       call.entries.push_back(ObserveMonster(in, species, nature, ivs, marked));
       call.entries.back().effortUnknown = in.ConsumeBool();
-      if (trained == 0 && !perStat)
+      if (!training)
         call.entries.back().trained = in.ConsumeIntegral<uint8_t>();
       continue;
     }
@@ -324,22 +313,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   call.characteristic =
       MakeText(in, CharacteristicUnits, CharacteristicTable[row].text);
   int typeIndex = in.ConsumeIntegralInRange<int>(0, HiddenPowerTypeCount - 1);
-  if (truthful && hiddenPower) typeIndex = HiddenPowerTypeOf(ivs);
+  if (truthful) typeIndex = HiddenPowerTypeOf(ivs);
   call.type = MakeText(in, TypeUnits, HiddenPowerTypeNames[typeIndex]);
-  // The judge the game has gives true verdicts; the other one's are any.
   if (truthful) {
     call.overall = in.ConsumeBool() ? 0 : OverallVerdictOf(ivs);
-    call.best = perStat            ? PickSmall(in, -1, 5)
-                : in.ConsumeBool() ? 0
-                                   : BestStatVerdictOf(ivs);
+    call.best = in.ConsumeBool() ? 0 : BestStatVerdictOf(ivs);
     for (int s = 0; s < StatCount; ++s) {
-      call.marks[s] = perStat            ? PickSmall(in, -1, 3)
-                      : in.ConsumeBool() ? MarkUnknown
-                                         : BestStatMarkOf(ivs, s);
-      call.statVerdicts[s] = !perStat ? PickSmall(in, -1, 8)
-                             : in.ConsumeBool()
-                                 ? 0
-                                 : StatVerdictOf(ivs[s], trained >> s & 1);
+      call.marks[s] = in.ConsumeBool() ? MarkUnknown : BestStatMarkOf(ivs, s);
+      call.statVerdicts[s] =
+          in.ConsumeBool() ? 0 : StatVerdictOf(ivs[s], trained >> s & 1);
     }
   } else {
     call.overall = PickSmall(in, -1, 5);
@@ -407,7 +389,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       NameEquals(nature.name, call.nature.get()) &&
       (FindCharacteristicIndex(call.characteristic.get()) < 0 ||
        FindCharacteristicIndex(call.characteristic.get()) == row) &&
-      (!hiddenPower || FindHiddenPowerTypeIndex(call.type.get()) < 0 ||
+      (FindHiddenPowerTypeIndex(call.type.get()) < 0 ||
        FindHiddenPowerTypeIndex(call.type.get()) == typeIndex)) {
     for (int s = 0; s < StatCount; ++s)
       FUZZ_CHECK(result.stats[s].mask >> ivs[s] & 1u);

@@ -1,5 +1,7 @@
 #include "clue_reference.h"
 
+#include <cstring>
+
 #include "engine/engine_internal.h"
 #include "support/true_monster.h"
 
@@ -84,16 +86,17 @@ IvResult EngineMasks(const ClueCase& clues) {
     result.stats[s].mask = clues.masks[s];
     RefreshBounds(result.stats[s]);
   }
-  IvClues input{
-      clues.characteristic >= 0 ? CharacteristicTable[clues.characteristic].text
-                                : u"",
-      clues.type >= 0 ? HiddenPowerTypeNames[clues.type] : u"",
-      clues.overall,
-      {clues.marks[0], clues.marks[1], clues.marks[2], clues.marks[3],
-       clues.marks[4], clues.marks[5]},
-      clues.best,
-      {clues.statVerdicts[0], clues.statVerdicts[1], clues.statVerdicts[2],
-       clues.statVerdicts[3], clues.statVerdicts[4], clues.statVerdicts[5]}};
+  IvClues input{clues.characteristic >= 0
+                    ? CharacteristicTable[clues.characteristic].text
+                    : u"",
+                clues.type >= 0 ? HiddenPowerTypeNames[clues.type] : u"",
+                clues.overall,
+                {clues.marks[0], clues.marks[1], clues.marks[2], clues.marks[3],
+                 clues.marks[4], clues.marks[5]},
+                clues.best,
+                {}};
+  std::memcpy(input.statVerdicts, clues.statVerdicts,
+              sizeof input.statVerdicts);
   ApplyClues(result, input,
              {clues.perStat ? JudgeKind::PerStat : JudgeKind::BestStat,
               !clues.noHiddenPower});

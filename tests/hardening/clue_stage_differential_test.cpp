@@ -311,10 +311,10 @@ TEST(ClueStageDifferential, AllArbitraryCluesTogether) {
   tally.Print("all arbitrary clues together");
 }
 
-// Generations 7 to 9: per-stat verdicts, alone (plain ranges: exact) and
-// with the other clues; the best-stat clues, and the type where there is no
-// hidden power, arbitrary and to be ignored. A trained stat (below 31) may
-// read "きたえた"; in the best-stat games the per-stat verdicts are ignored.
+// Generations 7 to 9: per-stat verdicts (a trained stat, below 31, may read
+// "きたえた"), alone (plain ranges: exact) and with the other clues, where the
+// best-stat clues and, without hidden power, the type are arbitrary and
+// ignored; in the best-stat games the per-stat verdicts are ignored.
 TEST(ClueStageDifferential, PerStatVerdictsWithTheOtherClues) {
   std::mt19937 rng(9);
   Tally alone, fitting, arbitrary;
@@ -324,26 +324,23 @@ TEST(ClueStageDifferential, PerStatVerdictsWithTheOtherClues) {
     ClueCase c = AroundTruth(rng, ivs);
     c.perStat = rng() % 8 != 0;
     c.noHiddenPower = rng() % 2;
-    for (int s = 0; s < StatCount; ++s) {
-      bool trained = ivs[s] < 31 && rng() % 4 == 0;
-      c.statVerdicts[s] = !c.perStat  ? RandomVerdict(rng) + 2
-                          : rng() % 4 ? StatVerdictOf(ivs[s], trained)
-                                      : 0;
-    }
+    for (int s = 0; s < StatCount; ++s)
+      c.statVerdicts[s] =
+          !c.perStat  ? RandomVerdict(rng) + 2
+          : rng() % 4 ? StatVerdictOf(ivs[s], ivs[s] < 31 && rng() % 4 == 0)
+                      : 0;
     if (i % 2 == 0 && c.perStat) {
       EXPECT_TRUE(CheckCase(c, alone)) << Describe(c);
       continue;
     }
     if (rng() % 2) c.characteristic = CharacteristicOf(ivs, rng());
     c.type = c.noHiddenPower ? static_cast<int>(rng() % HiddenPowerTypeCount)
-             : rng() % 2     ? HiddenPowerTypeOf(ivs)
-                             : -1;
+                             : HiddenPowerTypeOf(ivs);
     if (rng() % 2) c.overall = OverallVerdictOf(ivs);
     c.best = c.perStat ? RandomVerdict(rng) : 0;
     for (int32_t& mark : c.marks) mark = c.perStat ? RandomMark(rng) : 2;
     CheckTruthCase(c, fitting);
-    // The same clues on candidate sets that need not hold the truth.
-    for (IvMask& m : c.masks) m = RandomMask(rng, 5);
+    for (IvMask& m : c.masks) m = RandomMask(rng, 5);  // need not fit
     CheckCase(c, arbitrary);
   }
   alone.Print("per-stat verdicts alone");
