@@ -18,24 +18,13 @@ struct ModernNameIndex {
 };
 ModernNameIndex NameIndex;
 
-// Code-unit order of a record's name and a text; reads the text no further
-// than one unit past the name's length.
-int CompareNameWith(const char16_t* name, const char16_t* text) {
-  for (int i = 0;; ++i) {
-    unsigned a = name[i];
-    unsigned b = text[i];
-    if (a != b) return a < b ? -1 : 1;
-    if (a == 0) return 0;
-  }
-}
-
 void BuildNameIndex() {
   int16_t* first = NameIndex.byName;
   for (int k = 0; k < ModernSpeciesCount; ++k)
     first[k] = static_cast<int16_t>(k);
   std::stable_sort(first, first + ModernSpeciesCount, [](int16_t a, int16_t b) {
-    return CompareNameWith(ModernSpeciesTable[a].name,
-                           ModernSpeciesTable[b].name) < 0;
+    return CompareNames(ModernSpeciesTable[a].name,
+                        ModernSpeciesTable[b].name) < 0;
   });
 }
 
@@ -98,7 +87,7 @@ const ModernSpeciesRecord* FindModernSpecies(const char16_t* name,
   const int16_t* last = first + ModernSpeciesCount;
   const int16_t* at = std::lower_bound(
       first, last, name, [](int16_t position, const char16_t* text) {
-        return CompareNameWith(ModernSpeciesTable[position].name, text) < 0;
+        return CompareNames(ModernSpeciesTable[position].name, text) < 0;
       });
   for (; at != last && NameEquals(ModernSpeciesTable[*at].name, name); ++at)
     if (IsListedInGeneration(ModernSpeciesTable[*at], generation))

@@ -52,17 +52,6 @@ int GenerationOfDex(int dex) {
   return dex <= DexAlolaUsum ? 7 : dex <= DexSinnohBdsp ? 8 : 9;
 }
 
-// Code-unit order of two names; negative, zero or positive.
-int CompareNames(const char16_t* a, const char16_t* b) {
-  for (int i = 0; i < SpeciesNameCapacity; ++i) {
-    unsigned ua = a[i];
-    unsigned ub = b[i];
-    if (ua != ub) return ua < ub ? -1 : 1;
-    if (ua == 0) return 0;
-  }
-  return 0;
-}
-
 // The number a modern order sorts by: the national number, or the record's
 // number in the order's regional list (NoNumber when it has none).
 int16_t ModernSortKey(const ModernSpeciesRecord& record, int order) {
