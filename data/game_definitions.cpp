@@ -119,19 +119,6 @@ SpeciesStats StatsOf(const SpeciesRecord& record) {
   return stats;
 }
 
-// The modern record of that name that the game's generation lists, or null.
-// Names are unique within a generation's list, so the table's current order
-// does not change the answer. The first code unit is compared before the
-// whole name: most records differ there, and the scan runs on every query.
-const ModernSpeciesRecord* FindListedModernRecord(const GameDefinition& game,
-                                                  const char16_t* name) {
-  for (const ModernSpeciesRecord& record : ModernSpeciesTable)
-    if (record.name[0] == name[0] && NameEquals(record.name, name) &&
-        IsListedInGeneration(record, game.generation))
-      return &record;
-  return nullptr;
-}
-
 }  // namespace
 
 bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
@@ -140,7 +127,8 @@ bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
   if (name == nullptr) return false;
   if (game.speciesTable == SpeciesTableId::Modern) {
     // Only the rows the generation lists, with that generation's stats.
-    const ModernSpeciesRecord* record = FindListedModernRecord(game, name);
+    const ModernSpeciesRecord* record =
+        FindModernSpecies(name, game.generation);
     if (record == nullptr) return false;
     const uint16_t* baseStats = ModernBaseStats(*record, game.generation);
     species = {record->name, {}, NameEquals(ShedinjaName, record->name)};
@@ -165,7 +153,7 @@ bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
 bool IsSpeciesListedInGame(const GameDefinition& game, const char16_t* name) {
   if (name == nullptr) return false;
   if (game.speciesTable == SpeciesTableId::Modern)
-    return FindListedModernRecord(game, name) != nullptr;
+    return FindModernSpecies(name, game.generation) != nullptr;
   for (const SpeciesRecord& record : SpeciesTable)
     if (NameEquals(record.name, name) && IsListedInGame(record, game))
       return true;

@@ -52,17 +52,6 @@ int GenerationOfDex(int dex) {
   return dex <= DexAlolaUsum ? 7 : dex <= DexSinnohBdsp ? 8 : 9;
 }
 
-// Code-unit order of two names; negative, zero or positive.
-int CompareNames(const char16_t* a, const char16_t* b) {
-  for (int i = 0; i < SpeciesNameCapacity; ++i) {
-    unsigned ua = a[i];
-    unsigned ub = b[i];
-    if (ua != ub) return ua < ub ? -1 : 1;
-    if (ua == 0) return 0;
-  }
-  return 0;
-}
-
 // The number a modern order sorts by: the national number, or the record's
 // number in the order's regional list (NoNumber when it has none).
 int16_t ModernSortKey(const ModernSpeciesRecord& record, int order) {
@@ -71,24 +60,27 @@ int16_t ModernSortKey(const ModernSpeciesRecord& record, int order) {
 }
 
 // Sorts all of ModernSpeciesTable in place: by name (kana), else by the
-// order's number, ties by row id.
+// order's number, ties by row id. The positions are sorted, not the records:
+// fewer bytes move, and the name index follows the records.
 void SortModernTable(int order) {
-  ModernSpeciesRecord* table = ModernSpeciesTable;
+  const ModernSpeciesRecord* table = ModernSpeciesTable;
+  int16_t positions[ModernSpeciesCount];
+  for (int k = 0; k < ModernSpeciesCount; ++k)
+    positions[k] = static_cast<int16_t>(k);
+  int16_t* end = positions + ModernSpeciesCount;
   if (order == OrderKana) {
-    std::sort(table, table + ModernSpeciesCount,
-              [](const ModernSpeciesRecord& a, const ModernSpeciesRecord& b) {
-                int byName = CompareNames(a.name, b.name);
-                return byName != 0 ? byName < 0 : a.rowId < b.rowId;
-              });
-    return;
+    std::sort(positions, end, [table](int16_t a, int16_t b) {
+      int byName = CompareNames(table[a].name, table[b].name);
+      return byName != 0 ? byName < 0 : table[a].rowId < table[b].rowId;
+    });
+  } else {
+    std::sort(positions, end, [table, order](int16_t a, int16_t b) {
+      int16_t keyA = ModernSortKey(table[a], order);
+      int16_t keyB = ModernSortKey(table[b], order);
+      return keyA != keyB ? keyA < keyB : table[a].rowId < table[b].rowId;
+    });
   }
-  std::sort(
-      table, table + ModernSpeciesCount,
-      [order](const ModernSpeciesRecord& a, const ModernSpeciesRecord& b) {
-        int16_t keyA = ModernSortKey(a, order);
-        int16_t keyB = ModernSortKey(b, order);
-        return keyA != keyB ? keyA < keyB : a.rowId < b.rowId;
-      });
+  ReorderModernSpecies(positions);
 }
 
 int ListModernNames(const GameDefinition& game, int order,

@@ -2,6 +2,7 @@
 // arguments.
 #pragma once
 
+#include <cstring>
 #include <vector>
 
 #include "engine/engine.h"
@@ -40,10 +41,8 @@ struct EngineCall {
                   static_cast<int32_t>(entries.size()),
                   {characteristic, hiddenPowerType, overall, {}, best, {}},
                   levelHints};
-    for (int s = 0; s < StatCount; ++s) {
-      query.clues.marks[s] = marks[s];
-      query.clues.statVerdicts[s] = statVerdicts[s];
-    }
+    for (int s = 0; s < StatCount; ++s) query.clues.marks[s] = marks[s];
+    std::memcpy(query.clues.statVerdicts, statVerdicts, sizeof statVerdicts);
     return query;
   }
 

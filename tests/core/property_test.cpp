@@ -30,19 +30,13 @@ class PropertyTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(LoadTestGameData()); }
 
   Monster RandomMonster(const GameDefinition& game) {
-    Monster m{&game, {}, nullptr, {}, 0};
-    if (game.speciesTable == SpeciesTableId::Modern) {
-      std::vector<const ModernSpeciesRecord*> listed;
-      for (const ModernSpeciesRecord& r : ModernSpeciesTable)
-        if (IsListedInGeneration(r, game.generation)) listed.push_back(&r);
-      m.species =
-          SpeciesOfGeneration(*listed[rng() % listed.size()], game.generation);
-    } else {
-      std::vector<const SpeciesRecord*> listed;
-      for (const SpeciesRecord& r : SpeciesTable)
-        if (IsListedInGame(r, game)) listed.push_back(&r);
-      m.species = *listed[rng() % listed.size()];
-    }
+    std::vector<SpeciesRecord> listed;  // from the game's table
+    for (const SpeciesRecord& r : SpeciesTable)
+      if (game.generation < 7 && IsListedInGame(r, game)) listed.push_back(r);
+    for (const ModernSpeciesRecord& r : ModernSpeciesTable)
+      if (IsListedInGeneration(r, game.generation))
+        listed.push_back(SpeciesOfGeneration(r, game.generation));
+    Monster m{&game, listed[rng() % listed.size()], nullptr, {}, 0};
     m.nature = &NatureTable[rng() % NatureCount];
     for (int& iv : m.ivs) iv = rng() % 32;
     for (int s = 0; s < StatCount && game.hyperTraining; ++s)
