@@ -1,6 +1,8 @@
 // The table of generations and the name lookups that depend on it.
 #include "game_definitions.h"
 
+#include "modern_species.h"
+
 const char16_t ShedinjaName[] = u"ヌケニン";
 
 const GameDefinition GameDefinitions[GameDefinitionCount] = {
@@ -123,6 +125,17 @@ bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
                        SpeciesStats& species) {
   // A missing name is no name: nothing can match it.
   if (name == nullptr) return false;
+  if (game.speciesTable == SpeciesTableId::Modern) {
+    // Only the rows the generation lists, with that generation's stats.
+    const ModernSpeciesRecord* record =
+        FindModernSpecies(name, game.generation);
+    if (record == nullptr) return false;
+    const uint16_t* baseStats = ModernBaseStats(*record, game.generation);
+    species = {record->name, {}, NameEquals(ShedinjaName, record->name)};
+    for (int slot = 0; slot < 6; ++slot)
+      species.baseStats[slot] = baseStats[slot];
+    return true;
+  }
   const SpeciesRecord* first = nullptr;
   for (const SpeciesRecord& record : SpeciesTable) {
     if (!NameEquals(record.name, name)) continue;
@@ -139,6 +152,8 @@ bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
 
 bool IsSpeciesListedInGame(const GameDefinition& game, const char16_t* name) {
   if (name == nullptr) return false;
+  if (game.speciesTable == SpeciesTableId::Modern)
+    return FindModernSpecies(name, game.generation) != nullptr;
   for (const SpeciesRecord& record : SpeciesTable)
     if (NameEquals(record.name, name) && IsListedInGame(record, game))
       return true;
