@@ -106,7 +106,9 @@ TEST_F(Modes, AGreyedOrderGivesWayToTheNationalOrder) {
     EXPECT_TRUE(MenuChecked(IDM_SORT_NATIONAL)) << mode;
     EXPECT_FALSE(MenuChecked(IDM_SORT_RS_HOENN)) << mode;
     EXPECT_EQ(StatusText(2), L"全国図鑑順") << mode;
-    EXPECT_EQ(ComboItems(IDC_SPECIES).front(), L"フシギダネ") << mode;
+    std::vector<std::wstring> items = ComboItems(IDC_SPECIES);
+    ASSERT_FALSE(items.empty()) << mode;
+    EXPECT_EQ(items[0], L"フシギダネ") << mode;
   }
   Command(IDM_MODE_GEN9);
   Command(IDM_SORT_KITAKAMI);
@@ -114,7 +116,9 @@ TEST_F(Modes, AGreyedOrderGivesWayToTheNationalOrder) {
   Command(IDM_SORT_GALAR);
   EXPECT_EQ(SortOrder, static_cast<uint32_t>(IDM_SORT_KITAKAMI));
   EXPECT_EQ(StatusText(2), L"キタカミ図鑑順");
-  EXPECT_EQ(ComboItems(IDC_SPECIES).front(), L"イトマル");
+  std::vector<std::wstring> items = ComboItems(IDC_SPECIES);
+  ASSERT_FALSE(items.empty());
+  EXPECT_EQ(items[0], L"イトマル");
   Command(IDM_MODE_GEN8);
   EXPECT_TRUE(MenuChecked(IDM_SORT_NATIONAL));
   EXPECT_EQ(ComboItems(IDC_SPECIES).size(), 951u);
