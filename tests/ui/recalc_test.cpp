@@ -209,70 +209,31 @@ TEST_F(Clues, OverallVerdictNarrowsTheSum) {
   EXPECT_EQ(Ranges(), Same(L""));
 }
 
-// Generation 9's judge names a range per stat; "きたえた" leaves 0..30.
-TEST_F(Clues, PerStatVerdictsNarrowTheirStatsInGeneration9) {
-  Command(IDM_MODE_GEN9);
-  Name(L"コイキング", L"がんばりや");
-  AddRow(MagikarpAt1);
-  ChooseText(IDC_ATTACK_VERDICT, L"すごくいい");
-  ChooseText(IDC_SPEED_VERDICT, L"きたえた");
-  EXPECT_EQ(Ranges(),
-            (std::vector<std::wstring>{L" 0～31", L"26～29", L" 0～31",
-                                       L" 0～31", L" 0～31", L" 0～30"}));
-  Choose(IDC_ATTACK_VERDICT, 0);
-  EXPECT_EQ(Text(IDC_ATTACK_IV), L" 0～31");
-}
-
-// A reading after hyper training is that of IV 31 and tells nothing of the
-// own IV but 0..30; its cell, Edit and mode and sort changes keep the mark.
-TEST_F(Clues, TrainedReadingShowsItsMarkAndLeavesTheOwnIvOpen) {
+// A reading after hyper training is that of IV 31 and leaves the own IV
+// 0..30, which a per-stat verdict narrows; the mark shows in the cell and
+// survives Edit, mode and sort changes and the form's document.
+TEST_F(Clues, TrainedReadingAndPerStatVerdictInGeneration9) {
   Command(IDM_MODE_GEN9);
   Name(L"フシギダネ", L"いじっぱり");
   Click(IDC_HP_TRAINED);
   AddRow(BulbasaurAt100);
-  EXPECT_EQ(Cell(0, 2), L"231*");
-  EXPECT_EQ(Cell(0, 3), L"147");
+  EXPECT_EQ(Cell(0, 2) + Cell(0, 3), L"231*147");
   EXPECT_EQ(Ranges(), (std::vector<std::wstring>{L" 0～30", L"31", L"31", L"31",
                                                  L"31", L"31"}));
   EXPECT_EQ(Text(IDC_HP_NEXT), L"");  // no hint for a stat trained last
+  ChooseText(IDC_HP_VERDICT, L"すばらしい");
+  EXPECT_EQ(Text(IDC_HP_IV), L"30");
   Click(IDC_HP_TRAINED);
-  Click(IDC_ATTACK_TRAINED);
   FocusRow(0);
   Click(IDC_EDIT_ROW);
   EXPECT_EQ(IsDlgButtonChecked(window_, IDC_HP_TRAINED), BST_CHECKED);
-  EXPECT_EQ(IsDlgButtonChecked(window_, IDC_ATTACK_TRAINED), BST_UNCHECKED);
   Document document = ReadFormDocument(window_);
-  EXPECT_EQ(document.rows[0].trained, 1 << StatHp);
   Command(IDM_MODE_GEN6);
-  EXPECT_EQ(IsDlgButtonChecked(window_, IDC_HP_TRAINED), BST_UNCHECKED);
   EXPECT_EQ(ReadFormDocument(window_).rows[0].trained, 0);
   Command(IDM_SORT_NATIONAL);
   Command(IDM_MODE_GEN8);
-  EXPECT_EQ(Cell(0, 2), L"231*");
   ApplyFormDocument(window_, document);
-  EXPECT_EQ(Cell(0, 2), L"231*");
-  EXPECT_EQ(Text(IDC_HP_IV), L" 0～30");
-}
-
-// Generations 8 and 9 have no hidden power: its clue and results greyed and
-// empty; generation 7 computes it as generation 6 does.
-TEST_F(Clues, HiddenPowerIsGreyedAndEmptyWithoutHiddenPower) {
-  Name(L"フシギダネ", L"いじっぱり");
-  AddRow(BulbasaurAt50);
-  AddRow(BulbasaurAt100);
-  ChooseText(IDC_HP_TYPE_CLUE, L"あく");
-  Command(IDM_MODE_GEN8);
-  for (int id :
-       {IDC_HP_TYPE_CLUE, IDC_HIDDEN_POWER_TYPE, IDC_HIDDEN_POWER_POWER}) {
-    EXPECT_FALSE(IsWindowEnabled(Item(id))) << id;
-    EXPECT_EQ(Text(id), L"") << id;
-  }
-  EXPECT_EQ(Ranges(), Same(L"31"));
-  Command(IDM_MODE_GEN7);
-  EXPECT_TRUE(IsWindowEnabled(Item(IDC_HP_TYPE_CLUE)));
-  EXPECT_TRUE(IsWindowEnabled(Item(IDC_HIDDEN_POWER_POWER)));
-  EXPECT_EQ(Text(IDC_HIDDEN_POWER_TYPE), L"あく");
-  EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"60");
+  EXPECT_EQ(Cell(0, 2) + Text(IDC_HP_IV), L"231*30");
 }
 
 }  // namespace
