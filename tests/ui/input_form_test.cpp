@@ -78,10 +78,11 @@ TEST_F(FormSetUp, EachModeShowsItsJudgeAndTrainedMarks) {
   Command(IDM_MODE_GEN6);
   Click(IDC_BEST_HP);
   EXPECT_EQ(ReadFormDocument(window_).statVerdicts[StatAttack], 0);
-  ApplyFormDocument(window_, modern);  // mode 9 with its verdict, no marks
-  EXPECT_EQ(SendMessageW(Item(IDC_ATTACK_VERDICT), CB_GETCURSEL, 0, 0), 4);
+  Command(IDM_MODE_GEN7);
   Command(IDM_MODE_GEN6);
   EXPECT_EQ(IsDlgButtonChecked(window_, IDC_BEST_HP), BST_INDETERMINATE);
+  ApplyFormDocument(window_, modern);  // mode 9 with its verdict
+  EXPECT_EQ(SendMessageW(Item(IDC_ATTACK_VERDICT), CB_GETCURSEL, 0, 0), 4);
 }
 
 TEST_F(FormSetUp, NatureListHoldsThe25NaturesAndUnknownUnselected) {
