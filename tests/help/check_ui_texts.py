@@ -8,8 +8,7 @@ only is caught:
 
 - every text marked class="ui" in a topic (labels, buttons, menu items);
 - every row of the menu tables in menus.html (item and its help line);
-- the menu items and status-bar names in modes.html (every row whose first
-  cell is a menu item) and sortorder.html;
+- the menu items and status-bar names in modes.html and sortorder.html;
 - every message in the first column of messages.html.
 
 A menu item as the help shows it, "設定(O)", is the resource text "設定(&O)",
@@ -112,7 +111,6 @@ def main():
         if len(row) == 2 and row[0] != "項目":
             expect("menus.html", row[0])
             expect("menus.html", row[1])
-    # The mode table: each row a menu item "…(3)" and its status-bar name.
     for row in readers["modes.html"].rows:
         if len(row) >= 2 and re.search(r"\(.\)$", row[0]):
             expect("modes.html", row[0])
