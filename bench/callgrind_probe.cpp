@@ -29,6 +29,14 @@ extern "C" __attribute__((noinline)) int32_t ProbeOneObservationUnknownEffort(
     IvAnswer* a) {
   return CallOneObservationUnknownEffort(*a);
 }
+extern "C" __attribute__((noinline)) int32_t ProbeMode9OneObservation(
+    IvAnswer* a) {
+  return CallMode9OneObservation(*a);
+}
+extern "C" __attribute__((noinline)) int32_t
+ProbeMode9ThreeObservationsPerStatTrained(IvAnswer* a) {
+  return CallMode9ThreeObservationsPerStatTrained(*a);
+}
 extern "C" __attribute__((noinline)) bool ProbeLoadGameData(
     const std::vector<uint8_t>* poke, const std::vector<uint8_t>* nature) {
   return LoadGameDataFromBytes(poke->data(), poke->size(), nature->data(),
@@ -45,5 +53,9 @@ int main() {
   if (ProbeLevel5WithHints(&a) != 0) return 5;
   if (ProbeThreeObservationsAllCluesAnyNature(&a) != 0) return 6;
   if (ProbeOneObservationUnknownEffort(&a) != 0) return 7;
+  const std::vector<uint8_t>& modern = ModernDataBytesForTest();
+  if (!LoadModernSpeciesFromBytes(modern.data(), modern.size())) return 8;
+  if (ProbeMode9OneObservation(&a) != 0) return 9;
+  if (ProbeMode9ThreeObservationsPerStatTrained(&a) != 0) return 10;
   return 0;
 }

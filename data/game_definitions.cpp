@@ -1,6 +1,8 @@
 // The table of generations and the name lookups that depend on it.
 #include "game_definitions.h"
 
+#include "modern_species.h"
+
 const char16_t ShedinjaName[] = u"ヌケニン";
 
 const GameDefinition GameDefinitions[GameDefinitionCount] = {
@@ -12,6 +14,8 @@ const GameDefinition GameDefinitions[GameDefinitionCount] = {
      100,
      false,
      HiddenPowerPowerRule::FromIvs,
+     JudgeKind::BestStat,
+     false,
      SpeciesTableId::Classic,
      {NationalNumberField::NationalNo, 1, 386}},
     {4,
@@ -22,6 +26,8 @@ const GameDefinition GameDefinitions[GameDefinitionCount] = {
      100,
      true,
      HiddenPowerPowerRule::FromIvs,
+     JudgeKind::BestStat,
+     false,
      SpeciesTableId::Classic,
      {NationalNumberField::NationalNo, 1, 493}},
     {5,
@@ -32,6 +38,8 @@ const GameDefinition GameDefinitions[GameDefinitionCount] = {
      100,
      true,
      HiddenPowerPowerRule::FromIvs,
+     JudgeKind::BestStat,
+     false,
      SpeciesTableId::Classic,
      {NationalNumberField::NationalNo, 1, 649}},
     {6,
@@ -42,8 +50,46 @@ const GameDefinition GameDefinitions[GameDefinitionCount] = {
      100,
      true,
      HiddenPowerPowerRule::Fixed60,
+     JudgeKind::BestStat,
+     false,
      SpeciesTableId::Classic,
      {NationalNumberField::NationalNo6, 1, 721}},
+    {7,
+     u"SM/USUMモード",
+     u"サン・ムーン/ウルトラサン・ウルトラムーン(&7)",
+     u"個体値を第7世代のデータで計算します",
+     1,
+     100,
+     true,
+     HiddenPowerPowerRule::Fixed60,
+     JudgeKind::PerStat,
+     true,
+     SpeciesTableId::Modern,
+     {NationalNumberField::NationalNo, 1, 1025}},
+    {8,
+     u"SwSh/BDSPモード",
+     u"ソード・シールド/ブリリアントダイヤモンド・シャイニングパール(&8)",
+     u"個体値を第8世代のデータで計算します",
+     1,
+     100,
+     true,
+     HiddenPowerPowerRule::None,
+     JudgeKind::PerStat,
+     true,
+     SpeciesTableId::Modern,
+     {NationalNumberField::NationalNo, 1, 1025}},
+    {9,
+     u"SVモード",
+     u"スカーレット・バイオレット(&9)",
+     u"個体値を第9世代のデータで計算します",
+     1,
+     100,
+     true,
+     HiddenPowerPowerRule::None,
+     JudgeKind::PerStat,
+     true,
+     SpeciesTableId::Modern,
+     {NationalNumberField::NationalNo, 1, 1025}},
 };
 
 const GameDefinition* FindGameDefinition(int generation) {
@@ -79,6 +125,17 @@ bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
                        SpeciesStats& species) {
   // A missing name is no name: nothing can match it.
   if (name == nullptr) return false;
+  if (game.speciesTable == SpeciesTableId::Modern) {
+    // Only the rows the generation lists, with that generation's stats.
+    const ModernSpeciesRecord* record =
+        FindModernSpecies(name, game.generation);
+    if (record == nullptr) return false;
+    const uint16_t* baseStats = ModernBaseStats(*record, game.generation);
+    species = {record->name, {}, NameEquals(ShedinjaName, record->name)};
+    for (int slot = 0; slot < 6; ++slot)
+      species.baseStats[slot] = baseStats[slot];
+    return true;
+  }
   const SpeciesRecord* first = nullptr;
   for (const SpeciesRecord& record : SpeciesTable) {
     if (!NameEquals(record.name, name)) continue;
@@ -95,6 +152,8 @@ bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
 
 bool IsSpeciesListedInGame(const GameDefinition& game, const char16_t* name) {
   if (name == nullptr) return false;
+  if (game.speciesTable == SpeciesTableId::Modern)
+    return FindModernSpecies(name, game.generation) != nullptr;
   for (const SpeciesRecord& record : SpeciesTable)
     if (NameEquals(record.name, name) && IsListedInGame(record, game))
       return true;

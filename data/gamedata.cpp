@@ -67,6 +67,16 @@ bool NameEquals(const char16_t* known, const char16_t* text) {
   }
 }
 
+int CompareNames(const char16_t* a, const char16_t* b) {
+  for (int i = 0; i < SpeciesNameCapacity; ++i) {
+    unsigned ua = a[i];
+    unsigned ub = b[i];
+    if (ua != ub) return ua < ub ? -1 : 1;
+    if (ua == 0) return 0;
+  }
+  return 0;
+}
+
 void CopyName(char16_t* dest, int capacity, const char16_t* source) {
   CopyUnitsBounded(dest, capacity, INT_MAX,
                    [source](int i) { return source[i]; });

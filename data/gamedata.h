@@ -59,6 +59,11 @@ bool LoadGameDataFromBytes(const uint8_t* pokeData, std::size_t pokeSize,
 // be an unterminated buffer at least as long as `known` plus its terminator.
 bool NameEquals(const char16_t* known, const char16_t* text);
 
+// Code-unit order of two names (unsigned units, a prefix first), comparing at
+// most SpeciesNameCapacity units; negative, zero or positive. Reads either
+// text no further than one unit past their common prefix.
+int CompareNames(const char16_t* a, const char16_t* b);
+
 // Copies at most capacity - 1 code units of `source`, stopping at its first
 // zero, and always terminates `dest` (capacity must be at least 1).
 void CopyName(char16_t* dest, int capacity, const char16_t* source);

@@ -2,11 +2,31 @@
 // resource's bytes.
 #include "modern_species.h"
 
+#include <algorithm>
+
 #include "bounded_copy.h"
 
 ModernSpeciesRecord ModernSpeciesTable[ModernSpeciesCount];
 
 namespace {
+
+// The table's positions in name order (ties in load order), so that a name is
+// found in a few steps on every query. Rebuilt at each load and carried along
+// by ReorderModernSpecies.
+struct ModernNameIndex {
+  int16_t byName[ModernSpeciesCount];
+};
+ModernNameIndex NameIndex;
+
+void BuildNameIndex() {
+  int16_t* first = NameIndex.byName;
+  for (int k = 0; k < ModernSpeciesCount; ++k)
+    first[k] = static_cast<int16_t>(k);
+  std::stable_sort(first, first + ModernSpeciesCount, [](int16_t a, int16_t b) {
+    return CompareNames(ModernSpeciesTable[a].name,
+                        ModernSpeciesTable[b].name) < 0;
+  });
+}
 
 // Offsets within one resource record.
 constexpr std::size_t ListedAt = 22;
@@ -45,7 +65,40 @@ bool LoadModernSpeciesFromBytes(const uint8_t* data, std::size_t size) {
   if (data == nullptr || size < ModernDataBytes) return false;
   for (int k = 0; k < ModernSpeciesCount; ++k)
     LoadRecord(data + ModernSpeciesRecordBytes * k, ModernSpeciesTable[k]);
+  BuildNameIndex();
   return true;
+}
+
+void ReorderModernSpecies(const int16_t* positions) {
+  static ModernSpeciesRecord reordered[ModernSpeciesCount];
+  int16_t newPosition[ModernSpeciesCount];
+  for (int k = 0; k < ModernSpeciesCount; ++k) {
+    reordered[k] = ModernSpeciesTable[positions[k]];
+    newPosition[positions[k]] = static_cast<int16_t>(k);
+  }
+  std::copy(reordered, reordered + ModernSpeciesCount, ModernSpeciesTable);
+  for (int16_t& position : NameIndex.byName) position = newPosition[position];
+}
+
+const ModernSpeciesRecord* FindModernSpecies(const char16_t* name,
+                                             int generation) {
+  if (name == nullptr) return nullptr;
+  const int16_t* first = NameIndex.byName;
+  const int16_t* last = first + ModernSpeciesCount;
+  const int16_t* at = std::lower_bound(
+      first, last, name, [](int16_t position, const char16_t* text) {
+        return CompareNames(ModernSpeciesTable[position].name, text) < 0;
+      });
+  for (; at != last && NameEquals(ModernSpeciesTable[*at].name, name); ++at)
+    if (IsListedInGeneration(ModernSpeciesTable[*at], generation))
+      return &ModernSpeciesTable[*at];
+  // The index misses only a name the table lacks, unless the table changed
+  // behind it: then the scan answers.
+  for (const ModernSpeciesRecord& record : ModernSpeciesTable)
+    if (NameEquals(record.name, name) &&
+        IsListedInGeneration(record, generation))
+      return &record;
+  return nullptr;
 }
 
 bool IsListedInGeneration(const ModernSpeciesRecord& record, int generation) {

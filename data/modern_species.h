@@ -46,10 +46,24 @@ struct ModernSpeciesRecord {
 
 extern ModernSpeciesRecord ModernSpeciesTable[ModernSpeciesCount];
 
-// Fills ModernSpeciesTable from the resource's bytes. The buffer must hold at
-// least ModernDataBytes; a shorter (or missing) buffer fails the load and
-// leaves the table untouched. Bytes beyond the required size are ignored.
+// Fills ModernSpeciesTable from the resource's bytes and indexes its names.
+// The buffer must hold at least ModernDataBytes; a shorter (or missing) buffer
+// fails the load and leaves the table untouched. Bytes beyond the required
+// size are ignored.
 bool LoadModernSpeciesFromBytes(const uint8_t* data, std::size_t size);
+
+// Reorders ModernSpeciesTable in place: `positions` (ModernSpeciesCount
+// entries) names the current position of each record in its new order, each
+// position once. The name index follows the records.
+void ReorderModernSpecies(const int16_t* positions);
+
+// The first record of that name that generation 7, 8 or 9 lists (in the
+// table's load order among records of the same name, so the answer does not
+// depend on how the table is sorted); null when there is none or `name` is
+// null. A binary search over the name index; should the table have been
+// changed behind the index, a plain scan gives the same answer.
+const ModernSpeciesRecord* FindModernSpecies(const char16_t* name,
+                                             int generation);
 
 // Whether the record is in the lists of generation 7, 8 or 9; false for any
 // other generation.

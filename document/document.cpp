@@ -367,6 +367,7 @@ Document EmptyDocument() {
   document.overallVerdict = 0;
   for (int32_t& mark : document.marks) mark = MarkUnknown;
   document.bestStatVerdict = 0;
+  for (int32_t& verdict : document.statVerdicts) verdict = 0;
   return document;
 }
 

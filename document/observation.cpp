@@ -51,6 +51,7 @@ void ReplaceObservations(const Observation* rows, int count) {
 
 bool IsObservationInRange(const Observation& row) {
   if (!InRange(row.level, LevelMinimum, LevelMaximum)) return false;
+  if ((row.trained & ~AllStatsTrained) != 0) return false;
   for (int stat = 0; stat < StatCount; ++stat) {
     if (!InRange(row.stats[stat], 0, StatMaximum)) return false;
     if (!InRange(row.efforts[stat], 0, EffortMaximum)) return false;
@@ -67,6 +68,7 @@ StatusEntry ToStatusEntry(const Observation& row) {
         row.effortUnknown ? 0 : static_cast<uint16_t>(row.efforts[stat]);
   }
   entry.effortUnknown = row.effortUnknown ? 1 : 0;
+  entry.trained = static_cast<uint8_t>(row.trained & AllStatsTrained);
   return entry;
 }
 
@@ -77,7 +79,14 @@ void ObservationCellText(const Observation& row, int column, char16_t* text,
   if (column == 1) {
     WriteNumber(row.level, text, capacity);
   } else if (column >= 2 && column < 2 + StatCount) {
-    WriteNumber(row.stats[column - 2], text, capacity);
+    int stat = column - 2;
+    WriteNumber(row.stats[stat], text, capacity);
+    // A stat read after hyper training: "231*".
+    if (row.trained >> stat & 1) {
+      int length = 0;
+      while (text[length] != 0) ++length;
+      if (length + 1 < capacity) text[length] = u'*', text[length + 1] = 0;
+    }
   } else if (column >= 2 + StatCount && column < 2 + 2 * StatCount) {
     if (row.effortUnknown) {
       if (capacity > 1) text[0] = u'?', text[1] = 0;

@@ -13,7 +13,13 @@ struct Observation {
   int stats[StatCount];
   int efforts[StatCount];
   bool effortUnknown;  // the six effort values were not known
+  // Bit (1 << stat) for each stat read after hyper training (generations 7
+  // to 9 only; 0 elsewhere).
+  int trained;
 };
+
+// Every stat's bit of Observation::trained.
+constexpr int AllStatsTrained = (1 << StatCount) - 1;
 
 // The most rows the status list holds.
 constexpr int ObservationLimit = 1000;
@@ -45,6 +51,7 @@ bool IsObservationInRange(const Observation& row);
 StatusEntry ToStatusEntry(const Observation& row);
 
 // The text of status list column `column` (1 the level, 2..7 the stats,
-// 8..13 the effort values, "?" while unknown) in `text` of `capacity` units.
+// 8..13 the effort values, "?" while unknown) in `text` of `capacity` units;
+// a stat read after hyper training is followed by "*".
 void ObservationCellText(const Observation& row, int column, char16_t* text,
                          int capacity);

@@ -4,7 +4,8 @@
 // buffer exactly as long as the caller's field (so AddressSanitizer sees any
 // read past it); any number of observations with any values, or with the
 // values a real monster would show; any verdict indices and marks; every
-// generation and no generation at all. Beyond the sanitizers it checks
+// generation and no generation at all; stats read after hyper training and
+// per-stat verdicts. Beyond the sanitizers it checks
 // the result's invariants, that the clues only ever remove candidates, that
 // a monster's true IVs survive its own observations and clues, that a
 // repeated call gives the same result, and that the table's order does not
@@ -97,12 +98,16 @@ const GameDefinition* PickGame(FuzzedDataProvider& in) {
       0, GameDefinitionCount - 1)];
 }
 
+// Sorts one of the tables as the species list does for a game and order.
 void SortTable(FuzzedDataProvider& in) {
   int order = in.ConsumeIntegralInRange<int>(0, 7) == 7
                   ? in.ConsumeIntegral<int>()
                   : in.ConsumeIntegralInRange<int>(0, SpeciesOrderCount - 1);
-  SortSpeciesTable(order, GameDefinitions[in.ConsumeIntegralInRange<int>(
-                              0, GameDefinitionCount - 1)]);
+  const GameDefinition& game = GameDefinitions[in.ConsumeIntegralInRange<int>(
+      0, GameDefinitionCount - 1)];
+  static const char16_t* names[ModernSpeciesCount];
+  int count = ListSpeciesNames(game, order, names, ModernSpeciesCount);
+  FUZZ_CHECK(count == 0 || IsOrderOffered(order, game));
 }
 
 int32_t PickSmall(FuzzedDataProvider& in, int32_t low, int32_t high) {
@@ -123,17 +128,19 @@ struct Call {
   int32_t overall = 0;
   int32_t marks[StatCount] = {};
   int32_t best = 0;
+  int32_t statVerdicts[StatCount] = {};
 
   IvQuery Query(const char16_t* natureName, bool withClues,
                 bool levelHints) const {
     IvQuery query{species.get(), natureName,
                   game,          noEntries ? nullptr : entries.data(),
-                  count,         {u"", u"", 0, {}, 0},
+                  count,         {u"", u"", 0, {}, 0, {}},
                   levelHints};
     for (int32_t& mark : query.clues.marks) mark = MarkUnknown;
     if (withClues) {
-      query.clues = {characteristic.get(), type.get(), overall, {}, best};
+      query.clues = {characteristic.get(), type.get(), overall, {}, best, {}};
       for (int s = 0; s < StatCount; ++s) query.clues.marks[s] = marks[s];
+      std::memcpy(query.clues.statVerdicts, statVerdicts, sizeof statVerdicts);
     }
     return query;
   }
@@ -177,10 +184,11 @@ void CheckHints(const IvResult& r, const LevelHint* hints) {
   }
 }
 
-// The stats a monster shows at a level with effort values (total <= 510).
+// The stats a monster shows at a level with effort values (total <= 510),
+// read after training the stats in `trained`.
 StatusEntry ObserveMonster(FuzzedDataProvider& in, const SpeciesRecord& species,
-                           const NatureRecord& nature,
-                           const int ivs[StatCount]) {
+                           const NatureRecord& nature, const int ivs[StatCount],
+                           int trained) {
   int level = in.ConsumeIntegralInRange<int>(1, 100);
   uint16_t efforts[StatCount];
   int budget = 510;
@@ -188,7 +196,7 @@ StatusEntry ObserveMonster(FuzzedDataProvider& in, const SpeciesRecord& species,
     ev = in.ConsumeIntegralInRange<uint16_t>(0, budget < 255 ? budget : 255);
     budget -= ev;
   }
-  return ShownStats(species, nature, ivs, level, efforts);
+  return ShownStats(species, nature, ivs, level, efforts, trained);
 }
 
 bool IsSubset(const IvResult& inner, const IvResult& outer) {
@@ -204,12 +212,15 @@ bool ListedName(const GameDefinition* game, const char16_t* name) {
 }
 
 // Whether `text` names `species`, and every record of that name has the same
-// base stats (so whichever the lookup takes, the stats fit). Shedinja's own
-// HP rule is left out.
-bool SameStatsUnderName(const SpeciesRecord& species, const char16_t* text) {
+// base stats (so whichever the lookup takes, the stats fit), or the modern
+// generation lists it. Shedinja's own HP rule is left out.
+bool SameStatsUnderName(const GameDefinition& game,
+                        const SpeciesRecord& species, const char16_t* text) {
   if (text == nullptr || !NameEquals(species.name, text) ||
       NameEquals(ShedinjaName, text))
     return false;
+  if (game.speciesTable == SpeciesTableId::Modern)
+    return IsSpeciesListedInGame(game, text);
   for (const SpeciesRecord& r : SpeciesTable)
     if (NameEquals(r.name, text) &&
         std::memcmp(r.baseStats, species.baseStats, sizeof r.baseStats) != 0)
@@ -237,12 +248,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   // The known names the texts are built from. A real monster (true IVs, the
   // stats it shows, the clues it gives) is used when the texts are kept whole.
-  const SpeciesRecord& species =
+  SpeciesRecord species =
       SpeciesTable[in.ConsumeIntegralInRange<int>(0, SpeciesCount - 1)];
+  if (game != nullptr && game->speciesTable == SpeciesTableId::Modern)
+    species =
+        SpeciesOfGeneration(ModernSpeciesTable[in.ConsumeIntegralInRange<int>(
+                                0, ModernSpeciesCount - 1)],
+                            game->generation);
   const NatureRecord& nature =
       NatureTable[in.ConsumeIntegralInRange<int>(0, NatureCount - 1)];
   int ivs[StatCount];
   for (int& iv : ivs) iv = in.ConsumeIntegralInRange<int>(0, 31);
+  // Stats hyper trained (only below 31), in the games that have it.
+  bool training = game != nullptr && game->hyperTraining;
+  int trained = 0;
+  for (int s = 0; s < StatCount && training; ++s)
+    if (ivs[s] < 31 && in.ConsumeBool()) trained |= 1 << s;
 
   Call call;
   call.game = game;
@@ -255,8 +276,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   int entryCount = in.ConsumeIntegralInRange<int>(0, 6);
   for (int i = 0; i < entryCount; ++i) {
     if (truthful) {
-      call.entries.push_back(ObserveMonster(in, species, nature, ivs));
+      // Read after some of the training; other games ignore any marks.
+      int marked = trained & in.ConsumeIntegral<uint8_t>();
+      call.entries.push_back(ObserveMonster(in, species, nature, ivs, marked));
       call.entries.back().effortUnknown = in.ConsumeBool();
+      if (!training)
+        call.entries.back().trained = in.ConsumeIntegral<uint8_t>();
       continue;
     }
     StatusEntry e{};
@@ -266,6 +291,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       e.effortValues[s] = in.ConsumeIntegral<uint16_t>();
     }
     e.effortUnknown = in.ConsumeBool() ? in.ConsumeIntegral<uint8_t>() : 0;
+    e.trained = in.ConsumeIntegral<uint8_t>();
     call.entries.push_back(e);
   }
   call.count = entryCount;
@@ -292,12 +318,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (truthful) {
     call.overall = in.ConsumeBool() ? 0 : OverallVerdictOf(ivs);
     call.best = in.ConsumeBool() ? 0 : BestStatVerdictOf(ivs);
-    for (int s = 0; s < StatCount; ++s)
+    for (int s = 0; s < StatCount; ++s) {
       call.marks[s] = in.ConsumeBool() ? MarkUnknown : BestStatMarkOf(ivs, s);
+      call.statVerdicts[s] =
+          in.ConsumeBool() ? 0 : StatVerdictOf(ivs[s], trained >> s & 1);
+    }
   } else {
     call.overall = PickSmall(in, -1, 5);
     call.best = PickSmall(in, -1, 5);
     for (int32_t& mark : call.marks) mark = PickSmall(in, -1, 3);
+    for (int32_t& verdict : call.statVerdicts) verdict = PickSmall(in, -1, 8);
   }
 
   // The result record starts with junk; a failed call must leave it so.
@@ -354,7 +384,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   // engine finds the species (every record of that name has its base stats)
   // and the nature the stats were computed from, and each clue text is the
   // monster's own or none at all.
-  if (truthful && SameStatsUnderName(species, call.species.get()) &&
+  if (truthful && SameStatsUnderName(*game, species, call.species.get()) &&
       call.nature.get() != nullptr &&
       NameEquals(nature.name, call.nature.get()) &&
       (FindCharacteristicIndex(call.characteristic.get()) < 0 ||

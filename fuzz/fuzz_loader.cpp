@@ -162,7 +162,7 @@ uint64_t TableDigest() {
 
 // A generation of the table, or now and then none.
 const GameDefinition* PickGame(FuzzedDataProvider& in) {
-  int pick = in.ConsumeIntegralInRange<int>(0, 5);
+  int pick = in.ConsumeIntegralInRange<int>(0, GameDefinitionCount);
   return pick < GameDefinitionCount ? &GameDefinitions[pick] : nullptr;
 }
 
@@ -186,6 +186,11 @@ void SortAndCheck(FuzzedDataProvider& in) {
     IsListedInOrder(a, order);
     IsListedInGame(a, game);
   }
+  // Every name on the game's list (from either table) is found again.
+  static const char16_t* names[ModernSpeciesCount];
+  int count = ListSpeciesNames(game, order, names, ModernSpeciesCount);
+  for (int k = 0; k < count; ++k)
+    FUZZ_CHECK(IsSpeciesListedInGame(game, names[k]));
 }
 
 // The engine on the loaded tables: a species and a nature named as loaded,
@@ -194,10 +199,12 @@ void RunEngine(FuzzedDataProvider& in) {
   const GameDefinition* game = PickGame(in);
   char16_t species[SpeciesNameCapacity];
   char16_t nature[NatureNameMaxLength + 1];
-  std::memcpy(
-      species,
-      SpeciesTable[in.ConsumeIntegralInRange<int>(0, SpeciesCount - 1)].name,
-      sizeof species);
+  bool modern = game != nullptr && game->speciesTable == SpeciesTableId::Modern;
+  int row = in.ConsumeIntegralInRange<int>(
+      0, (modern ? ModernSpeciesCount : SpeciesCount) - 1);
+  std::memcpy(species,
+              modern ? ModernSpeciesTable[row].name : SpeciesTable[row].name,
+              sizeof species);
   CopyName(
       nature, NatureNameMaxLength + 1,
       NatureTable[in.ConsumeIntegralInRange<int>(0, NatureCount - 1)].name);
@@ -210,16 +217,24 @@ void RunEngine(FuzzedDataProvider& in) {
       entries[i].effortValues[s] = in.ConsumeIntegral<uint16_t>();
     }
   }
-  IvQuery query{species, nature, game, entries, count, {u"", u"", 0, {}, 0},
+  IvQuery query{species, nature, game, entries, count, {u"", u"", 0, {}, 0, {}},
                 false};
   query.clues.overallVerdict = in.ConsumeIntegralInRange<int32_t>(-1, 5);
   for (int32_t& mark : query.clues.marks)
     mark = in.ConsumeIntegralInRange<int32_t>(-1, 3);
+  for (int32_t& verdict : query.clues.statVerdicts)
+    verdict = in.ConsumeIntegralInRange<int32_t>(-1, 8);
+  for (int i = 0; i < count; ++i)
+    entries[i].trained = in.ConsumeIntegral<uint8_t>();
   query.clues.bestStatVerdict = in.ConsumeIntegralInRange<int32_t>(-1, 5);
   IvAnswer answer;
   int32_t rc = AnswerIvQuery(query, answer);
-  FUZZ_CHECK(rc == (game != nullptr ? CalcOk : CalcUnknownGame));
-  if (game != nullptr)
+  // A modern name is found only where the generation lists it.
+  bool found = !modern || IsSpeciesListedInGame(*game, species);
+  FUZZ_CHECK(rc == (game == nullptr ? CalcUnknownGame
+                    : found         ? CalcOk
+                                    : CalcUnknownSpecies));
+  if (rc == CalcOk)
     CheckResultInvariants(answer.result, game->hiddenPowerPower);
 }
 

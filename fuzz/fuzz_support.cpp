@@ -22,6 +22,11 @@ void LoadShippedTables() {
 
 void RestoreSpeciesOrder() {
   std::memcpy(SpeciesTable, ResourceOrder, sizeof ResourceOrder);
+  // The shipped rows are numbered 1..ModernSpeciesCount in resource order.
+  int16_t positions[ModernSpeciesCount];
+  for (int k = 0; k < ModernSpeciesCount; ++k)
+    positions[ModernSpeciesTable[k].rowId - 1] = static_cast<int16_t>(k);
+  ReorderModernSpecies(positions);
 }
 
 void CheckResultInvariants(const IvResult& result, HiddenPowerPowerRule rule) {
@@ -39,6 +44,7 @@ void CheckResultInvariants(const IvResult& result, HiddenPowerPowerRule rule) {
     FUZZ_CHECK(stat.maxIv == 31 - __builtin_clz(stat.mask));
     if (stat.minIv != stat.maxIv) pinned = false;
   }
+  if (rule == HiddenPowerPowerRule::None) pinned = false;
   FUZZ_CHECK(empty == 0 || empty == StatCount);
   FUZZ_CHECK(result.hiddenPowerKnown == (pinned ? 1 : 0));
   if (!pinned) {

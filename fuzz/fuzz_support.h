@@ -16,12 +16,13 @@
 [[noreturn]] void FuzzCheckFailed(const char* what, const char* file, int line);
 
 // Loads the shipped tables (aborting when they cannot be read) and keeps a
-// copy of SpeciesTable in resource order for RestoreSpeciesOrder.
+// copy of SpeciesTable in resource order for RestoreSpeciesOrder, which also
+// puts ModernSpeciesTable back in row order.
 void LoadShippedTables();
 void RestoreSpeciesOrder();
 
 // What a successful engine query must deliver: all masks empty or none,
 // bounds equal to the lowest and highest candidate, nature directions of -1,
-// 0 or +1, and hidden power exactly when all six IVs are pinned, with the
-// power of the generation's rule.
+// 0 or +1, and hidden power exactly when all six IVs are pinned and the
+// generation has hidden power, with the power of the generation's rule.
 void CheckResultInvariants(const IvResult& result, HiddenPowerPowerRule rule);

@@ -109,6 +109,29 @@
 #define IDC_SPDEF_NEXT 1147
 #define IDC_SPEED_NEXT 1148
 
+// Generations 7 to 9: the per-stat judge (a label and a verdict list per
+// stat, in the judge group) and the marks of stats read after hyper training
+// (a caption and a check box per stat, on the level row).
+#define IDC_HP_VERDICT_LABEL 1150
+#define IDC_HP_VERDICT 1151
+#define IDC_ATTACK_VERDICT_LABEL 1152
+#define IDC_ATTACK_VERDICT 1153
+#define IDC_DEFENSE_VERDICT_LABEL 1154
+#define IDC_DEFENSE_VERDICT 1155
+#define IDC_SPATK_VERDICT_LABEL 1156
+#define IDC_SPATK_VERDICT 1157
+#define IDC_SPDEF_VERDICT_LABEL 1158
+#define IDC_SPDEF_VERDICT 1159
+#define IDC_SPEED_VERDICT_LABEL 1160
+#define IDC_SPEED_VERDICT 1161
+#define IDC_TRAINED_CAPTION 1162
+#define IDC_HP_TRAINED 1163
+#define IDC_ATTACK_TRAINED 1164
+#define IDC_DEFENSE_TRAINED 1165
+#define IDC_SPATK_TRAINED 1166
+#define IDC_SPDEF_TRAINED 1167
+#define IDC_SPEED_TRAINED 1168
+
 // The status list and its buttons.
 #define IDC_ADD_ROW 1059
 #define IDC_EDIT_ROW 1097
@@ -143,7 +166,22 @@
 #define IDM_SAVE_AS 32823
 #define IDM_RESTORE 32824
 #define IDM_COPY_RESULT 32825
+// The commands of generations 7 to 9: three modes and nine regional orders.
+// Their groups' radio marks go by position in the submenus, so these ids need
+// not follow on from the groups' first ones.
+#define IDM_MODE_GEN7 32826
+#define IDM_MODE_GEN8 32827
+#define IDM_MODE_GEN9 32828
+#define IDM_SORT_SM_ALOLA 32829
+#define IDM_SORT_USUM_ALOLA 32830
+#define IDM_SORT_GALAR 32831
+#define IDM_SORT_ISLE_OF_ARMOR 32832
+#define IDM_SORT_CROWN_TUNDRA 32833
+#define IDM_SORT_BDSP_SINNOH 32834
+#define IDM_SORT_PALDEA 32835
+#define IDM_SORT_KITAKAMI 32836
+#define IDM_SORT_BLUEBERRY 32837
 // The kept inputs in the submenu of 前回の入力を復元, newest first (five).
-#define IDM_RESTORE_KEPT 32835
+#define IDM_RESTORE_KEPT 32838
 // The highest command id of the menu.
-#define IDM_LAST_COMMAND 32839
+#define IDM_LAST_COMMAND 32842

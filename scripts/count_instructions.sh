@@ -16,7 +16,9 @@ for entry in ProbeLoadGameData:0 \
              ProbeOneObservationWithHints:30000 \
              ProbeLevel5WithHints:300000 \
              ProbeThreeObservationsAllCluesAnyNature:800000 \
-             ProbeOneObservationUnknownEffort:+150000:ProbeOneObservationNoClues; do
+             ProbeOneObservationUnknownEffort:+150000:ProbeOneObservationNoClues \
+             ProbeMode9OneObservation:12000 \
+             ProbeMode9ThreeObservationsPerStatTrained:25000; do
   name=${entry%%:*}
   budget=${entry#*:}
   out=$(mktemp)

@@ -7,6 +7,8 @@
 #   scripts/screenshot.sh BUILD_DIR OUT.png --questions  フシギダネ of unknown
 #       nature at level 10, once with effort values unknown and once 0: a "?"
 #       row, the natures still possible and the next levels to check
+#   scripts/screenshot.sh BUILD_DIR OUT.png --gen9       the quick-start
+#       example in mode 9: a verdict per stat, Speed read after hyper training
 #   scripts/screenshot.sh BUILD_DIR OUT.png --tool NAME  a tool window through
 #       the tools' preview program: calculator, about, help-contents or
 #       help-index
@@ -36,7 +38,7 @@ targets=(Tessavar tessavar_screen_driver)
 args=()
 [ -z "$mode" ] || args=("$mode")
 case $mode in
-  '' | --filled | --questions) ;;
+  '' | --filled | --questions | --gen9) ;;
   --tool)
     program=tests/tools/tessavar_tools_preview.exe
     targets+=(tessavar_tools_preview help_chm)

@@ -46,9 +46,23 @@ Document DocumentOfInputs(const FormInputs& inputs) {
     document.marks[stat] = inputs.marks[stat];
   document.bestStatVerdict =
       inputs.bestStatVerdict < 0 ? 0 : inputs.bestStatVerdict;
+  bool perStat = game != nullptr && game->judge == JudgeKind::PerStat;
+  for (int stat = 0; stat < StatCount; ++stat) {
+    int32_t verdict = inputs.statVerdicts[stat];
+    document.statVerdicts[stat] = perStat && verdict > 0 ? verdict : 0;
+  }
+  // Each judge's clues only where the game's judge is that one: the older
+  // judge's marks and verdict never reach a document of generations 7 to 9.
+  if (perStat) {
+    for (int32_t& mark : document.marks) mark = MarkUnknown;
+    document.bestStatVerdict = 0;
+  }
+  bool training = game != nullptr && game->hyperTraining;
   document.rows.reserve(static_cast<std::size_t>(ObservationCount()));
-  for (int row = 0; row < ObservationCount(); ++row)
+  for (int row = 0; row < ObservationCount(); ++row) {
     document.rows.push_back(ObservationAt(row));
+    if (!training) document.rows.back().trained = 0;
+  }
   return document;
 }
 
@@ -68,14 +82,31 @@ void ApplyFormDocument(HWND window, const Document& document) {
   SetName(window, IDC_SPECIES, document.species);
   SetName(window, IDC_NATURE, document.nature);
   SelectText(window, IDC_CHARACTERISTIC, document.characteristic);
-  SelectText(window, IDC_HP_TYPE_CLUE, document.hiddenPowerType);
+  // Games without hidden power keep its clue list on the empty item.
+  const GameDefinition* game = ChosenGame();
+  bool hiddenPower =
+      game != nullptr && game->hiddenPowerPower != HiddenPowerPowerRule::None;
+  SelectText(window, IDC_HP_TYPE_CLUE,
+             hiddenPower ? document.hiddenPowerType : std::u16string());
   SendDlgItemMessageW(window, IDC_OVERALL_VERDICT, CB_SETCURSEL,
                       static_cast<WPARAM>(document.overallVerdict), 0);
+  // Each judge's clues only where the game's judge is that one (a file
+  // never carries the older judge's into generations 7 to 9); an index no
+  // list holds selects the empty item.
+  bool perStat = game != nullptr && game->judge == JudgeKind::PerStat;
   for (int stat = 0; stat < StatCount; ++stat)
-    CheckDlgButton(window, StatRows[stat].bestBox,
-                   static_cast<UINT>(document.marks[stat]));
-  SendDlgItemMessageW(window, IDC_BEST_VERDICT, CB_SETCURSEL,
-                      static_cast<WPARAM>(document.bestStatVerdict), 0);
+    CheckDlgButton(
+        window, StatRows[stat].bestBox,
+        perStat ? BST_INDETERMINATE : static_cast<UINT>(document.marks[stat]));
+  SendDlgItemMessageW(
+      window, IDC_BEST_VERDICT, CB_SETCURSEL,
+      perStat ? 0 : static_cast<WPARAM>(document.bestStatVerdict), 0);
+  for (int stat = 0; stat < StatCount; ++stat) {
+    int32_t verdict = document.statVerdicts[stat];
+    bool known = perStat && verdict > 0 && verdict < StatVerdictCount;
+    SendDlgItemMessageW(window, StatRows[stat].verdict, CB_SETCURSEL,
+                        known ? static_cast<WPARAM>(verdict) : 0, 0);
+  }
   ReplaceObservations(document.rows.data(),
                       static_cast<int>(document.rows.size()));
   ShowObservations(window);

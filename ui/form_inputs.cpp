@@ -19,4 +19,7 @@ void ReadFormInputs(HWND window, FormInputs& inputs) {
         SendDlgItemMessageW(window, StatRows[stat].bestBox, BM_GETCHECK, 0, 0));
   inputs.bestStatVerdict = static_cast<int32_t>(
       SendDlgItemMessageW(window, IDC_BEST_VERDICT, CB_GETCURSEL, 0, 0));
+  for (int stat = 0; stat < StatCount; ++stat)
+    inputs.statVerdicts[stat] = static_cast<int32_t>(SendDlgItemMessageW(
+        window, StatRows[stat].verdict, CB_GETCURSEL, 0, 0));
 }

@@ -15,6 +15,7 @@ struct FormInputs {
   int32_t overallVerdict;  // CB_GETCURSEL: -1 when nothing is selected
   int32_t marks[StatCount];
   int32_t bestStatVerdict;
+  int32_t statVerdicts[StatCount];  // CB_GETCURSEL of the per-stat judge
 };
 
 void ReadFormInputs(HWND window, FormInputs& inputs);

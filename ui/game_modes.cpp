@@ -12,7 +12,8 @@ namespace {
 
 // The mode commands by generation, from FirstGeneration on.
 constexpr uint32_t ModeCommands[GameDefinitionCount] = {
-    IDM_MODE_GEN3, IDM_MODE_GEN4, IDM_MODE_GEN5, IDM_MODE_GEN6};
+    IDM_MODE_GEN3, IDM_MODE_GEN4, IDM_MODE_GEN5, IDM_MODE_GEN6,
+    IDM_MODE_GEN7, IDM_MODE_GEN8, IDM_MODE_GEN9};
 
 // The sort commands in SpeciesOrder order.
 constexpr uint32_t SortCommands[SpeciesOrderCount] = {
@@ -27,17 +28,23 @@ constexpr uint32_t SortCommands[SpeciesOrderCount] = {
     IDM_SORT_XY_CENTRAL_KALOS,
     IDM_SORT_XY_COASTAL_KALOS,
     IDM_SORT_XY_MOUNTAIN_KALOS,
-    IDM_SORT_ORAS_HOENN};
+    IDM_SORT_ORAS_HOENN,
+    IDM_SORT_SM_ALOLA,
+    IDM_SORT_USUM_ALOLA,
+    IDM_SORT_GALAR,
+    IDM_SORT_ISLE_OF_ARMOR,
+    IDM_SORT_CROWN_TUNDRA,
+    IDM_SORT_BDSP_SINNOH,
+    IDM_SORT_PALDEA,
+    IDM_SORT_KITAKAMI,
+    IDM_SORT_BLUEBERRY};
 
-// The radio groups mark by command range: each group's commands run on
-// without a gap.
-constexpr bool Consecutive(const uint32_t* commands, int count) {
-  for (int i = 1; i < count; ++i)
-    if (commands[i] != commands[0] + static_cast<uint32_t>(i)) return false;
-  return true;
+// The order of a sort command; SpeciesOrderCount for any other value.
+int FindOrderOfSortCommand(uint32_t command) {
+  int order = 0;
+  while (order < SpeciesOrderCount && SortCommands[order] != command) ++order;
+  return order;
 }
-static_assert(Consecutive(ModeCommands, GameDefinitionCount), "mode ids");
-static_assert(Consecutive(SortCommands, SpeciesOrderCount), "sort order ids");
 
 // The query of a window-side call: the chosen generation and the clue
 // arguments as one record.
@@ -55,7 +62,8 @@ IvQuery QueryOf(const char16_t* speciesName, const char16_t* natureName,
            hiddenPowerType,
            overallVerdict,
            {marks[0], marks[1], marks[2], marks[3], marks[4], marks[5]},
-           bestStatVerdict},
+           bestStatVerdict,
+           {}},
           false};
 }
 
@@ -75,15 +83,12 @@ uint32_t ModeCommandOf(int generation) {
 
 const GameDefinition* ChosenGame() { return GameOfModeCommand(GameMode); }
 
-uint32_t FirstModeCommand() { return ModeCommands[0]; }
-uint32_t LastModeCommand() { return ModeCommands[GameDefinitionCount - 1]; }
-
 bool IsSortCommand(uint32_t command) {
-  return command >= FirstSortCommand() && command <= LastSortCommand();
+  return FindOrderOfSortCommand(command) < SpeciesOrderCount;
 }
 
 SpeciesOrder OrderOfSortCommand(uint32_t command) {
-  return static_cast<SpeciesOrder>(command - FirstSortCommand());
+  return static_cast<SpeciesOrder>(FindOrderOfSortCommand(command));
 }
 
 uint32_t SortCommandOf(int order) {
@@ -91,8 +96,15 @@ uint32_t SortCommandOf(int order) {
   return SortCommands[order];
 }
 
-uint32_t FirstSortCommand() { return SortCommands[0]; }
-uint32_t LastSortCommand() { return SortCommands[SpeciesOrderCount - 1]; }
+void MarkRadioCommand(HMENU submenu, uint32_t command) {
+  int count = GetMenuItemCount(submenu);
+  for (int position = 0; position < count; ++position) {
+    if (GetMenuItemID(submenu, position) != command) continue;
+    CheckMenuRadioItem(submenu, 0, static_cast<UINT>(count - 1),
+                       static_cast<UINT>(position), MF_BYPOSITION);
+    return;
+  }
+}
 
 int32_t CalcIndividualValues(const char16_t* speciesName,
                              const char16_t* natureName,

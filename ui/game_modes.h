@@ -3,12 +3,14 @@
 // species orders. Nothing else turns a command id into a generation.
 #pragma once
 
+#include <windows.h>
+
 #include <cstdint>
 
 #include "data/game_definitions.h"
 #include "data/species_order.h"
 
-// The menu command of the chosen generation mode (32801..32804).
+// The menu command of the chosen generation mode (IDM_MODE_GEN3..GEN9).
 extern uint32_t GameMode;
 
 // The generation a mode command selects; null for any other value.
@@ -20,17 +22,15 @@ uint32_t ModeCommandOf(int generation);
 // The generation of GameMode (null if GameMode is no mode command).
 const GameDefinition* ChosenGame();
 
-// The first and last mode commands, for the menu's radio group.
-uint32_t FirstModeCommand();
-uint32_t LastModeCommand();
-
 // Whether a command is one of the sort order commands, and which order it
-// selects.
+// selects (SpeciesOrderCount for any other command).
 bool IsSortCommand(uint32_t command);
 SpeciesOrder OrderOfSortCommand(uint32_t command);
 
 // The sort command of an order; 0 for a value that is no order.
 uint32_t SortCommandOf(int order);
 
-uint32_t FirstSortCommand();
-uint32_t LastSortCommand();
+// Puts the radio mark of a submenu whose items are one radio group (the mode
+// and the order submenus) on `command`'s item and takes it off the others.
+// The group goes by position: its commands need not be consecutive ids.
+void MarkRadioCommand(HMENU submenu, uint32_t command);

@@ -89,6 +89,16 @@ void FillVerdictList(HWND window, int id, const VerdictRecord* verdicts) {
   SendMessageW(list, CB_SETCURSEL, 0, 0);
 }
 
+void FillStatVerdictLists(HWND window) {
+  for (const StatRowControls& row : StatRows) {
+    HWND list = GetDlgItem(window, row.verdict);
+    for (int k = 0; k < StatVerdictCount; ++k)
+      InsertItem(list, k,
+                 reinterpret_cast<const wchar_t*>(StatVerdict[k].text));
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+  }
+}
+
 void SetSpinRange(HWND window, int spin, int low, int high) {
   SendDlgItemMessageW(window, spin, UDM_SETRANGE32, static_cast<WPARAM>(low),
                       static_cast<LPARAM>(high));
@@ -173,9 +183,68 @@ bool HandleNumericFieldCommand(HWND window, int id, int code) {
   }
 }
 
+bool IsStatVerdictList(int id) {
+  for (const StatRowControls& row : StatRows)
+    if (row.verdict == id) return true;
+  return false;
+}
+
 bool IsClueList(int id) {
   return id == IDC_HP_TYPE_CLUE || id == IDC_CHARACTERISTIC ||
-         id == IDC_OVERALL_VERDICT || id == IDC_BEST_VERDICT;
+         id == IDC_OVERALL_VERDICT || id == IDC_BEST_VERDICT ||
+         IsStatVerdictList(id);
+}
+
+void ShowItem(HWND window, int id, bool shown) {
+  ShowWindow(GetDlgItem(window, id), shown ? SW_SHOWNA : SW_HIDE);
+}
+
+bool IsShown(HWND window, int id) {
+  return (GetWindowLongW(GetDlgItem(window, id), GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// The best-stat caption, boxes and verdict, or the six per-stat verdicts;
+// the judge that goes is cleared.
+void ShowJudgeOfGame(HWND window, const GameDefinition& game) {
+  bool perStat = game.judge == JudgeKind::PerStat;
+  if (perStat && IsShown(window, IDC_BEST_VERDICT)) {
+    for (const StatRowControls& row : StatRows)
+      CheckDlgButton(window, row.bestBox, BST_INDETERMINATE);
+    SendDlgItemMessageW(window, IDC_BEST_VERDICT, CB_SETCURSEL, 0, 0);
+  }
+  if (!perStat && IsShown(window, StatRows[0].verdict)) {
+    for (const StatRowControls& row : StatRows)
+      SendDlgItemMessageW(window, row.verdict, CB_SETCURSEL, 0, 0);
+  }
+  ShowItem(window, IDC_BEST_STAT_CAPTION, !perStat);
+  ShowItem(window, IDC_BEST_VERDICT, !perStat);
+  for (const StatRowControls& row : StatRows) {
+    ShowItem(window, row.bestBox, !perStat);
+    ShowItem(window, row.verdictLabel, perStat);
+    ShowItem(window, row.verdict, perStat);
+  }
+}
+
+// The trained marks stand only in games with hyper training; elsewhere they
+// are cleared, so Add never takes one into a row there.
+void ShowTrainedMarksOfGame(HWND window, const GameDefinition& game) {
+  ShowItem(window, IDC_TRAINED_CAPTION, game.hyperTraining);
+  for (const StatRowControls& row : StatRows) {
+    if (!game.hyperTraining)
+      CheckDlgButton(window, row.trainedBox, BST_UNCHECKED);
+    ShowItem(window, row.trainedBox, game.hyperTraining);
+  }
+}
+
+// Without hidden power its type clue shows the empty item and the results
+// stay empty (the engine gives none); all three are greyed.
+void ShowHiddenPowerOfGame(HWND window, const GameDefinition& game) {
+  bool offered = game.hiddenPowerPower != HiddenPowerPowerRule::None;
+  if (!offered)
+    SendDlgItemMessageW(window, IDC_HP_TYPE_CLUE, CB_SETCURSEL, 0, 0);
+  for (int id :
+       {IDC_HP_TYPE_CLUE, IDC_HIDDEN_POWER_TYPE, IDC_HIDDEN_POWER_POWER})
+    EnableWindow(GetDlgItem(window, id), offered);
 }
 
 bool IsBestStatBox(int id) { return id >= IDC_BEST_HP && id <= IDC_BEST_SPEED; }
@@ -197,6 +266,7 @@ void InitInputFormLists(HWND window) {
   FillHiddenPowerClueList(window);
   FillVerdictList(window, IDC_OVERALL_VERDICT, OverallVerdict);
   FillVerdictList(window, IDC_BEST_VERDICT, BestStatVerdict);
+  FillStatVerdictLists(window);
 }
 
 void InitInputFormControls(HWND window) {
@@ -212,6 +282,12 @@ void InitInputFormControls(HWND window) {
   FillNatureList(window);
   for (const StatRowControls& row : StatRows)
     CheckDlgButton(window, row.bestBox, BST_INDETERMINATE);
+}
+
+void ShowCluesOfGame(HWND window, const GameDefinition& game) {
+  ShowJudgeOfGame(window, game);
+  ShowTrainedMarksOfGame(window, game);
+  ShowHiddenPowerOfGame(window, game);
 }
 
 void SetStatusColumnWidths(HWND window, UINT dpi) {

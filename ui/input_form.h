@@ -5,12 +5,20 @@
 
 #include <windows.h>
 
+#include "data/game_definitions.h"
+
 // First stretch of the form's set-up: the four clue lists.
 void InitInputFormLists(HWND window);
 
 // Rest of the form's set-up, after the status bar exists: text limits,
 // up-down ranges, status list columns, nature list, best-stat boxes.
 void InitInputFormControls(HWND window);
+
+// Adapts the form to a game's clues: the best-stat judge or the per-stat
+// judge, the trained marks where the game has hyper training, and the hidden
+// power clue and results greyed where the game has no hidden power. A clue a
+// game does not know is cleared on the way in, so no mode change carries it.
+void ShowCluesOfGame(HWND window, const GameDefinition& game);
 
 // Sets the status list's column widths for `dpi` (after a DPI change).
 void SetStatusColumnWidths(HWND window, UINT dpi);

@@ -10,6 +10,7 @@
 #include "ui/file_commands.h"
 #include "ui/form_layout.h"
 #include "ui/game_modes.h"
+#include "ui/input_form.h"
 #include "ui/recalc_request.h"
 #include "ui/species_list.h"
 #include "ui/status_bar.h"
@@ -29,7 +30,16 @@ constexpr const wchar_t* SortOrderStatusTexts[SpeciesOrderCount] = {
     L"XYセントラルカロス図鑑順",
     L"XYコーストカロス図鑑順",
     L"XYマウンテンカロス図鑑順",
-    L"ORASホウエン図鑑順"};
+    L"ORASホウエン図鑑順",
+    L"SMアローラ図鑑順",
+    L"USUMアローラ図鑑順",
+    L"ガラル図鑑順",
+    L"ヨロイじま図鑑順",
+    L"カンムリせつげん図鑑順",
+    L"BDSPシンオウ図鑑順",
+    L"パルデア図鑑順",
+    L"キタカミ図鑑順",
+    L"ブルーベリー図鑑順"};
 
 // HTML Help commands: the contents tab and the keyword tab.
 constexpr UINT HelpDisplayToc = 1;    // HH_DISPLAY_TOC
@@ -38,9 +48,19 @@ constexpr wchar_t HelpFileName[] = L"Tessavar.chm";
 
 void MarkGameMode(HWND window, uint32_t gameMode) {
   HMENU settings = GetSubMenu(GetMenu(window), SettingsMenuPosition);
-  HMENU modes = GetSubMenu(settings, ModeMenuPosition);
-  CheckMenuRadioItem(modes, FirstModeCommand(), LastModeCommand(), gameMode,
-                     MF_BYCOMMAND);
+  MarkRadioCommand(GetSubMenu(settings, ModeMenuPosition), gameMode);
+}
+
+void ShowSortOrderName(uint32_t sortOrder) {
+  SetStatusText(StatusPartOrder,
+                SortOrderStatusTexts[OrderOfSortCommand(sortOrder)]);
+}
+
+// The sort orders of a new mode: its own are enabled, the others greyed, and
+// a chosen order the mode does not offer gives way to the national one (which
+// stays when the player goes back to a mode that offers the earlier one).
+void OfferSortOrders(HWND window, const GameDefinition& game) {
+  if (OfferOrdersOfGame(window, game)) ShowSortOrderName(SortOrder);
 }
 
 void ChangeGameMode(HWND window, uint32_t gameMode,
@@ -48,15 +68,21 @@ void ChangeGameMode(HWND window, uint32_t gameMode,
   SetStatusText(StatusPartMode,
                 reinterpret_cast<const wchar_t*>(game.statusText));
   ApplyGameMode(window, gameMode);
-  // Only the list changes here: the order, its mark and SortOrder stay.
+  OfferSortOrders(window, game);
+  // Only the list changes here; the order changes only when the new mode
+  // does not offer it.
   FillSpeciesList(GetDlgItem(window, IDC_SPECIES), game,
                   OrderOfSortCommand(SortOrder));
   RequestRecalc(window);
 }
 
+// A greyed order cannot be chosen: a command for it (sent, not clicked)
+// changes nothing.
 void ChangeSortOrder(HWND window, uint32_t sortOrder) {
-  SetStatusText(StatusPartOrder,
-                SortOrderStatusTexts[OrderOfSortCommand(sortOrder)]);
+  const GameDefinition* game = ChosenGame();
+  if (game == nullptr || !IsOrderOffered(OrderOfSortCommand(sortOrder), *game))
+    return;
+  ShowSortOrderName(sortOrder);
   RefillSpeciesList(window, GetDlgItem(window, IDC_SPECIES), sortOrder);
 }
 
@@ -86,6 +112,7 @@ void ApplyGameMode(HWND window, uint32_t gameMode) {
   SetDlgItemTextW(window, IDC_EV_HEADING, L"努力値");
   for (const StatRowControls& row : StatRows)
     SendDlgItemMessageW(window, row.evSpin, UDM_SETRANGE32, 0, EffortMaximum);
+  ShowCluesOfGame(window, *game);
   SetCalculatorPowerRule(game->hiddenPowerPower);
   MarkGameMode(window, gameMode);
   GameMode = gameMode;

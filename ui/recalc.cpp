@@ -52,10 +52,13 @@ int32_t CallEngine(const FormInputs& inputs, const StatusEntry* entries,
                  reinterpret_cast<const char16_t*>(inputs.hiddenPowerType),
                  inputs.overallVerdict,
                  {},
-                 inputs.bestStatVerdict},
+                 inputs.bestStatVerdict,
+                 {}},
                 true};
-  for (int stat = 0; stat < StatCount; ++stat)
+  for (int stat = 0; stat < StatCount; ++stat) {
     query.clues.marks[stat] = inputs.marks[stat];
+    query.clues.statVerdicts[stat] = inputs.statVerdicts[stat];
+  }
   return AnswerIvQuery(query, answer);
 }
 

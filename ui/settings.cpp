@@ -9,7 +9,8 @@ namespace {
 
 // What the earlier release stored: fixed numbers of its menu, whatever the
 // menu's ids are now.
-constexpr DWORD OldFirstModeCommand = 32801;  // generation 3
+constexpr DWORD OldFirstModeCommand = 32801;  // generation 3, then in order
+constexpr DWORD OldModeCommandCount = 4;      // generations 3 to 6
 constexpr DWORD OldFirstSortCommand = 32805;  // OrderKana, then in order
 constexpr DWORD OldSortCommandCount = 12;
 static_assert(OldSortCommandCount <= SpeciesOrderCount, "old orders");
@@ -74,7 +75,7 @@ void MigrateOldValues() {
     return;
   DWORD value = 0;
   if (ReadDword(key, GameModeValue, value) && value >= OldFirstModeCommand &&
-      value < OldFirstModeCommand + GameDefinitionCount)
+      value < OldFirstModeCommand + OldModeCommandCount)
     WriteGeneration(
         key, FirstGeneration + static_cast<int>(value - OldFirstModeCommand));
   if (ReadDword(key, SortOrderValue, value) && value >= OldFirstSortCommand &&
@@ -94,13 +95,16 @@ uint32_t RememberedModeCommand(HKEY key) {
   return ModeCommandOf(static_cast<int>(generation));
 }
 
-// The remembered order's sort command, or 0.
+// The remembered order's sort command, or 0. An order the chosen mode does
+// not offer gives the national order.
 uint32_t RememberedSortCommand(HKEY key) {
   wchar_t text[OrderKeyCapacity];
   SpeciesOrder order = OrderKana;
   if (!ReadText(key, SpeciesOrderValue, text, OrderKeyCapacity) ||
       !FindSpeciesOrderByKey(reinterpret_cast<const char16_t*>(text), order))
     return 0;
+  const GameDefinition* game = ChosenGame();
+  if (game != nullptr && !IsOrderOffered(order, *game)) order = OrderNational;
   return SortCommandOf(order);
 }
 

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 constexpr wchar_t SettingsKey[] = L"Software\\Tessavar";
-constexpr wchar_t GenerationValue[] = L"Generation";      // REG_DWORD 3..6
+constexpr wchar_t GenerationValue[] = L"Generation";      // REG_DWORD 3..9
 constexpr wchar_t SpeciesOrderValue[] = L"SpeciesOrder";  // REG_SZ order key
 // The values of release 3.5 and earlier: the menu commands 32801..32804 and
 // 32805..32816 as REG_DWORD. Read once, rewritten in the form above and
@@ -19,9 +19,10 @@ constexpr wchar_t WindowTopValue[] = L"WindowTop";
 
 // At start-up, after the start-up steps: rewrites values of an earlier
 // release in the current form, chooses the remembered mode and order as their
-// menu commands and moves the window to its remembered place. A missing,
-// out-of-range or wrong-typed value is ignored, and so is a place off every
-// monitor (the window stays centred).
+// menu commands (an order the mode does not offer gives the national one)
+// and moves the window to its remembered place. A missing, out-of-range or
+// wrong-typed value is ignored, and so is a place off every monitor (the
+// window stays centred).
 void ApplyRememberedSettings(HWND window);
 
 // When the window closes: stores the current mode, order and position.

@@ -4,10 +4,11 @@
 
 #include <commctrl.h>
 
+#include "document/observation.h"
 #include "tools/number_field.h"
 #include "ui/common.h"
 #include "ui/form_layout.h"
-#include "document/observation.h"
+#include "ui/game_modes.h"
 #include "ui/recalc_request.h"
 
 namespace {
@@ -74,8 +75,11 @@ bool EffortUnknown(HWND window) {
 }
 
 // The row the clamped fields describe; the effort values stay 0 while they
-// are unknown.
+// are unknown. The trained marks count only in games with hyper training
+// (elsewhere they are hidden, yet a message can still check one).
 Observation ReadFormRow(HWND window) {
+  const GameDefinition* game = ChosenGame();
+  bool training = game != nullptr && game->hyperTraining;
   Observation row{};
   row.level = FieldNumber(window, IDC_LEVEL);
   row.effortUnknown = EffortUnknown(window);
@@ -83,6 +87,9 @@ Observation ReadFormRow(HWND window) {
     row.stats[stat] = FieldNumber(window, StatRows[stat].statField);
     if (!row.effortUnknown)
       row.efforts[stat] = FieldNumber(window, StatRows[stat].evField);
+    if (training &&
+        IsDlgButtonChecked(window, StatRows[stat].trainedBox) == BST_CHECKED)
+      row.trained |= 1 << stat;
   }
   return row;
 }
@@ -140,12 +147,19 @@ void EditStatusRow(HWND window) {
   int row = FocusedRow(StatusList(window));
   if (row < 0 || row >= ObservationCount()) return;
   const Observation& observation = ObservationAt(row);
+  const GameDefinition* game = ChosenGame();
+  bool training = game != nullptr && game->hyperTraining;
   SetFieldNumber(window, IDC_LEVEL, observation.level);
   for (int stat = 0; stat < StatCount; ++stat) {
     SetFieldNumber(window, StatRows[stat].statField, observation.stats[stat]);
     // A row of unknown effort values leaves the effort fields as they are.
     if (!observation.effortUnknown)
       SetFieldNumber(window, StatRows[stat].evField, observation.efforts[stat]);
+    // The marks stay clear in games without hyper training.
+    if (training)
+      CheckDlgButton(
+          window, StatRows[stat].trainedBox,
+          observation.trained >> stat & 1 ? BST_CHECKED : BST_UNCHECKED);
   }
   SetEffortUnknown(window, observation.effortUnknown);
 }

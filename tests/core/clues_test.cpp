@@ -30,7 +30,8 @@ IvResult Apply(std::initializer_list<IvMask> masks, const Clues& clues) {
                 clues.overall,
                 {clues.marks[0], clues.marks[1], clues.marks[2], clues.marks[3],
                  clues.marks[4], clues.marks[5]},
-                clues.best};
+                clues.best,
+                {}};
   ApplyClues(r, input);
   return r;
 }

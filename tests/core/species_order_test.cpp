@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,14 +11,18 @@
 
 namespace {
 
-// What the species list would show: the sorted table, filtered.
+// What the species list shows.
 std::vector<std::u16string> Listed(int order, const GameDefinition& game) {
-  SortSpeciesTable(order, game);
-  std::vector<std::u16string> names;
-  for (const SpeciesRecord& r : SpeciesTable)
-    if (IsListedInGame(r, game) && IsListedInOrder(r, order))
-      names.push_back(r.name);
-  return names;
+  const char16_t* names[ModernSpeciesCount + 1];
+  int count = ListSpeciesNames(game, order, names, ModernSpeciesCount + 1);
+  return std::vector<std::u16string>(names, names + count);
+}
+
+// The modern record of a name (names are unique in the modern table).
+const ModernSpeciesRecord* ModernRecord(const std::u16string& name) {
+  for (const ModernSpeciesRecord& r : ModernSpeciesTable)
+    if (name == r.name) return &r;
+  return nullptr;
 }
 
 class SpeciesOrderTest : public ::testing::Test {
@@ -26,11 +31,63 @@ class SpeciesOrderTest : public ::testing::Test {
 };
 
 TEST_F(SpeciesOrderTest, KanaAndNationalListEveryRecordOfTheMode) {
-  const std::size_t sizes[] = {389, 505, 666, 745};
-  for (int m = 0; m < 4; ++m) {
+  const std::size_t sizes[] = {389, 505, 666, 745, 846, 951, 1098};
+  for (int m = 0; m < 7; ++m) {
     EXPECT_EQ(Listed(OrderKana, Gen(3 + m)).size(), sizes[m]);
     EXPECT_EQ(Listed(OrderNational, Gen(3 + m)).size(), sizes[m]);
   }
+}
+
+// Modes 3 to 6 offer the twelve classic orders, 7 to 9 kana, national and
+// their own regional orders; an order not offered lists nothing. A modern
+// order lists the rows the generation lists that have its number, by that
+// number then row id, each found again with that generation's base stats.
+TEST_F(SpeciesOrderTest, EachModeListsItsOwnOrders) {
+  const int offered[] = {12, 12, 12, 12, 4, 6, 5};
+  for (int g = 3; g <= 9; ++g) {
+    int count = 0;
+    for (int order = -1; order <= SpeciesOrderCount; ++order) {
+      auto names = Listed(order, Gen(g));
+      bool modern = order >= OrderSmAlola;
+      if (!IsOrderOffered(order, Gen(g)) || (g < 7 && modern) ||
+          (g >= 7 && order > OrderNational && !modern)) {
+        EXPECT_TRUE(names.empty() && !IsOrderOffered(order, Gen(g))) << order;
+        continue;
+      }
+      ++count;
+      std::size_t wanted = 0, last = 0;
+      for (const ModernSpeciesRecord& r : ModernSpeciesTable)
+        wanted += IsListedInGeneration(r, g) &&
+                  (!modern || RegionalNumber(r, order - OrderSmAlola) >= 0);
+      EXPECT_TRUE(g < 7 || names.size() == wanted) << g << " " << order;
+      for (std::size_t i = 0; i < names.size() && g >= 7; ++i) {
+        const ModernSpeciesRecord& r = *ModernRecord(names[i]);
+        int key = !modern ? r.nationalNo : r.regionalNo[order - OrderSmAlola];
+        std::size_t at = order == OrderKana ? i + 1 : key * 2048 + r.rowId;
+        EXPECT_TRUE(at > last &&
+                    (i == 0 || order != OrderKana || names[i - 1] < names[i]))
+            << g << " " << order << " " << i;
+        last = at;
+        SpeciesStats stats{};
+        EXPECT_TRUE(FindSpeciesInGame(Gen(g), names[i].c_str(), stats) &&
+                    std::equal(stats.baseStats, stats.baseStats + 6,
+                               ModernBaseStats(r, g)));
+      }
+    }
+    EXPECT_EQ(count, offered[g - 3]) << g;
+  }
+  // Only the mode's own table and rows, also behind the name index's back.
+  SpeciesStats stats{}, later{};
+  EXPECT_FALSE(FindSpeciesInGame(Gen(7), u"ジガルデ", stats));  // classic only
+  EXPECT_TRUE(FindSpeciesInGame(Gen(7), u"クレセリア", stats) &&
+              FindSpeciesInGame(Gen(9), u"クレセリア", later) &&
+              stats.baseStats[2] != later.baseStats[2]);  // changed in 9
+  EXPECT_TRUE(FindSpeciesInGame(Gen(9), u"ヌケニン", stats) &&
+              stats.hpAlwaysOne);
+  std::reverse(ModernSpeciesTable, ModernSpeciesTable + ModernSpeciesCount);
+  EXPECT_TRUE(IsSpeciesListedInGame(Gen(9), u"ニャオハ"));
+  EXPECT_FALSE(FindSpeciesInGame(Gen(8), u"ニャオハ", stats));
+  ASSERT_TRUE(LoadTestGameData());
 }
 
 TEST_F(SpeciesOrderTest, NationalOrderFollowsTheModesNumber) {

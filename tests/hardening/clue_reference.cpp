@@ -1,5 +1,7 @@
 #include "clue_reference.h"
 
+#include <cstring>
+
 #include "engine/engine_internal.h"
 #include "support/true_monster.h"
 
@@ -13,6 +15,9 @@ struct SumRange {
 constexpr SumRange OverallSum[5] = {
     {0, 186}, {151, 186}, {121, 150}, {91, 120}, {0, 90}};
 constexpr SumRange BestIv[5] = {{0, 31}, {31, 31}, {26, 30}, {16, 25}, {0, 15}};
+// The per-stat judge's verdicts by list index 1..7 (7: hyper trained).
+constexpr SumRange StatIv[8] = {{0, 31},  {31, 31}, {30, 30}, {26, 29},
+                                {16, 25}, {1, 15},  {0, 0},   {0, 30}};
 
 SumRange VerdictRange(const SumRange (&table)[5], int32_t index) {
   return index >= 1 && index <= 4 ? table[index] : table[0];
@@ -32,13 +37,20 @@ bool SatisfiesClues(const int ivs[StatCount], const ClueCase& clues) {
     if (ivs[row.stat] != highest) return false;
     if (ivs[row.stat] % 5 != row.remainder) return false;
   }
-  SumRange best = VerdictRange(BestIv, clues.best);
+  SumRange best = VerdictRange(BestIv, clues.perStat ? 0 : clues.best);
   if (highest < best.low || highest > best.high) return false;
   for (int s = 0; s < StatCount; ++s) {
+    int32_t verdict = clues.statVerdicts[s];
+    SumRange range =
+        StatIv[clues.perStat && verdict >= 1 && verdict <= 7 ? verdict : 0];
+    if (ivs[s] < range.low || ivs[s] > range.high) return false;
+    if (clues.perStat) continue;
     if (clues.marks[s] == 1 && ivs[s] != highest) return false;
     if (clues.marks[s] == 0 && ivs[s] >= highest) return false;
   }
-  if (clues.type >= 0 && HiddenPowerTypeOf(ivs) != clues.type) return false;
+  if (clues.type >= 0 && !clues.noHiddenPower &&
+      HiddenPowerTypeOf(ivs) != clues.type)
+    return false;
   SumRange overall = VerdictRange(OverallSum, clues.overall);
   return sum >= overall.low && sum <= overall.high;
 }
@@ -81,7 +93,12 @@ IvResult EngineMasks(const ClueCase& clues) {
                 clues.overall,
                 {clues.marks[0], clues.marks[1], clues.marks[2], clues.marks[3],
                  clues.marks[4], clues.marks[5]},
-                clues.best};
-  ApplyClues(result, input);
+                clues.best,
+                {}};
+  std::memcpy(input.statVerdicts, clues.statVerdicts,
+              sizeof input.statVerdicts);
+  ApplyClues(result, input,
+             {clues.perStat ? JudgeKind::PerStat : JudgeKind::BestStat,
+              !clues.noHiddenPower});
   return result;
 }

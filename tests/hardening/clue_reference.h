@@ -15,16 +15,25 @@ struct ClueCase {
   int32_t overall;     // overall verdict index as the engine receives it
   int32_t marks[StatCount];
   int32_t best;  // best-stat verdict index as the engine receives it
+  // Generations 7 to 9: the judge gives a verdict per stat (index as the
+  // engine receives it) instead of the best stats, and generations 8 and 9
+  // have no hidden power.
+  bool perStat;
+  int32_t statVerdicts[StatCount];
+  bool noHiddenPower;
 };
 
 // Whether six IVs (StatIndex order) agree with every clue of the case, read
 // literally:
 // - characteristic: the named stat holds the highest of the six IVs (ties
 //   allowed) and that IV leaves the row's remainder modulo 5;
-// - best-stat judge: a stat marked best holds the highest IV, a stat marked
-//   not best is strictly below it, and the highest IV lies in the verdict's
-//   range;
-// - hidden power type: the type of the six parities is the given one;
+// - best-stat judge (unless perStat): a stat marked best holds the highest
+//   IV, a stat marked not best is strictly below it, and the highest IV lies
+//   in the verdict's range;
+// - per-stat judge (perStat only): each stat's IV lies in its verdict's
+//   range, a trained stat ("きたえた") below 31;
+// - hidden power type (unless noHiddenPower): the type of the six parities is
+//   the given one;
 // - overall judge: the sum of the six IVs lies in the verdict's range.
 bool SatisfiesClues(const int ivs[StatCount], const ClueCase& clues);
 

@@ -28,14 +28,17 @@ struct Tally {
 };
 
 std::string Describe(const ClueCase& c) {
-  char text[256];
+  char text[320];
   std::snprintf(text, sizeof text,
                 "masks %08x %08x %08x %08x %08x %08x, characteristic %d, "
-                "type %d, overall %d, marks %d %d %d %d %d %d, best %d",
+                "type %d, overall %d, marks %d %d %d %d %d %d, best %d, "
+                "per-stat %d: %d %d %d %d %d %d, no hidden power %d",
                 c.masks[0], c.masks[1], c.masks[2], c.masks[3], c.masks[4],
                 c.masks[5], c.characteristic, c.type, c.overall, c.marks[0],
                 c.marks[1], c.marks[2], c.marks[3], c.marks[4], c.marks[5],
-                c.best);
+                c.best, c.perStat, c.statVerdicts[0], c.statVerdicts[1],
+                c.statVerdicts[2], c.statVerdicts[3], c.statVerdicts[4],
+                c.statVerdicts[5], c.noHiddenPower);
   return text;
 }
 
@@ -306,6 +309,43 @@ TEST(ClueStageDifferential, AllArbitraryCluesTogether) {
     CheckCase(c, tally);
   }
   tally.Print("all arbitrary clues together");
+}
+
+// Generations 7 to 9: per-stat verdicts (a trained stat, below 31, may read
+// "きたえた"), alone (plain ranges: exact) and with the other clues, where the
+// best-stat clues and, without hidden power, the type are arbitrary and
+// ignored; in the best-stat games the per-stat verdicts are ignored.
+TEST(ClueStageDifferential, PerStatVerdictsWithTheOtherClues) {
+  std::mt19937 rng(9);
+  Tally alone, fitting, arbitrary;
+  for (int i = 0; i < 20000 && !HasFailure(); ++i) {
+    int ivs[StatCount];
+    RandomIvs(rng, ivs);
+    ClueCase c = AroundTruth(rng, ivs);
+    c.perStat = rng() % 8 != 0;
+    c.noHiddenPower = rng() % 2;
+    for (int s = 0; s < StatCount; ++s)
+      c.statVerdicts[s] =
+          !c.perStat  ? RandomVerdict(rng) + 2
+          : rng() % 4 ? StatVerdictOf(ivs[s], ivs[s] < 31 && rng() % 4 == 0)
+                      : 0;
+    if (i % 2 == 0 && c.perStat) {
+      EXPECT_TRUE(CheckCase(c, alone)) << Describe(c);
+      continue;
+    }
+    if (rng() % 2) c.characteristic = CharacteristicOf(ivs, rng());
+    c.type = c.noHiddenPower ? static_cast<int>(rng() % HiddenPowerTypeCount)
+                             : HiddenPowerTypeOf(ivs);
+    if (rng() % 2) c.overall = OverallVerdictOf(ivs);
+    c.best = c.perStat ? RandomVerdict(rng) : 0;
+    for (int32_t& mark : c.marks) mark = c.perStat ? RandomMark(rng) : 2;
+    CheckTruthCase(c, fitting);
+    for (IvMask& m : c.masks) m = RandomMask(rng, 5);  // need not fit
+    CheckCase(c, arbitrary);
+  }
+  alone.Print("per-stat verdicts alone");
+  fitting.Print("per-stat verdicts with fitting clues");
+  arbitrary.Print("per-stat verdicts with arbitrary candidates");
 }
 
 // One stat without candidates (observations no IV reproduces) must empty

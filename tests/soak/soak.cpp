@@ -1063,6 +1063,8 @@ std::vector<Field> TextFields(bool settable) {
       {IDC_SPECIES, false},         {IDC_NATURE, false},
       {IDC_CHARACTERISTIC, false},  {IDC_HP_TYPE_CLUE, false},
       {IDC_OVERALL_VERDICT, false}, {IDC_BEST_VERDICT, false}};
+  for (const StatRowControls& row : StatRows)
+    fields.push_back({row.verdict, false});
   for (const NumericField& entry : NumericFields)
     fields.push_back({entry.field, false});
   for (int id = IDC_HPCALC_IV_HP; id <= IDC_HPCALC_IV_SPEED; ++id)
@@ -1221,9 +1223,12 @@ bool FocusAction() {
 
 bool ButtonAction() {
   static constexpr int Buttons[] = {
-      IDC_ADD_ROW,     IDC_EDIT_ROW,       IDC_DELETE_ROWS, IDC_BEST_HP,
-      IDC_BEST_ATTACK, IDC_BEST_DEFENSE,   IDC_BEST_SPATK,  IDC_BEST_SPDEF,
-      IDC_BEST_SPEED,  IDC_EFFORT_UNKNOWN, IDC_HPCALC_CLOSE};
+      IDC_ADD_ROW,        IDC_EDIT_ROW,        IDC_DELETE_ROWS,
+      IDC_BEST_HP,        IDC_BEST_ATTACK,     IDC_BEST_DEFENSE,
+      IDC_BEST_SPATK,     IDC_BEST_SPDEF,      IDC_BEST_SPEED,
+      IDC_EFFORT_UNKNOWN, IDC_HPCALC_CLOSE,    IDC_HP_TRAINED,
+      IDC_ATTACK_TRAINED, IDC_DEFENSE_TRAINED, IDC_SPATK_TRAINED,
+      IDC_SPDEF_TRAINED,  IDC_SPEED_TRAINED};
   int id = Buttons[Random.Below(std::size(Buttons))];
   HWND owner = id == IDC_HPCALC_CLOSE ? Calculator() : App.main;
   if (owner == nullptr) return false;
@@ -1247,9 +1252,11 @@ bool ButtonAction() {
 
 // A choice from a list, as the combo box reports a player's choice.
 bool ChooseAction() {
-  static constexpr int Lists[] = {IDC_SPECIES,         IDC_NATURE,
-                                  IDC_CHARACTERISTIC,  IDC_HP_TYPE_CLUE,
-                                  IDC_OVERALL_VERDICT, IDC_BEST_VERDICT};
+  static constexpr int Lists[] = {
+      IDC_SPECIES,       IDC_NATURE,          IDC_CHARACTERISTIC,
+      IDC_HP_TYPE_CLUE,  IDC_OVERALL_VERDICT, IDC_BEST_VERDICT,
+      IDC_HP_VERDICT,    IDC_ATTACK_VERDICT,  IDC_DEFENSE_VERDICT,
+      IDC_SPATK_VERDICT, IDC_SPDEF_VERDICT,   IDC_SPEED_VERDICT};
   int id = Lists[Random.Below(std::size(Lists))];
   HWND combo = Item(id);
   LRESULT count = 0;

@@ -19,5 +19,5 @@ const std::vector<uint8_t>& ModernDataBytesForTest();
 // order); false when the data cannot be read.
 bool LoadTestGameData();
 
-// The definition of a generation the program has (3..6).
+// The definition of a generation the program has (3..9).
 const GameDefinition& Gen(int generation);

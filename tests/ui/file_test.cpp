@@ -282,7 +282,7 @@ TEST_F(Settings, BadValuesAreIgnoredAndAPlaceOffScreenCentresTheWindow) {
   TearDown();
   Put(GameModeValue, REG_SZ, L"32801", 12);
   PutDword(SortOrderValue, 32817);  // one past the earlier release's orders
-  PutDword(GenerationValue, 7);
+  PutDword(GenerationValue, 10);
   Put(SpeciesOrderValue, REG_SZ, L"Kana", 10);
   uint64_t wide = 40;
   Put(WindowLeftValue, REG_QWORD, &wide, sizeof(wide));
@@ -295,9 +295,11 @@ TEST_F(Settings, BadValuesAreIgnoredAndAPlaceOffScreenCentresTheWindow) {
   TearDown();
   PutDword(WindowLeftValue, static_cast<DWORD>(-30000));
   PutDword(WindowTopValue, static_cast<DWORD>(-30000));
+  PutDword(GameModeValue, 32805);  // the earlier release's first order
   Start();
   EXPECT_EQ(Place().left, centred.left);
   EXPECT_EQ(Place().top, centred.top);
+  EXPECT_TRUE(MenuChecked(IDM_MODE_GEN6));
 }
 
 TEST_F(Settings, ChoicesAndPlaceOfTheLastRunComeBack) {
@@ -313,6 +315,12 @@ TEST_F(Settings, ChoicesAndPlaceOfTheLastRunComeBack) {
   EXPECT_EQ(StatusText(1), L"RS/Em/FRLGモード");
   EXPECT_EQ(Place().left, 40);
   EXPECT_EQ(Place().top, 30);
+  TearDown();
+  // An order the remembered mode does not offer gives the national one.
+  PutDword(GenerationValue, 7);
+  Put(SpeciesOrderValue, REG_SZ, L"galar", 12);
+  Start();
+  EXPECT_TRUE(MenuChecked(IDM_MODE_GEN7) && MenuChecked(IDM_SORT_NATIONAL));
 }
 
 // A place with part of the window off the work area (down to one pixel on

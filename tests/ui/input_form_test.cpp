@@ -2,6 +2,8 @@
 // numeric fields and the check of the name fields.
 #include "data/gamedata.h"
 #include "engine/engine.h"
+#include "ui/document_form.h"
+#include "ui/game_modes.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
 
@@ -48,6 +50,39 @@ TEST_F(FormSetUp, JudgeListsHoldTheVerdictsWithEmptyItemSelected) {
   EXPECT_EQ(ComboItems(IDC_BEST_VERDICT), best);
   EXPECT_EQ(SendMessageW(Item(IDC_OVERALL_VERDICT), CB_GETCURSEL, 0, 0), 0);
   EXPECT_EQ(SendMessageW(Item(IDC_BEST_VERDICT), CB_GETCURSEL, 0, 0), 0);
+}
+
+// Modes 3 to 6 show the best-stat judge, 7 to 9 the per-stat one and the
+// trained marks, 8 and 9 grey hidden power; a judge that goes is cleared, in
+// the form and the document.
+TEST_F(FormSetUp, EachModeShowsItsJudgeAndTrainedMarks) {
+  const int bestStat[] = {IDC_BEST_VERDICT, IDC_BEST_HP, IDC_BEST_SPEED};
+  const int perStat[] = {IDC_HP_VERDICT, IDC_SPEED_VERDICT_LABEL,
+                         IDC_TRAINED_CAPTION, IDC_SPEED_TRAINED};
+  const int hiddenPower[] = {IDC_HP_TYPE_CLUE, IDC_HIDDEN_POWER_TYPE,
+                             IDC_HIDDEN_POWER_POWER};
+  ChooseText(IDC_HP_TYPE_CLUE, L"あく");
+  for (int mode = FirstGeneration; mode <= LastGeneration; ++mode) {
+    Command(static_cast<int>(ModeCommandOf(mode)));
+    bool modern = mode >= 7;
+    for (int id : bestStat)
+      EXPECT_EQ(IsWindowVisible(Item(id)) != 0, !modern) << mode << id;
+    for (int id : perStat)
+      EXPECT_EQ(IsWindowVisible(Item(id)) != 0, modern) << mode << id;
+    for (int id : hiddenPower)  // none in generations 8 and 9
+      EXPECT_EQ(IsWindowEnabled(Item(id)) != 0, mode <= 7) << mode << id;
+  }
+  EXPECT_EQ(Text(IDC_HP_TYPE_CLUE), L"");  // emptied on the way into 8
+  ChooseText(IDC_ATTACK_VERDICT, L"かなりいい");
+  Document modern = ReadFormDocument(window_);
+  Command(IDM_MODE_GEN6);
+  Click(IDC_BEST_HP);
+  EXPECT_EQ(ReadFormDocument(window_).statVerdicts[StatAttack], 0);
+  Command(IDM_MODE_GEN7);
+  Command(IDM_MODE_GEN6);
+  EXPECT_EQ(IsDlgButtonChecked(window_, IDC_BEST_HP), BST_INDETERMINATE);
+  ApplyFormDocument(window_, modern);  // mode 9 with its verdict
+  EXPECT_EQ(SendMessageW(Item(IDC_ATTACK_VERDICT), CB_GETCURSEL, 0, 0), 4);
 }
 
 TEST_F(FormSetUp, NatureListHoldsThe25NaturesAndUnknownUnselected) {

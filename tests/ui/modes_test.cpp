@@ -22,12 +22,20 @@ int LowLevel(HWND spin) {
   return low;
 }
 
-TEST_F(Modes, EveryModeShowsItsNameAndMovesTheMark) {
+// Modes 3 to 6 offer the twelve classic orders, modes 7 to 9 each their own;
+// a mode that greys the chosen order chooses the national one, which stays.
+TEST_F(Modes, EveryModeShowsItsNameMovesTheMarkAndGreysOtherGamesOrders) {
   const wchar_t* names[] = {L"RS/Em/FRLGモード", L"DP/Pt/HGSSモード",
-                            L"BW/B2W2モード", L"XY/ORASモード"};
-  for (int mode = IDM_MODE_GEN3; mode <= IDM_MODE_GEN6; ++mode) {
+                            L"BW/B2W2モード",    L"XY/ORASモード",
+                            L"SM/USUMモード",    L"SwSh/BDSPモード",
+                            L"SVモード"};
+  const int firstOwn[] = {OrderSmAlola, OrderGalar, OrderPaldea,
+                          SpeciesOrderCount};  // of modes 7, 8, 9, and the end
+  Command(IDM_SORT_RS_HOENN);
+  for (int generation = 3; generation <= 9; ++generation) {
+    const int mode = static_cast<int>(ModeCommandOf(generation));
     Command(mode);
-    EXPECT_EQ(StatusText(1), names[mode - IDM_MODE_GEN3]);
+    EXPECT_EQ(StatusText(1), names[generation - 3]);
     EXPECT_EQ(GameMode, static_cast<uint32_t>(mode));
     // The menu item and its help line are the generation's own texts.
     const GameDefinition* game = GameOfModeCommand(mode);
@@ -41,11 +49,24 @@ TEST_F(Modes, EveryModeShowsItsNameAndMovesTheMark) {
               reinterpret_cast<const wchar_t*>(game->helpText));
     EXPECT_EQ(StatusText(1),
               reinterpret_cast<const wchar_t*>(game->statusText));
-    for (int other = IDM_MODE_GEN3; other <= IDM_MODE_GEN6; ++other)
-      EXPECT_EQ(MenuChecked(other), other == mode) << mode << " " << other;
-    EXPECT_TRUE(MenuChecked(IDM_SORT_KANA));
-    EXPECT_EQ(StatusText(2), L"五十音順");
+    for (int other = 3; other <= 9; ++other)
+      EXPECT_EQ(MenuChecked(ModeCommandOf(other)), other == generation);
+    EXPECT_TRUE(
+        MenuChecked(generation < 7 ? IDM_SORT_RS_HOENN : IDM_SORT_NATIONAL));
+    EXPECT_EQ(StatusText(2),
+              generation < 7 ? L"RSホウエン図鑑順" : L"全国図鑑順");
+    for (int order = OrderRsHoenn; order < SpeciesOrderCount; ++order) {
+      UINT state = GetMenuState(GetMenu(window_), SortCommandOf(order), 0);
+      bool offered = generation < 7 ? order <= OrderOrasHoenn
+                                    : order >= firstOwn[generation - 7] &&
+                                          order < firstOwn[generation - 6];
+      EXPECT_EQ((state & MF_GRAYED) != 0, !offered) << generation << order;
+    }
   }
+  Command(IDM_MODE_GEN6);
+  Command(IDM_SORT_KITAKAMI);  // greyed: changes nothing
+  EXPECT_TRUE(MenuChecked(IDM_SORT_NATIONAL));
+  EXPECT_EQ(StatusText(2), L"全国図鑑順");
 }
 
 TEST_F(Modes, Generation3RaisesTheLowestLevelToTwo) {

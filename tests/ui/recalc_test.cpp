@@ -1,5 +1,6 @@
 // Recalculation: the engine's worked examples as the result fields show
 // them, the empty-result rules and the nature marks.
+#include "ui/document_form.h"
 #include "ui_test_support.h"
 #include "worked_examples.h"
 
@@ -206,6 +207,33 @@ TEST_F(Clues, OverallVerdictNarrowsTheSum) {
   // "まずまずの のうりょく" allows no sum that high.
   Choose(IDC_OVERALL_VERDICT, 4);
   EXPECT_EQ(Ranges(), Same(L""));
+}
+
+// A reading after hyper training is that of IV 31 and leaves the own IV
+// 0..30, which a per-stat verdict narrows; the mark shows in the cell and
+// survives Edit, mode and sort changes and the form's document.
+TEST_F(Clues, TrainedReadingAndPerStatVerdictInGeneration9) {
+  Command(IDM_MODE_GEN9);
+  Name(L"フシギダネ", L"いじっぱり");
+  Click(IDC_HP_TRAINED);
+  AddRow(BulbasaurAt100);
+  EXPECT_EQ(Cell(0, 2) + Cell(0, 3), L"231*147");
+  EXPECT_EQ(Ranges(), (std::vector<std::wstring>{L" 0～30", L"31", L"31", L"31",
+                                                 L"31", L"31"}));
+  EXPECT_EQ(Text(IDC_HP_NEXT), L"");  // no hint for a stat trained last
+  ChooseText(IDC_HP_VERDICT, L"すばらしい");
+  EXPECT_EQ(Text(IDC_HP_IV), L"30");
+  Click(IDC_HP_TRAINED);
+  FocusRow(0);
+  Click(IDC_EDIT_ROW);
+  EXPECT_EQ(IsDlgButtonChecked(window_, IDC_HP_TRAINED), BST_CHECKED);
+  Document document = ReadFormDocument(window_);
+  Command(IDM_MODE_GEN6);
+  EXPECT_EQ(ReadFormDocument(window_).rows[0].trained, 0);
+  Command(IDM_SORT_NATIONAL);
+  Command(IDM_MODE_GEN8);
+  ApplyFormDocument(window_, document);
+  EXPECT_EQ(Cell(0, 2) + Text(IDC_HP_IV), L"231*30");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // and for Tessavar.exe types an example in by messages, so that a screenshot
 // taken afterwards shows the same picture on every run:
 //   tessavar_screen_driver [--fresh] PROGRAM.exe [--filled | --questions |
-//                          TOOL-ARGUMENT]
+//                          --gen9 | TOOL-ARGUMENT]
 // --fresh first removes the remembered settings and the autosave, so that the
 // program starts as on its first run. The driver exits once the window shows
 // the wanted state (0) or when something is missing (1); the program keeps
@@ -144,10 +144,37 @@ bool FillQuestions(const Player& player) {
   return true;
 }
 
+// Scarlet/Violet: the quick start's フシギダネ with the per-stat judge, its
+// Speed hyper trained before the level 100 reading: Speed's own IV is 30.
+bool FillGeneration9(const Player& player) {
+  player.Command(IDM_MODE_GEN9);
+  player.Command(IDM_SORT_NATIONAL);
+  if (!player.Choose(IDC_SPECIES, L"フシギダネ") ||
+      !player.Choose(IDC_NATURE, L"いじっぱり"))
+    return false;
+  const int verdicts[] = {IDC_HP_VERDICT, IDC_ATTACK_VERDICT,
+                          IDC_DEFENSE_VERDICT, IDC_SPATK_VERDICT,
+                          IDC_SPDEF_VERDICT};
+  for (int id : verdicts)
+    if (!player.Choose(id, L"さいこう")) return false;
+  if (!player.Choose(IDC_SPEED_VERDICT, L"きたえた")) return false;
+  player.AddRow({L"50", L"120", L"75", L"69", L"76", L"85", L"65", L"0", L"0",
+                 L"0", L"0", L"0", L"0"});
+  player.Click(IDC_SPEED_TRAINED);
+  player.AddRow({L"100", L"231", L"147", L"134", L"149", L"166", L"126", L"0",
+                 L"0", L"0", L"0", L"0", L"0"});
+  return true;
+}
+
+bool IsExample(const std::wstring& mode) {
+  return mode == L"--filled" || mode == L"--questions" || mode == L"--gen9";
+}
+
 bool Drive(HWND window, const std::wstring& mode) {
   Player player{window};
   if (mode == L"--filled") return FillQuickStart(player);
   if (mode == L"--questions") return FillQuestions(player);
+  if (mode == L"--gen9") return FillGeneration9(player);
   return true;
 }
 
@@ -160,7 +187,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc <= first) {
     std::fprintf(stderr,
                  "usage: tessavar_screen_driver [--fresh] PROGRAM.exe "
-                 "[--filled | --questions | ARGUMENT]\n");
+                 "[--filled | --questions | --gen9 | ARGUMENT]\n");
     return 2;
   }
   if (fresh) ForgetRememberedState();
@@ -172,8 +199,7 @@ int wmain(int argc, wchar_t** argv) {
   GetFullPathNameW(argv[first], MAX_PATH, program, nullptr);
   std::wstring mode = argc > first + 1 ? argv[first + 1] : L"";
   std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
-  if (!mode.empty() && mode != L"--filled" && mode != L"--questions")
-    commandLine += L" " + mode;
+  if (!mode.empty() && !IsExample(mode)) commandLine += L" " + mode;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION child{};

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "data/species_order.h"
+#include "ui/game_modes.h"
 #include "ui_test_support.h"
 
 namespace {
@@ -15,10 +16,10 @@ TEST_F(SpeciesList, SizesPerModeInKanaAndNationalOrder) {
   const struct {
     int mode;
     size_t size;
-  } expected[] = {{IDM_MODE_GEN3, 389},
-                  {IDM_MODE_GEN4, 505},
-                  {IDM_MODE_GEN5, 666},
-                  {IDM_MODE_GEN6, 745}};
+  } expected[] = {{IDM_MODE_GEN3, 389}, {IDM_MODE_GEN4, 505},
+                  {IDM_MODE_GEN5, 666}, {IDM_MODE_GEN6, 745},
+                  {IDM_MODE_GEN7, 846}, {IDM_MODE_GEN8, 951},
+                  {IDM_MODE_GEN9, 1098}};
   for (const auto& entry : expected) {
     Command(entry.mode);
     Command(IDM_SORT_KANA);
@@ -114,15 +115,36 @@ TEST_F(SpeciesList, EveryOrderMovesTheMarkAndShowsItsName) {
                             L"XYセントラルカロス図鑑順",
                             L"XYコーストカロス図鑑順",
                             L"XYマウンテンカロス図鑑順",
-                            L"ORASホウエン図鑑順"};
-  for (int order = IDM_SORT_ORAS_HOENN; order >= IDM_SORT_KANA; --order) {
-    Command(order);
-    EXPECT_EQ(StatusText(2), names[order - IDM_SORT_KANA]);
-    for (int other = IDM_SORT_KANA; other <= IDM_SORT_ORAS_HOENN; ++other)
-      EXPECT_EQ(MenuChecked(other), other == order) << order << " " << other;
-    EXPECT_EQ(SortOrder, static_cast<uint32_t>(order));
-    EXPECT_EQ(StatusText(1), L"XY/ORASモード");
+                            L"ORASホウエン図鑑順",
+                            L"SMアローラ図鑑順",
+                            L"USUMアローラ図鑑順",
+                            L"ガラル図鑑順",
+                            L"ヨロイじま図鑑順",
+                            L"カンムリせつげん図鑑順",
+                            L"BDSPシンオウ図鑑順",
+                            L"パルデア図鑑順",
+                            L"キタカミ図鑑順",
+                            L"ブルーベリー図鑑順"};
+  // Each mode's orders, from its last to its first.
+  for (int mode :
+       {IDM_MODE_GEN6, IDM_MODE_GEN7, IDM_MODE_GEN8, IDM_MODE_GEN9}) {
+    Command(mode);
+    for (int order = SpeciesOrderCount - 1; order >= 0; --order) {
+      if (!IsOrderOffered(order, *ChosenGame())) continue;
+      Command(static_cast<int>(SortCommandOf(order)));
+      EXPECT_EQ(StatusText(2), names[order]);
+      for (int other = 0; other < SpeciesOrderCount; ++other)
+        EXPECT_EQ(MenuChecked(SortCommandOf(other)), other == order)
+            << order << " " << other;
+      EXPECT_EQ(SortOrder, SortCommandOf(order));
+      EXPECT_EQ(GameMode, static_cast<uint32_t>(mode));
+    }
   }
+  Command(IDM_SORT_KITAKAMI);  // a regional order's first rows
+  std::vector<std::wstring> items = ComboItems(IDC_SPECIES);
+  ASSERT_EQ(items.size(), 205u);
+  EXPECT_EQ(items[0], L"イトマル");
+  EXPECT_EQ(items[1], L"アリアドス");
 }
 
 TEST_F(SpeciesList, ModeChangeKeepsTheOrderAndSwitchesTheNationalKey) {
