@@ -12,11 +12,19 @@
 enum class HiddenPowerPowerRule : uint8_t {
   FromIvs,  // 30..70 from the second bits of the six IVs
   Fixed60,  // always 60
+  None,     // the games have no hidden power (generations 8 and 9)
+};
+
+// Which judge the games' box offers.
+enum class JudgeKind : uint8_t {
+  BestStat,  // the overall verdict, the best stats and their verdict
+  PerStat,   // the overall verdict and a verdict for each stat
 };
 
 // The species tables the program carries.
 enum class SpeciesTableId : uint8_t {
   Classic,  // SpeciesTable, the "POKE_DATA" resource (generations 3 to 6)
+  Modern,   // ModernSpeciesTable, "MODERN_DATA" (generations 7 to 9)
 };
 
 // Which national number of a record a generation lists and sorts by.
@@ -25,7 +33,9 @@ enum class NationalNumberField : uint8_t {
   NationalNo6,  // the generation 6 numbering
 };
 
-// A generation lists the records whose national number lies in a range.
+// A generation of the classic table lists the records whose national number
+// lies in a range; the modern table marks per record which generations list
+// it (the rule is not used there).
 struct SpeciesListRule {
   NationalNumberField field;
   int16_t firstNo;
@@ -41,12 +51,14 @@ struct GameDefinition {
   uint8_t highestLevel;
   bool offersCharacteristic;
   HiddenPowerPowerRule hiddenPowerPower;
+  JudgeKind judge;
+  bool hyperTraining;  // a stat may be read after hyper training
   SpeciesTableId speciesTable;
   SpeciesListRule listRule;
 };
 
 constexpr int FirstGeneration = 3;
-constexpr int LastGeneration = 6;
+constexpr int LastGeneration = 9;
 constexpr int GameDefinitionCount = LastGeneration - FirstGeneration + 1;
 extern const GameDefinition GameDefinitions[GameDefinitionCount];
 

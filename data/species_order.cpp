@@ -48,7 +48,16 @@ constexpr const char16_t* OrderKeys[SpeciesOrderCount] = {u"kana",
                                                           u"xy-central-kalos",
                                                           u"xy-coastal-kalos",
                                                           u"xy-mountain-kalos",
-                                                          u"oras-hoenn"};
+                                                          u"oras-hoenn",
+                                                          u"sm-alola",
+                                                          u"usum-alola",
+                                                          u"galar",
+                                                          u"isle-of-armor",
+                                                          u"crown-tundra",
+                                                          u"bdsp-sinnoh",
+                                                          u"paldea",
+                                                          u"kitakami",
+                                                          u"blueberry"};
 
 }  // namespace
 

@@ -22,8 +22,30 @@ enum SpeciesOrder : int {
   OrderXyCoastalKalos,
   OrderXyMountainKalos,
   OrderOrasHoenn,
+  // The regional orders of generations 7 to 9 (the modern table's lists).
+  OrderSmAlola,
+  OrderUsumAlola,
+  OrderGalar,
+  OrderIsleOfArmor,
+  OrderCrownTundra,
+  OrderBdspSinnoh,
+  OrderPaldea,
+  OrderKitakami,
+  OrderBlueberry,
   SpeciesOrderCount
 };
+
+// Whether a game offers an order: the kana and national orders every game;
+// a regional order only the games of its own table (the twelve classic ones
+// generations 3 to 6), and each modern one only its own generation.
+bool IsOrderOffered(int order, const GameDefinition& game);
+
+// The names a game lists in an order, in that order: sorts the game's species
+// table in place and points `names` (room for `capacity`) at the names of the
+// records that the game and the order list. Returns how many there are. The
+// pointers stay valid until the table is sorted again.
+int ListSpeciesNames(const GameDefinition& game, int order,
+                     const char16_t** names, int capacity);
 
 // An order's stable text key (e.g. "national"), the form in which it is
 // remembered; null for a value that is no order.

@@ -21,12 +21,14 @@ constexpr char16_t UnknownNatureName[] = u"（不明）";
 struct Document {
   std::u16string species;
   std::u16string nature;
-  int generation;  // 3..6
+  int generation;  // 3..9
   std::u16string characteristic;
   std::u16string hiddenPowerType;
   int32_t overallVerdict;
   int32_t marks[StatCount];
   int32_t bestStatVerdict;
+  // Indexes into StatVerdict (0 the empty item), generations 7 to 9 only.
+  int32_t statVerdicts[StatCount];
   std::vector<Observation> rows;
 };
 

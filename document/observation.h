@@ -13,6 +13,9 @@ struct Observation {
   int stats[StatCount];
   int efforts[StatCount];
   bool effortUnknown;  // the six effort values were not known
+  // Bit (1 << stat) for each stat read after hyper training (generations 7
+  // to 9 only; 0 elsewhere).
+  int trained;
 };
 
 // The most rows the status list holds.

@@ -53,6 +53,17 @@ const VerdictRecord BestStatVerdict[VerdictCount] = {
     {u"まあまあの ちから", 0x0000FFFFu, 0x0000FFFFu, 0, 186},
 };
 
+const StatVerdictRecord StatVerdict[StatVerdictCount] = {
+    {u"", AllIvs},
+    {u"さいこう", 0x80000000u},    // 31
+    {u"すばらしい", 0x40000000u},  // 30
+    {u"すごくいい", 0x3C000000u},  // 26..29
+    {u"かなりいい", 0x03FF0000u},  // 16..25
+    {u"まあまあ", 0x0000FFFEu},    // 1..15
+    {u"ダメかも", 0x00000001u},    // 0
+    {u"きたえた", 0x7FFFFFFFu},    // 0..30: hyper trained
+};
+
 namespace {
 
 // Per remainder modulo 5: the IVs the named stat may hold, and the cap for

@@ -32,6 +32,10 @@ struct StatusEntry {
   // gives the shown value at that level. 0, the zero-filled default, means
   // the effort values are known.
   uint8_t effortUnknown;
+  // Bit (1 << stat) set for each stat read after hyper training (generations
+  // with hyperTraining): the shown value is that of IV 31, and the stat's own
+  // IV is 0..30. 0, the zero-filled default, means no stat was trained.
+  uint8_t trained;
 };
 
 struct StatResult {
@@ -76,13 +80,18 @@ constexpr int32_t NoLevelUpTo100 = -1;
 // The clues besides the observations. Texts are compared as whole strings;
 // null, empty or unknown texts tell nothing. Verdicts are indexes into
 // OverallVerdict / BestStatVerdict (0 and unknown indexes tell nothing);
-// marks are BestStatMark values, one per stat in StatIndex order.
+// marks are BestStatMark values, one per stat in StatIndex order. The marks
+// and the best-stat verdict count only where the game's judge is
+// JudgeKind::BestStat, the per-stat verdicts (indexes into StatVerdict) only
+// where it is JudgeKind::PerStat; the hidden power type only where the game
+// has hidden power.
 struct IvClues {
   const char16_t* characteristic;
   const char16_t* hiddenPowerType;
   int32_t overallVerdict;
   int32_t marks[StatCount];
   int32_t bestStatVerdict;
+  int32_t statVerdicts[StatCount];
 };
 
 // One calculation: the monster's names, its generation, the observations
@@ -215,6 +224,18 @@ struct VerdictRecord {
 constexpr int VerdictCount = 5;  // the empty item and four verdicts
 extern const VerdictRecord OverallVerdict[VerdictCount];
 extern const VerdictRecord BestStatVerdict[VerdictCount];
+
+// The per-stat judge of generations 7 to 9: for each stat one verdict, its
+// text in the list (index 0 is the empty item) and the own IVs it allows.
+// "きたえた" (the stat was hyper trained, the judge no longer shows its IV)
+// allows 0..30.
+struct StatVerdictRecord {
+  const char16_t* text;
+  IvMask range;
+};
+constexpr int StatVerdictCount = 8;  // the empty item and seven verdicts
+constexpr int StatVerdictTrained = 7;
+extern const StatVerdictRecord StatVerdict[StatVerdictCount];
 
 // State of a best-stat box: the judge named the stat best, did not name it,
 // or nothing is known (any other value counts as unknown too).
