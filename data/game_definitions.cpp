@@ -1,6 +1,8 @@
 // The table of generations and the name lookups that depend on it.
 #include "game_definitions.h"
 
+#include "modern_species.h"
+
 const char16_t ShedinjaName[] = u"ヌケニン";
 
 const GameDefinition GameDefinitions[GameDefinitionCount] = {
@@ -117,12 +119,35 @@ SpeciesStats StatsOf(const SpeciesRecord& record) {
   return stats;
 }
 
+// The modern record of that name that the game's generation lists, or null.
+// Names are unique within a generation's list, so the table's current order
+// does not change the answer. The first code unit is compared before the
+// whole name: most records differ there, and the scan runs on every query.
+const ModernSpeciesRecord* FindListedModernRecord(const GameDefinition& game,
+                                                  const char16_t* name) {
+  for (const ModernSpeciesRecord& record : ModernSpeciesTable)
+    if (record.name[0] == name[0] && NameEquals(record.name, name) &&
+        IsListedInGeneration(record, game.generation))
+      return &record;
+  return nullptr;
+}
+
 }  // namespace
 
 bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
                        SpeciesStats& species) {
   // A missing name is no name: nothing can match it.
   if (name == nullptr) return false;
+  if (game.speciesTable == SpeciesTableId::Modern) {
+    // Only the rows the generation lists, with that generation's stats.
+    const ModernSpeciesRecord* record = FindListedModernRecord(game, name);
+    if (record == nullptr) return false;
+    const uint16_t* baseStats = ModernBaseStats(*record, game.generation);
+    species = {record->name, {}, NameEquals(ShedinjaName, record->name)};
+    for (int slot = 0; slot < 6; ++slot)
+      species.baseStats[slot] = baseStats[slot];
+    return true;
+  }
   const SpeciesRecord* first = nullptr;
   for (const SpeciesRecord& record : SpeciesTable) {
     if (!NameEquals(record.name, name)) continue;
@@ -139,6 +164,8 @@ bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
 
 bool IsSpeciesListedInGame(const GameDefinition& game, const char16_t* name) {
   if (name == nullptr) return false;
+  if (game.speciesTable == SpeciesTableId::Modern)
+    return FindListedModernRecord(game, name) != nullptr;
   for (const SpeciesRecord& record : SpeciesTable)
     if (NameEquals(record.name, name) && IsListedInGame(record, game))
       return true;

@@ -84,9 +84,11 @@ int16_t NationalNumberOf(const SpeciesRecord& record,
 // Whether a record of the game's species table belongs to its lists.
 bool IsListedInGame(const SpeciesRecord& record, const GameDefinition& game);
 
-// The species of that name in the game's table: the record the game lists,
-// else the first record of that name in the table's current order. False
-// (and `species` untouched) when the table has no such name or `name` is
+// The species of that name in the game's table. Classic table: the record
+// the game lists, else the first record of that name in the table's current
+// order. Modern table: only a record the generation lists, with that
+// generation's base stats (no fall-back to another table or generation).
+// False (and `species` untouched) when there is no such record or `name` is
 // null.
 bool FindSpeciesInGame(const GameDefinition& game, const char16_t* name,
                        SpeciesStats& species);

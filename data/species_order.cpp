@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "modern_species.h"
+
 namespace {
 
 // The number field an order sorts by; null for the kana order.
@@ -33,8 +35,86 @@ int16_t SortKey(const SpeciesRecord& record, int order,
     case OrderOrasHoenn:
       return record.orasHoennNo;
     default:
-      return 0;
+      // The modern orders: the classic records have none of their numbers.
+      return NoNumber;
   }
+}
+
+bool IsModernOrder(int order) {
+  return order >= OrderSmAlola && order < SpeciesOrderCount;
+}
+
+// The regional list of a modern order (the two enumerations run alike).
+int DexOfOrder(int order) { return order - OrderSmAlola; }
+
+// The generation whose games a modern regional list belongs to.
+int GenerationOfDex(int dex) {
+  return dex <= DexAlolaUsum ? 7 : dex <= DexSinnohBdsp ? 8 : 9;
+}
+
+// Code-unit order of two names; negative, zero or positive.
+int CompareNames(const char16_t* a, const char16_t* b) {
+  for (int i = 0; i < SpeciesNameCapacity; ++i) {
+    unsigned ua = a[i];
+    unsigned ub = b[i];
+    if (ua != ub) return ua < ub ? -1 : 1;
+    if (ua == 0) return 0;
+  }
+  return 0;
+}
+
+// The number a modern order sorts by: the national number, or the record's
+// number in the order's regional list (NoNumber when it has none).
+int16_t ModernSortKey(const ModernSpeciesRecord& record, int order) {
+  return order == OrderNational ? record.nationalNo
+                                : RegionalNumber(record, DexOfOrder(order));
+}
+
+// Sorts all of ModernSpeciesTable in place: by name (kana), else by the
+// order's number, ties by row id.
+void SortModernTable(int order) {
+  ModernSpeciesRecord* table = ModernSpeciesTable;
+  if (order == OrderKana) {
+    std::sort(table, table + ModernSpeciesCount,
+              [](const ModernSpeciesRecord& a, const ModernSpeciesRecord& b) {
+                int byName = CompareNames(a.name, b.name);
+                return byName != 0 ? byName < 0 : a.rowId < b.rowId;
+              });
+    return;
+  }
+  std::sort(
+      table, table + ModernSpeciesCount,
+      [order](const ModernSpeciesRecord& a, const ModernSpeciesRecord& b) {
+        int16_t keyA = ModernSortKey(a, order);
+        int16_t keyB = ModernSortKey(b, order);
+        return keyA != keyB ? keyA < keyB : a.rowId < b.rowId;
+      });
+}
+
+int ListModernNames(const GameDefinition& game, int order,
+                    const char16_t** names, int capacity) {
+  SortModernTable(order);
+  bool regional = IsModernOrder(order);
+  int count = 0;
+  for (const ModernSpeciesRecord& record : ModernSpeciesTable) {
+    if (count >= capacity) break;
+    if (!IsListedInGeneration(record, game.generation)) continue;
+    if (regional && ModernSortKey(record, order) < 0) continue;
+    names[count++] = record.name;
+  }
+  return count;
+}
+
+int ListClassicNames(const GameDefinition& game, int order,
+                     const char16_t** names, int capacity) {
+  SortSpeciesTable(order, game);
+  int count = 0;
+  for (const SpeciesRecord& record : SpeciesTable) {
+    if (count >= capacity) break;
+    if (IsListedInGame(record, game) && IsListedInOrder(record, order))
+      names[count++] = record.name;
+  }
+  return count;
 }
 
 constexpr const char16_t* OrderKeys[SpeciesOrderCount] = {u"kana",
@@ -60,6 +140,23 @@ constexpr const char16_t* OrderKeys[SpeciesOrderCount] = {u"kana",
                                                           u"blueberry"};
 
 }  // namespace
+
+bool IsOrderOffered(int order, const GameDefinition& game) {
+  if (order == OrderKana || order == OrderNational) return true;
+  if (order > OrderNational && order < OrderSmAlola)
+    return game.speciesTable == SpeciesTableId::Classic;
+  if (!IsModernOrder(order)) return false;
+  return game.speciesTable == SpeciesTableId::Modern &&
+         game.generation == GenerationOfDex(DexOfOrder(order));
+}
+
+int ListSpeciesNames(const GameDefinition& game, int order,
+                     const char16_t** names, int capacity) {
+  if (names == nullptr || !IsOrderOffered(order, game)) return 0;
+  return game.speciesTable == SpeciesTableId::Modern
+             ? ListModernNames(game, order, names, capacity)
+             : ListClassicNames(game, order, names, capacity);
+}
 
 const char16_t* SpeciesOrderKey(int order) {
   if (order < 0 || order >= SpeciesOrderCount) return nullptr;
@@ -92,13 +189,7 @@ bool IsListedInOrder(const SpeciesRecord& record, int order) {
 }
 
 int CompareByName(const SpeciesRecord& a, const SpeciesRecord& b) {
-  for (int i = 0; i < SpeciesNameCapacity; ++i) {
-    unsigned ua = a.name[i];
-    unsigned ub = b.name[i];
-    if (ua != ub) return ua < ub ? -1 : 1;
-    if (ua == 0) return 0;
-  }
-  return 0;
+  return CompareNames(a.name, b.name);
 }
 
 int CompareByNumber(int16_t keyA, int16_t keyB, const SpeciesRecord& a,

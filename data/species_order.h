@@ -42,8 +42,12 @@ bool IsOrderOffered(int order, const GameDefinition& game);
 
 // The names a game lists in an order, in that order: sorts the game's species
 // table in place and points `names` (room for `capacity`) at the names of the
-// records that the game and the order list. Returns how many there are. The
-// pointers stay valid until the table is sorted again.
+// records that the game and the order list. Returns how many it wrote (at
+// most `capacity`). An order the game does not offer lists nothing and leaves
+// the table as it is. The pointers stay valid until the table is sorted
+// again. The modern table sorts by name code units (kana), national number
+// (national) or the regional number (a regional order lists only the rows
+// with one), ties by row id.
 int ListSpeciesNames(const GameDefinition& game, int order,
                      const char16_t** names, int capacity);
 

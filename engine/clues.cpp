@@ -1,5 +1,5 @@
-// The clue stage: characteristic, best-stat judge, hidden power type and
-// overall judge, each only removing candidates.
+// The clue stage: characteristic, best-stat judge or per-stat verdicts,
+// hidden power type and overall judge, each only removing candidates.
 #include "engine.h"
 #include "engine_internal.h"
 
@@ -180,6 +180,17 @@ void ApplyOverallJudge(IvResult& result, int32_t verdictIndex) {
   }
 }
 
+// Each stat's verdict narrows it to the verdict's range; the empty item and
+// unknown indexes tell nothing.
+void ApplyStatVerdicts(IvResult& result, const int32_t (&verdicts)[StatCount]) {
+  for (int stat = 0; stat < StatCount; ++stat) {
+    int32_t index = verdicts[stat];
+    if (index < 1 || index >= StatVerdictCount) continue;
+    result.stats[stat].mask &= StatVerdict[index].range;
+    RefreshBounds(result.stats[stat]);
+  }
+}
+
 bool SameMasks(const IvResult& result, const IvMask (&masks)[StatCount]) {
   for (int stat = 0; stat < StatCount; ++stat)
     if (result.stats[stat].mask != masks[stat]) return false;
@@ -195,16 +206,21 @@ int FindCharacteristicIndex(const char16_t* text) {
   return -1;
 }
 
-void ApplyClues(IvResult& result, const IvClues& clues) {
+void ApplyClues(IvResult& result, const IvClues& clues,
+                const ClueRules& rules) {
   int characteristic = FindCharacteristicIndex(clues.characteristic);
-  int typeIndex = FindHiddenPowerTypeIndex(clues.hiddenPowerType);
+  int typeIndex =
+      rules.hiddenPower ? FindHiddenPowerTypeIndex(clues.hiddenPowerType) : -1;
+  bool bestStatJudge = rules.judge == JudgeKind::BestStat;
+  // The per-stat verdicts are plain ranges: one pass ahead of the loop.
+  if (!bestStatJudge) ApplyStatVerdicts(result, clues.statVerdicts);
   IvMask previous[StatCount] = {};
   while (!SameMasks(result, previous)) {
     for (int stat = 0; stat < StatCount; ++stat)
       previous[stat] = result.stats[stat].mask;
     if (characteristic >= 0)
       ApplyCharacteristic(result, CharacteristicTable[characteristic]);
-    ApplyBestStatJudge(result, clues);
+    if (bestStatJudge) ApplyBestStatJudge(result, clues);
     if (typeIndex >= 0) ApplyHiddenPowerType(result, typeIndex);
     ApplyOverallJudge(result, clues.overallVerdict);
     for (int stat = 0; stat < StatCount; ++stat)

@@ -122,14 +122,19 @@ struct IvAnswer {
 // species table has no such name) or CalcUnknownNature (a nature name that
 // is no nature), checked in that order; then `answer` is untouched.
 //
-// The species is the record of that name the game lists, else the first of
-// that name in the table's current order. With a named nature the result is
+// The species is found by FindSpeciesInGame. With a named nature the result is
 // that nature's. With the nature not known the result is, stat by stat, the
 // union of the results of every nature under which all observations and
 // clues hold; natureDir is -1 or +1 only where all those natures agree, else
-// 0; hidden power only when the union pins all six IVs. When no nature is
-// left the result is the empty result of any contradiction (six empty masks,
-// natureDir 0, no hidden power).
+// 0; hidden power only when the union pins all six IVs and the game has
+// hidden power. When no nature is left the result is the empty result of any
+// contradiction (six empty masks, natureDir 0, no hidden power).
+//
+// In a game with hyperTraining a stat marked trained in a row must show the
+// value of IV 31 there (else the row contradicts, as any misfit does) and
+// tells nothing else of that row's reading; a stat trained in any row has own
+// IV 0..30. The masks, the clues and hidden power are of the own IVs. Other
+// games ignore the trained bits.
 //
 // The hints are worked out per stat with the species' base stats and the
 // effort values of the latest observation: the row with the highest level,
@@ -145,7 +150,8 @@ struct IvAnswer {
 //   100 or more).
 // - NoLevelHint for a stat with fewer than two candidate IVs, and for every
 //   stat when the latest observation's effort values are unknown (its future
-//   stats then cannot be told) or there is no observation.
+//   stats then cannot be told) or there is no observation, and for a stat
+//   trained in the latest observation (in a game with hyperTraining).
 int32_t AnswerIvQuery(const IvQuery& query, IvAnswer& answer);
 
 // ---- The window-side calls -------------------------------------------------
@@ -190,6 +196,8 @@ extern const char16_t HiddenPowerTypeNames[HiddenPowerTypeCount]
 
 // Type and power from the six minIv fields (StatIndex order) under a power
 // rule. Writes only hiddenPowerType and hiddenPowerPower and always returns 1.
+// The engine never calls it for HiddenPowerPowerRule::None; given that rule it
+// works the power out of the IVs (30..70), as FromIvs.
 int32_t CalcHiddenPower(IvResult* result, HiddenPowerPowerRule rule);
 
 // Index in HiddenPowerTypeNames of a type name, or -1 (also for null).

@@ -37,8 +37,23 @@ inline void RefreshBounds(StatResult& stat) {
   stat.maxIv = static_cast<uint8_t>(HighestCandidate(stat.mask));
 }
 
-// Narrows the six masks by the clues in passes until a pass changes nothing.
-void ApplyClues(IvResult& result, const IvClues& clues);
+// Which clues a game's box and moves give: its judge, and whether it has
+// hidden power (else the hidden power type clue is ignored).
+struct ClueRules {
+  JudgeKind judge;
+  bool hiddenPower;
+};
+// The rules of generations 3 to 6.
+constexpr ClueRules BestStatClueRules{JudgeKind::BestStat, true};
+
+inline ClueRules ClueRulesOf(const GameDefinition& game) {
+  return {game.judge, game.hiddenPowerPower != HiddenPowerPowerRule::None};
+}
+
+// Narrows the six masks by the clues that the rules read, in passes until a
+// pass changes nothing.
+void ApplyClues(IvResult& result, const IvClues& clues,
+                const ClueRules& rules = BestStatClueRules);
 
 // Candidates of one stat per multiplier the natures give it (three with the
 // shipped natures: 0.9, 1.0 and 1.1; room for one per nature): the IVs still
@@ -64,7 +79,9 @@ inline void AddMasks(MasksByMultiplier& candidates, double multiplier,
 
 // The next-level hint of every stat from its candidates, the species' base
 // stats and the latest observation among `entries` (see AnswerIvQuery).
+// With `hyperTraining`, a stat read after training in the latest observation
+// gets no hint: its readings no longer depend on its own IV.
 void FindLevelHints(const SpeciesStats& species,
                     const MasksByMultiplier (&candidates)[StatCount],
                     const StatusEntry* entries, int32_t entryCount,
-                    LevelHint hints[StatCount]);
+                    bool hyperTraining, LevelHint hints[StatCount]);

@@ -16,6 +16,8 @@ constexpr int IvPlusEffortMaximum = 31 + EffortQuarterMaximum;
 struct Calculation {
   SpeciesStats species;
   HiddenPowerPowerRule hiddenPowerPower;
+  ClueRules clueRules;
+  bool hyperTraining;
   const StatusEntry* entries;
   int32_t entryCount;
   const IvClues& clues;
@@ -53,12 +55,30 @@ IvMask FitUnknownEffort(uint16_t base, int stat, double multiplier,
   return IvsUpTo(last) & ~IvsUpTo(first - EffortQuarterMaximum - 1);
 }
 
-// Keeps the candidates of one stat that reproduce the displayed value.
+// Whether a stat read after hyper training shows the value of IV 31.
+bool TrainedReadingFits(uint16_t base, int stat, double multiplier,
+                        const StatusEntry& entry) {
+  if (entry.effortUnknown != 0)
+    return (FitUnknownEffort(base, stat, multiplier, entry) & 1u << 31) != 0;
+  return ShownValue(base, stat, 31, entry.effortValues[stat], entry.level,
+                    multiplier) == entry.stats[stat];
+}
+
+bool ReadAfterTraining(const Calculation& calc, int stat,
+                       const StatusEntry& entry) {
+  return calc.hyperTraining && (entry.trained >> stat & 1);
+}
+
+// Keeps the candidates of one stat that reproduce the displayed value. A
+// reading after hyper training says nothing of the own IV; it only has to be
+// the value of IV 31.
 IvMask NarrowStat(IvMask mask, int stat, const Calculation& calc,
                   double multiplier, const StatusEntry& entry) {
   uint16_t shown = entry.stats[stat];
   uint16_t base = calc.species.baseStats[BaseStatSlot[stat]];
   if (stat == StatHp && calc.species.hpAlwaysOne) return shown == 1 ? mask : 0;
+  if (ReadAfterTraining(calc, stat, entry))
+    return TrainedReadingFits(base, stat, multiplier, entry) ? mask : 0;
   if (entry.effortUnknown != 0)
     return mask & FitUnknownEffort(base, stat, multiplier, entry);
   uint16_t effort = entry.effortValues[stat];
@@ -71,12 +91,16 @@ IvMask NarrowStat(IvMask mask, int stat, const Calculation& calc,
   return kept;
 }
 
-// The candidates of one stat under a multiplier after every observation.
+// The candidates of one stat under a multiplier after every observation. Only
+// a stat below 31 can be hyper trained, so one trained in any row is 0..30.
 IvMask ObservedMask(const Calculation& calc, int stat, double multiplier) {
   IvMask mask = AllIvs;
   if (calc.entries == nullptr) return mask;
-  for (int32_t i = 0; i < calc.entryCount; ++i)
-    mask = NarrowStat(mask, stat, calc, multiplier, calc.entries[i]);
+  for (int32_t i = 0; i < calc.entryCount; ++i) {
+    const StatusEntry& entry = calc.entries[i];
+    mask = NarrowStat(mask, stat, calc, multiplier, entry);
+    if (ReadAfterTraining(calc, stat, entry)) mask &= IvsUpTo(30);
+  }
   return mask;
 }
 
@@ -114,11 +138,12 @@ void NarrowForNature(const Calculation& calc, const NatureRecord& nature,
     double m = nature.multipliers[stat];
     out.natureDir = m < 1.0 ? -1 : m > 1.0 ? 1 : 0;
   }
-  ApplyClues(result, calc.clues);
+  ApplyClues(result, calc.clues, calc.clueRules);
 }
 
-// Hidden power, once every stat is pinned to one IV.
+// Hidden power, once every stat is pinned to one IV, in games that have it.
 void FillHiddenPower(IvResult& result, HiddenPowerPowerRule rule) {
+  if (rule == HiddenPowerPowerRule::None) return;
   for (const StatResult& stat : result.stats)
     if (stat.mask == 0 || stat.minIv != stat.maxIv) return;
   result.hiddenPowerKnown = 1;
@@ -178,7 +203,7 @@ void Calculate(const Calculation& calc, int natureIndex, bool levelHints,
   answer.natureSet = natures;
   if (levelHints) {
     FindLevelHints(calc.species, candidates, calc.entries, calc.entryCount,
-                   answer.hints);
+                   calc.hyperTraining, answer.hints);
   } else {
     for (LevelHint& hint : answer.hints) hint = {NoLevelHint, NoLevelHint};
   }
@@ -190,6 +215,8 @@ int32_t AnswerIvQuery(const IvQuery& query, IvAnswer& answer) {
   if (query.game == nullptr) return CalcUnknownGame;
   Calculation calc{{},
                    query.game->hiddenPowerPower,
+                   ClueRulesOf(*query.game),
+                   query.game->hyperTraining,
                    query.entries,
                    query.entryCount,
                    query.clues};

@@ -97,7 +97,7 @@ LevelHint HintForStat(const MasksByMultiplier& c, StatAtLevel at, int fromLevel,
 void FindLevelHints(const SpeciesStats& species,
                     const MasksByMultiplier (&candidates)[StatCount],
                     const StatusEntry* entries, int32_t entryCount,
-                    LevelHint hints[StatCount]) {
+                    bool hyperTraining, LevelHint hints[StatCount]) {
   // The latest observation: the highest level, the last such row.
   const StatusEntry* latest = nullptr;
   for (int32_t i = 0; entries != nullptr && i < entryCount; ++i)
@@ -107,6 +107,7 @@ void FindLevelHints(const SpeciesStats& species,
     hints[stat] = {NoLevelHint, NoLevelHint};
     // Without known effort values the stats to come cannot be told.
     if (latest == nullptr || latest->effortUnknown != 0) continue;
+    if (hyperTraining && (latest->trained >> stat & 1)) continue;
     StatAtLevel at{species.baseStats[BaseStatSlot[stat]], stat,
                    latest->effortValues[stat], 0};
     hints[stat] = HintForStat(candidates[stat], at, latest->level + 1,

@@ -17,6 +17,7 @@ struct EngineCall {
   int32_t marks[StatCount] = {MarkUnknown, MarkUnknown, MarkUnknown,
                               MarkUnknown, MarkUnknown, MarkUnknown};
   int32_t best = 0;
+  int32_t statVerdicts[StatCount] = {};
 
   EngineCall& Observe(int level, std::initializer_list<int> stats,
                       std::initializer_list<int> efforts = {0, 0, 0, 0, 0, 0}) {
@@ -37,9 +38,12 @@ struct EngineCall {
                   game,
                   entries.data(),
                   static_cast<int32_t>(entries.size()),
-                  {characteristic, hiddenPowerType, overall, {}, best},
+                  {characteristic, hiddenPowerType, overall, {}, best, {}},
                   levelHints};
-    for (int s = 0; s < StatCount; ++s) query.clues.marks[s] = marks[s];
+    for (int s = 0; s < StatCount; ++s) {
+      query.clues.marks[s] = marks[s];
+      query.clues.statVerdicts[s] = statVerdicts[s];
+    }
     return query;
   }
 

@@ -168,7 +168,7 @@ TEST_F(GameDataTest, ModesCompareSignedNumbersAndRejectUnknownModes) {
   r.nationalNo = 0;
   EXPECT_FALSE(IsListedInGame(r, Gen(5)));
   EXPECT_EQ(FindGameDefinition(2), nullptr);
-  EXPECT_EQ(FindGameDefinition(7), nullptr);
+  EXPECT_EQ(FindGameDefinition(10), nullptr);
 }
 
 // The generation 7-9 table against the readable table it is packed from,

@@ -15,24 +15,38 @@ namespace {
 
 struct Monster {
   const GameDefinition* game;
-  const SpeciesRecord* species;
+  SpeciesRecord species;  // a modern record in the game's generation's shape
   const NatureRecord* nature;
   int ivs[StatCount];
+  int trained;  // stats hyper trained (games with hyperTraining, IVs below 31)
 };
+
+bool HasHiddenPower(const Monster& m) {
+  return m.game->hiddenPowerPower != HiddenPowerPowerRule::None;
+}
 
 class PropertyTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(LoadTestGameData()); }
 
   Monster RandomMonster(const GameDefinition& game) {
-    std::vector<const SpeciesRecord*> listed;
-    for (const SpeciesRecord& r : SpeciesTable)
-      if (IsListedInGame(r, game)) listed.push_back(&r);
-    Monster m;
-    m.game = &game;
-    m.species = listed[rng() % listed.size()];
+    Monster m{&game, {}, nullptr, {}, 0};
+    if (game.speciesTable == SpeciesTableId::Modern) {
+      std::vector<const ModernSpeciesRecord*> listed;
+      for (const ModernSpeciesRecord& r : ModernSpeciesTable)
+        if (IsListedInGeneration(r, game.generation)) listed.push_back(&r);
+      m.species =
+          SpeciesOfGeneration(*listed[rng() % listed.size()], game.generation);
+    } else {
+      std::vector<const SpeciesRecord*> listed;
+      for (const SpeciesRecord& r : SpeciesTable)
+        if (IsListedInGame(r, game)) listed.push_back(&r);
+      m.species = *listed[rng() % listed.size()];
+    }
     m.nature = &NatureTable[rng() % NatureCount];
     for (int& iv : m.ivs) iv = rng() % 32;
+    for (int s = 0; s < StatCount && game.hyperTraining; ++s)
+      if (m.ivs[s] < 31 && rng() % 3 == 0) m.trained |= 1 << s;
     return m;
   }
 
@@ -44,34 +58,49 @@ class PropertyTest : public ::testing::Test {
       ev = static_cast<uint16_t>(std::min<int>(budget, rng() % 256));
       budget -= ev;
     }
-    return ShownStats(*m.species, *m.nature, m.ivs, level, efforts);
+    // Mostly read after all the training, sometimes before some of it.
+    int trained = m.trained & (rng() % 4 ? 0x3F : rng() % 64);
+    StatusEntry e =
+        ShownStats(m.species, *m.nature, m.ivs, level, efforts, trained);
+    // Marks of training mean nothing in the other games.
+    if (!m.game->hyperTraining && rng() % 4 == 0) e.trained = rng() % 64;
+    return e;
   }
 
   EngineCall CallFor(const Monster& m) {
     EngineCall call;
     call.game = m.game;
-    call.species = m.species->name;
+    call.species = m.species.name;
     call.nature = m.nature->name;
     return call;
   }
 
-  // Clues the game would give for these IVs; some marks left unknown.
+  // Clues the game would give for these IVs; some marks and verdicts left
+  // unknown. The clues the game does not give (the other judge, a hidden
+  // power type where there is none) are arbitrary: they must be ignored.
   void AddTrueClues(const Monster& m, EngineCall& call) {
+    bool perStat = m.game->judge == JudgeKind::PerStat;
     call.characteristic =
         CharacteristicTable[CharacteristicOf(m.ivs, rng())].text;
-    call.hiddenPowerType = HiddenPowerTypeNames[HiddenPowerTypeOf(m.ivs)];
+    call.hiddenPowerType =
+        HiddenPowerTypeNames[HasHiddenPower(m) ? HiddenPowerTypeOf(m.ivs)
+                                               : rng() % HiddenPowerTypeCount];
     call.overall = OverallVerdictOf(m.ivs);
-    call.best = BestStatVerdictOf(m.ivs);
+    call.best = perStat ? rng() % VerdictCount : BestStatVerdictOf(m.ivs);
     for (int s = 0; s < StatCount; ++s) {
+      call.statVerdicts[s] = !perStat ? rng() % StatVerdictCount
+                             : rng() % 3
+                                 ? StatVerdictOf(m.ivs[s], m.trained >> s & 1)
+                                 : 0;
       if (rng() % 3 == 0) continue;  // the player did not note this one
-      call.marks[s] = BestStatMarkOf(m.ivs, s);
+      call.marks[s] = perStat ? rng() % 3 : BestStatMarkOf(m.ivs, s);
     }
   }
 
   // A random monster and a call with rows at random levels up to maxLevel,
   // each with its effort values unknown or not; some rows misread.
   EngineCall CallWithRows(Monster& m, int maxLevel, bool& misread) {
-    m = RandomMonster(Gen(6));
+    m = RandomMonster(Gen(6 + rng() % 4));
     EngineCall call = CallFor(m);
     misread = false;
     for (int i = 0, n = 1 + rng() % 3; i < n; ++i) {
@@ -94,6 +123,7 @@ void ExpectContains(const IvResult& r, const Monster& m) {
     EXPECT_GE(r.stats[s].maxIv, m.ivs[s]);
   }
   if (r.hiddenPowerKnown) {
+    EXPECT_TRUE(HasHiddenPower(m));
     for (const StatResult& s : r.stats) EXPECT_EQ(s.minIv, s.maxIv);
   }
 }
@@ -178,20 +208,22 @@ TEST_F(PropertyTest, MasksAreAllEmptyOrAllNonEmptyWithTrueBounds) {
 }
 
 // IVs of a stat for which the row's effort value, or when it is unknown some
-// effort value 0..255, gives the shown value.
+// effort value 0..255, gives the shown value; for a stat read after training
+// 0..30 when IV 31 gives it.
 IvMask FittingIvs(const Monster& m, const NatureRecord& nature, int stat,
                   const StatusEntry& e) {
+  bool trained = m.game->hyperTraining && e.trained >> stat & 1;
   IvMask mask = 0;
   for (int iv = 0; iv < 32; ++iv)
     for (int ev = 0; ev < (e.effortUnknown ? 256 : 1); ++ev)
-      if (stat == StatHp && NameEquals(ShedinjaName, m.species->name)
+      if (stat == StatHp && NameEquals(ShedinjaName, m.species.name)
               ? e.stats[StatHp] == 1
-              : static_cast<uint16_t>(
-                    ShownStat(*m.species, nature, stat, iv, e.level,
-                              e.effortUnknown ? ev : e.effortValues[stat])) ==
+              : static_cast<uint16_t>(ShownStat(
+                    m.species, nature, stat, trained ? 31 : iv, e.level,
+                    e.effortUnknown ? ev : e.effortValues[stat])) ==
                     e.stats[stat])
         mask |= 1u << iv;
-  return mask;
+  return trained ? mask & 0x7FFFFFFFu : mask;
 }
 
 // The hint of stat s by trying each level: the candidates are the pairs
@@ -204,10 +236,11 @@ LevelHint SearchedHint(const Monster& m, const std::vector<StatusEntry>& rows,
   IvMask all = 0;
   for (int n = 0; n < NatureCount; ++n)
     if (natures >> n & 1u) all |= byNature[n].stats[s].mask;
-  if (__builtin_popcount(all) < 2 || latest->effortUnknown)
+  bool trained = m.game->hyperTraining && latest->trained >> s & 1;
+  if (__builtin_popcount(all) < 2 || latest->effortUnknown || trained)
     return {NoLevelHint, NoLevelHint};
   LevelHint hint{NoLevelUpTo100, NoLevelUpTo100};
-  if (s == StatHp && NameEquals(ShedinjaName, m.species->name)) return hint;
+  if (s == StatHp && NameEquals(ShedinjaName, m.species.name)) return hint;
   for (int level = latest->level + 1; level <= 100; ++level) {
     std::map<uint16_t, int> ivOfValue;
     bool pins = true;
@@ -216,7 +249,7 @@ LevelHint SearchedHint(const Monster& m, const std::vector<StatusEntry>& rows,
            rest != 0; rest &= rest - 1) {
         int iv = __builtin_ctz(rest);
         auto [at, added] = ivOfValue.insert(
-            {static_cast<uint16_t>(ShownStat(*m.species, NatureTable[n], s, iv,
+            {static_cast<uint16_t>(ShownStat(m.species, NatureTable[n], s, iv,
                                              level, latest->effortValues[s])),
              iv});
         pins &= added || at->second == iv;
@@ -268,7 +301,7 @@ TEST_F(PropertyTest, UnknownEffortNatureAndHintsMatchBruteForce) {
       EXPECT_EQ(r.stats[s].natureDir, expected.stats[s].natureDir) << round;
       pinned &= __builtin_popcount(expected.stats[s].mask) == 1;
     }
-    EXPECT_EQ(r.hiddenPowerKnown, pinned ? 1 : 0);
+    EXPECT_EQ(r.hiddenPowerKnown, pinned && HasHiddenPower(m) ? 1 : 0);
     IvMask fits[StatCount];
     bool empty = false;
     for (int s = 0; s < StatCount && !clued; ++s) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,14 +11,18 @@
 
 namespace {
 
-// What the species list would show: the sorted table, filtered.
+// What the species list shows.
 std::vector<std::u16string> Listed(int order, const GameDefinition& game) {
-  SortSpeciesTable(order, game);
-  std::vector<std::u16string> names;
-  for (const SpeciesRecord& r : SpeciesTable)
-    if (IsListedInGame(r, game) && IsListedInOrder(r, order))
-      names.push_back(r.name);
-  return names;
+  const char16_t* names[ModernSpeciesCount + 1];
+  int count = ListSpeciesNames(game, order, names, ModernSpeciesCount + 1);
+  return std::vector<std::u16string>(names, names + count);
+}
+
+// The modern record of a name (names are unique in the modern table).
+const ModernSpeciesRecord* ModernRecord(const std::u16string& name) {
+  for (const ModernSpeciesRecord& r : ModernSpeciesTable)
+    if (name == r.name) return &r;
+  return nullptr;
 }
 
 class SpeciesOrderTest : public ::testing::Test {
@@ -31,6 +36,81 @@ TEST_F(SpeciesOrderTest, KanaAndNationalListEveryRecordOfTheMode) {
     EXPECT_EQ(Listed(OrderKana, Gen(3 + m)).size(), sizes[m]);
     EXPECT_EQ(Listed(OrderNational, Gen(3 + m)).size(), sizes[m]);
   }
+}
+
+// Modes 7 to 9: every order the mode offers lists only rows the generation
+// lists, sorted by the order's number then row id (kana: by name); the orders
+// it does not offer list nothing. A name is found, with that generation's
+// base stats, whatever order the table is in, and only in a mode listing it.
+TEST_F(SpeciesOrderTest, ModernModesListTheirRowsInEachOfferedOrder) {
+  const std::size_t sizes[] = {846, 951, 1098};
+  const int offered[] = {4, 6, 5};
+  for (int g = 7; g <= 9; ++g) {
+    EXPECT_EQ(Listed(OrderKana, Gen(g)).size(), sizes[g - 7]);
+    EXPECT_EQ(Listed(OrderNational, Gen(g)).size(), sizes[g - 7]);
+    int offeredCount = 0;
+    for (int order = 0; order < SpeciesOrderCount; ++order) {
+      auto names = Listed(order, Gen(g));
+      if (!IsOrderOffered(order, Gen(g))) {
+        EXPECT_TRUE(names.empty()) << g << " " << order;
+        continue;
+      }
+      ++offeredCount;
+      std::size_t wanted = 0;  // a regional order: the rows with its number
+      for (const ModernSpeciesRecord& r : ModernSpeciesTable)
+        wanted += IsListedInGeneration(r, g) &&
+                  (order <= OrderNational ||
+                   RegionalNumber(r, order - OrderSmAlola) >= 0);
+      ASSERT_EQ(names.size(), wanted) << g << " " << order;
+      int lastKey = -1, lastRow = 0;
+      for (const std::u16string& name : names) {
+        const ModernSpeciesRecord* r = ModernRecord(name);
+        ASSERT_NE(r, nullptr);
+        EXPECT_TRUE(IsListedInGeneration(*r, g)) << g << " " << order;
+        int key = order == OrderKana ? 0
+                  : order == OrderNational
+                      ? r->nationalNo
+                      : r->regionalNo[order - OrderSmAlola];
+        EXPECT_GE(key, 0);
+        EXPECT_TRUE(key > lastKey || (key == lastKey && r->rowId > lastRow))
+            << g << " " << order;
+        lastKey = key, lastRow = order == OrderKana ? 0 : r->rowId;
+      }
+      if (order == OrderKana)
+        EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+      // A name lookup does not depend on the order the table is in.
+      for (std::size_t i = 0; i < names.size(); i += 37) {
+        SpeciesStats stats{};
+        ASSERT_TRUE(FindSpeciesInGame(Gen(g), names[i].c_str(), stats));
+        EXPECT_EQ(names[i], stats.name);
+        const uint16_t* base = ModernBaseStats(*ModernRecord(names[i]), g);
+        EXPECT_TRUE(std::equal(base, base + 6, stats.baseStats));
+      }
+    }
+    EXPECT_EQ(offeredCount, offered[g - 7]) << g;
+  }
+  SpeciesStats stats{};
+  EXPECT_FALSE(IsSpeciesListedInGame(Gen(8), u"ニャオハ"));
+  EXPECT_FALSE(FindSpeciesInGame(Gen(8), u"ニャオハ", stats));
+  EXPECT_TRUE(IsSpeciesListedInGame(Gen(9), u"ニャオハ"));
+  // A name of the classic table alone is not looked up there.
+  EXPECT_FALSE(FindSpeciesInGame(Gen(7), u"ジガルデ", stats));
+  EXPECT_TRUE(FindSpeciesInGame(Gen(6), u"ジガルデ", stats));
+  ASSERT_TRUE(FindSpeciesInGame(Gen(9), u"ヌケニン", stats));
+  EXPECT_TRUE(stats.hpAlwaysOne);
+  ASSERT_TRUE(FindSpeciesInGame(Gen(7), u"クレセリア", stats));
+  SpeciesStats later{};
+  ASSERT_TRUE(FindSpeciesInGame(Gen(9), u"クレセリア", later));
+  EXPECT_NE(stats.baseStats[2], later.baseStats[2]);  // changed in 9
+}
+
+// Modes 3 to 6 offer the twelve classic orders, and none of the new ones.
+TEST(OrderOfferTest, ClassicModesOfferTheClassicOrders) {
+  for (int g = 3; g <= 6; ++g)
+    for (int order = -1; order <= SpeciesOrderCount; ++order)
+      EXPECT_EQ(IsOrderOffered(order, Gen(g)),
+                order >= 0 && order < OrderSmAlola)
+          << g << " " << order;
 }
 
 TEST_F(SpeciesOrderTest, NationalOrderFollowsTheModesNumber) {

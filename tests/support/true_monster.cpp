@@ -13,13 +13,15 @@ int32_t ShownStat(const SpeciesRecord& species, const NatureRecord& nature,
 
 StatusEntry ShownStats(const SpeciesRecord& species, const NatureRecord& nature,
                        const int ivs[StatCount], int level,
-                       const uint16_t efforts[StatCount]) {
+                       const uint16_t efforts[StatCount], int trained) {
   StatusEntry e{};
   e.level = static_cast<uint8_t>(level);
+  e.trained = static_cast<uint8_t>(trained);
   for (int s = 0; s < StatCount; ++s) {
+    int iv = trained >> s & 1 ? 31 : ivs[s];
     e.effortValues[s] = efforts[s];
     e.stats[s] = static_cast<uint16_t>(
-        ShownStat(species, nature, s, ivs[s], level, efforts[s]));
+        ShownStat(species, nature, s, iv, level, efforts[s]));
   }
   if (NameEquals(ShedinjaName, species.name)) e.stats[StatHp] = 1;
   return e;
@@ -66,4 +68,19 @@ int CharacteristicOf(const int ivs[StatCount], unsigned pick) {
       rows[count++] = row;
   }
   return rows[pick % count];
+}
+
+SpeciesRecord SpeciesOfGeneration(const ModernSpeciesRecord& record,
+                                  int generation) {
+  SpeciesRecord species{};
+  CopyName(species.name, SpeciesNameCapacity, record.name);
+  for (int slot = 0; slot < 6; ++slot)
+    species.baseStats[slot] =
+        record.baseStats[generation - FirstModernGeneration][slot];
+  return species;
+}
+
+int32_t StatVerdictOf(int iv, bool trained) {
+  if (trained) return StatVerdictTrained;
+  return iv == 31 ? 1 : iv == 30 ? 2 : iv >= 26 ? 3 : iv >= 16 ? 4 : iv ? 5 : 6;
 }

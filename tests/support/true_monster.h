@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "data/modern_species.h"
 #include "engine/engine.h"
 
 // Base-stat slot (HP, Attack, Defense, Speed, Sp. Atk, Sp. Def) of each stat
@@ -17,9 +18,20 @@ int32_t ShownStat(const SpeciesRecord& species, const NatureRecord& nature,
                   int stat, int iv, int level, int effort);
 
 // The six stats shown at `level` with `efforts` (ヌケニン always shows 1 HP).
+// A stat whose bit is set in `trained` was hyper trained: it shows the value
+// of IV 31, and the row carries the bits.
 StatusEntry ShownStats(const SpeciesRecord& species, const NatureRecord& nature,
                        const int ivs[StatCount], int level,
-                       const uint16_t efforts[StatCount]);
+                       const uint16_t efforts[StatCount], int trained = 0);
+
+// A generation 7 to 9 record in the shape of a classic one (its name and that
+// generation's base stats), for the functions above.
+SpeciesRecord SpeciesOfGeneration(const ModernSpeciesRecord& record,
+                                  int generation);
+
+// The per-stat judge's verdict (index into StatVerdict) of an IV; "きたえた"
+// once the stat is hyper trained.
+int32_t StatVerdictOf(int iv, bool trained);
 
 int HighestIv(const int ivs[StatCount]);
 
