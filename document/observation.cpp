@@ -67,6 +67,7 @@ StatusEntry ToStatusEntry(const Observation& row) {
         row.effortUnknown ? 0 : static_cast<uint16_t>(row.efforts[stat]);
   }
   entry.effortUnknown = row.effortUnknown ? 1 : 0;
+  entry.trained = static_cast<uint8_t>(row.trained & ((1 << StatCount) - 1));
   return entry;
 }
 

@@ -1,5 +1,6 @@
-// The document file: every field through a write and a read, each reason a
-// file is refused for, and the result line of the quick-start example.
+// The document file: every field through a write and a read in both
+// versions, each reason a file is refused for, and the result line of the
+// quick-start example, also with a trained stat.
 #include "document/document.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "document/result_line.h"
+#include "document/utf8.h"
 #include "support/test_data.h"
 
 namespace {
@@ -44,6 +46,21 @@ Document FullDocument() {
   return d;
 }
 
+// The same in generation 9 (version 2): per-stat verdicts and trained stats
+// instead of the best-stat judge, no hidden power type.
+Document FullModernDocument() {
+  Document d = FullDocument();
+  d.generation = 9;
+  d.hiddenPowerType.clear();
+  for (int32_t& mark : d.marks) mark = MarkUnknown;
+  d.bestStatVerdict = 0;
+  const int32_t verdicts[StatCount] = {1, 2, 3, 0, StatVerdictTrained, 6};
+  std::copy(verdicts, verdicts + StatCount, d.statVerdicts);
+  d.rows[0].trained = 1 << StatHp;
+  d.rows[1].trained = 1 << StatHp | 1 << StatSpeed;
+  return d;
+}
+
 void ExpectSameDocument(const Document& want, const Document& got) {
   EXPECT_EQ(want.species, got.species);
   EXPECT_EQ(want.nature, got.nature);
@@ -54,12 +71,15 @@ void ExpectSameDocument(const Document& want, const Document& got) {
   for (int stat = 0; stat < StatCount; ++stat)
     EXPECT_EQ(want.marks[stat], got.marks[stat]) << stat;
   EXPECT_EQ(want.bestStatVerdict, got.bestStatVerdict);
+  for (int stat = 0; stat < StatCount; ++stat)
+    EXPECT_EQ(want.statVerdicts[stat], got.statVerdicts[stat]) << stat;
   ASSERT_EQ(want.rows.size(), got.rows.size());
   for (std::size_t k = 0; k < want.rows.size(); ++k) {
     const Observation& a = want.rows[k];
     const Observation& b = got.rows[k];
     EXPECT_EQ(a.level, b.level) << k;
     EXPECT_EQ(a.effortUnknown, b.effortUnknown) << k;
+    EXPECT_EQ(a.trained, b.trained) << k;
     for (int stat = 0; stat < StatCount; ++stat) {
       EXPECT_EQ(a.stats[stat], b.stats[stat]) << k << "," << stat;
       EXPECT_EQ(a.efforts[stat], b.efforts[stat]) << k << "," << stat;
@@ -76,13 +96,50 @@ TEST_F(DocumentFile, EveryFieldSurvivesWriteAndRead) {
   unknownNature.nature = UnknownNatureName;
   unknownNature.generation = 3;
   for (const Document& want :
-       {FullDocument(), EmptyDocument(), unknownNature}) {
+       {FullDocument(), EmptyDocument(), unknownNature, FullModernDocument()}) {
     std::string text = WriteDocumentText(want);
     Document got = EmptyDocument();
     ReadError error = Read(text, got);
     ASSERT_EQ(error.reason, ReadFailure::None) << "line " << error.line;
     ExpectSameDocument(want, got);
     EXPECT_EQ(WriteDocumentText(got), text);
+  }
+}
+
+// Every clue set in every generation: a file holds only the clues that
+// generation's games give, in version 1 wherever that is enough (so older
+// programs open it) and version 2 otherwise.
+TEST_F(DocumentFile, EachGenerationWritesTheOldestVersionThatHoldsIt) {
+  for (int generation = FirstGeneration; generation <= LastGeneration;
+       ++generation) {
+    const GameDefinition& game = *FindGameDefinition(generation);
+    const bool perStat = game.judge == JudgeKind::PerStat;
+    Document all = perStat ? FullModernDocument() : FullDocument();
+    Document given = all;
+    all.generation = given.generation = generation;
+    if (!game.offersCharacteristic)
+      all.characteristic = given.characteristic = u"";
+    // Clues of the other judge, of hyper training or of hidden power where
+    // the games lack them: no input.
+    const Document other = perStat ? FullDocument() : FullModernDocument();
+    if (perStat) {
+      std::copy(other.marks, other.marks + StatCount, all.marks);
+      all.bestStatVerdict = other.bestStatVerdict;
+    } else {
+      std::copy(other.statVerdicts, other.statVerdicts + StatCount,
+                all.statVerdicts);
+    }
+    if (!game.hyperTraining) all.rows[0].trained = 1 << StatAttack;
+    if (game.hiddenPowerPower == HiddenPowerPowerRule::None)
+      all.hiddenPowerType = u"みず";
+    std::string text = WriteDocumentText(all);
+    EXPECT_EQ(text, WriteDocumentText(given)) << generation;
+    EXPECT_TRUE(SameDocument(all, given)) << generation;
+    EXPECT_EQ(text.substr(3, 11),
+              generation <= 6 ? "Tessavar\t1\r" : "Tessavar\t2\r");
+    Document got = EmptyDocument();
+    ASSERT_EQ(Read(text, got).reason, ReadFailure::None) << generation;
+    ExpectSameDocument(given, got);
   }
 }
 
@@ -103,9 +160,12 @@ TEST_F(DocumentFile, LineEndVariantsRead) {
   }
 }
 
-// Replaces the first occurrence of `from` in the written full document.
-std::string Edited(const std::string& from, const std::string& to) {
-  std::string text = WriteDocumentText(FullDocument());
+// Replaces the first occurrence of `from` in the written full document (of
+// generation 9 with `modern`).
+std::string Edited(const std::string& from, const std::string& to,
+                   bool modern = false) {
+  std::string text =
+      WriteDocumentText(modern ? FullModernDocument() : FullDocument());
   std::size_t at = text.find(from);
   EXPECT_NE(at, std::string::npos) << from;
   return at == std::string::npos ? text : text.replace(at, from.size(), to);
@@ -136,7 +196,7 @@ TEST_F(DocumentFile, EachRefusalNamesItsLineAndLeavesTheDocument) {
        ReadFailure::NewerVersion, 1},
       {Edited("Tessavar\t1", "Tessavor\t1"), ReadFailure::NotOurs, 1},
       {"name,level\r\nfoo,5\r\n", ReadFailure::NotOurs, 1},
-      {Edited("Tessavar\t1", "Tessavar\t2"), ReadFailure::NewerVersion, 1},
+      {Edited("Tessavar\t1", "Tessavar\t3"), ReadFailure::NewerVersion, 1},
       {full.substr(0, full.size() - 3), ReadFailure::CutShort, 14},
       {full.substr(0, full.find("100\t999")), ReadFailure::CutShort, 12},
       {full.substr(0, full.find("100\t999") + 5), ReadFailure::CutShort, 12},
@@ -154,6 +214,22 @@ TEST_F(DocumentFile, EachRefusalNamesItsLineAndLeavesTheDocument) {
       {Edited("100\t999", "100\t-99"), ReadFailure::BadLine, 12},
       {full + "\r\nx", ReadFailure::BadLine, 16},
       {overLimit, ReadFailure::TooManyRows, 10 + ObservationLimit + 1},
+      // Version 2: generation 9 needs it; clues of the other judge, hidden
+      // power in 9, verdicts or trained stats in 5 and unknown verdicts.
+      {Edited("Tessavar\t2", "Tessavar\t1", true), ReadFailure::OutOfRange, 2},
+      {Edited("hiddenPowerType\t", "hiddenPowerType\tあく", true),
+       ReadFailure::UnknownClue, 6},
+      {Edited("\t?\t?", "\t1\t?", true), ReadFailure::UnknownClue, 8},
+      {Edited("bestStatVerdict\t",
+              "bestStatVerdict\t" + ToUtf8(BestStatVerdict[2].text), true),
+       ReadFailure::UnknownClue, 9},
+      {Edited("generation\t9", "generation\t5", true), ReadFailure::UnknownClue,
+       10},
+      {Edited("さいこう", "さいこ", true), ReadFailure::UnknownClue, 10},
+      {Edited("\tきたえた", "", true), ReadFailure::BadLine, 10},
+      {Edited("\tspeedTrained", "", true), ReadFailure::BadLine, 11},
+      {Edited("\t1\t0\t0\t0\t0\t0\r\n", "\t2\t0\t0\t0\t0\t0\r\n", true),
+       ReadFailure::OutOfRange, 12},
   };
   for (const Case& c : cases) {
     Document untouched = EmptyDocument();
@@ -167,6 +243,19 @@ TEST_F(DocumentFile, EachRefusalNamesItsLineAndLeavesTheDocument) {
   Document got = EmptyDocument();
   ASSERT_EQ(Read(atLimit, got).reason, ReadFailure::None);
   EXPECT_EQ(static_cast<int>(got.rows.size()), ObservationLimit);
+  // A version 2 file of generation 5 opens when it holds nothing new, and
+  // trained stats there are out of range.
+  Document plain = FullModernDocument();
+  for (int32_t& verdict : plain.statVerdicts) verdict = 0;
+  std::string text = WriteDocumentText(plain);
+  text.replace(text.find("generation\t9"), 12, "generation\t5");
+  EXPECT_EQ(Read(text, got).reason, ReadFailure::OutOfRange);
+  for (Observation& row : plain.rows) row.trained = 0;
+  text = WriteDocumentText(plain);
+  text.replace(text.find("generation\t9"), 12, "generation\t5");
+  ASSERT_EQ(Read(text, got).reason, ReadFailure::None);
+  plain.generation = 5;
+  EXPECT_EQ(WriteDocumentText(got), WriteDocumentText(plain));
 }
 
 TEST_F(DocumentFile, ResultLineOfTheQuickStartExample) {
@@ -183,7 +272,23 @@ TEST_F(DocumentFile, ResultLineOfTheQuickStartExample) {
   // Readings no IVs fit, and no result at all.
   d.rows[1].stats[StatSpeed] = 999;
   EXPECT_EQ(ResultLine(d), u"フシギダネ いじっぱり ?-?-?-?-?-?");
+  d.rows[1].stats[StatSpeed] = 126;
+  // HP read after hyper training at level 100: the reading is IV 31's, the
+  // own IV 30 (from level 50); hidden power takes the own IVs. Generation 6
+  // has no hyper training and ignores the mark.
+  d.rows[1].trained = 1 << StatHp;
+  EXPECT_EQ(ResultLine(d),
+            u"フシギダネ いじっぱり 31-31-31-31-31-31 めざパ:あく 60");
+  d.generation = 7;
+  EXPECT_EQ(ResultLine(d),
+            u"フシギダネ いじっぱり "
+            u"30(きたえた)-31-31-31-31-31 めざパ:ドラゴン 60");
+  d.generation = 9;
+  d.rows.erase(d.rows.begin());
+  EXPECT_EQ(ResultLine(d),
+            u"フシギダネ いじっぱり 0～30(きたえた)-31-31-31-31-31");
   d.species.clear();
+  d.rows[0].stats[StatSpeed] = 999;
   EXPECT_EQ(ResultLine(d), u"いじっぱり ?-?-?-?-?-?");
 }
 
