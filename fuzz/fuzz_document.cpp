@@ -1,8 +1,9 @@
-// The document reader over any bytes: a refused file leaves the document
-// untouched and names a line of the file; an accepted one holds only values
-// the form can show, writes back to a text that reads to the same document,
-// is refused when cut anywhere short of its closing word "end" (only the
-// line break after it may go), and gives a result line.
+// The document reader over any bytes (both versions): a refused file leaves
+// the document untouched and names a line of the file; an accepted one holds
+// only values the form can show and clues its generation's games give,
+// writes back to a text that reads to the same document, is refused when cut
+// anywhere short of its closing word "end" (only the line break after it may
+// go), and gives a result line.
 #include <cstring>
 #include <memory>
 #include <string>
@@ -37,6 +38,20 @@ void CheckAccepted(const Document& document) {
              document.overallVerdict < VerdictCount);
   FUZZ_CHECK(document.bestStatVerdict >= 0 &&
              document.bestStatVerdict < VerdictCount);
+  // Only the clues the generation's games give.
+  const GameDefinition& game = *FindGameDefinition(document.generation);
+  const bool perStat = game.judge == JudgeKind::PerStat;
+  for (int stat = 0; stat < StatCount; ++stat) {
+    FUZZ_CHECK(!perStat || document.marks[stat] == MarkUnknown);
+    FUZZ_CHECK(document.statVerdicts[stat] >= 0 &&
+               document.statVerdicts[stat] < StatVerdictCount);
+    FUZZ_CHECK(perStat || document.statVerdicts[stat] == 0);
+  }
+  FUZZ_CHECK(!perStat || document.bestStatVerdict == 0);
+  FUZZ_CHECK(game.hiddenPowerPower != HiddenPowerPowerRule::None ||
+             document.hiddenPowerType.empty());
+  for (const Observation& row : document.rows)
+    FUZZ_CHECK((row.trained & ~(game.hyperTraining ? 0x3F : 0)) == 0);
 }
 
 }  // namespace
