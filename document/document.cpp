@@ -40,7 +40,7 @@ constexpr int NumberDigitLimit = 9;
 // generation the program lacks.
 constexpr int FreshGeneration = 6;
 
-// The generation a file names: the document's, or FreshGeneration for a
+// The game a file names: the document's generation, or FreshGeneration for a
 // generation the program lacks.
 const GameDefinition& GameOf(int generation) {
   const GameDefinition* game = FindGameDefinition(generation);
