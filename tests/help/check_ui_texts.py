@@ -81,8 +81,7 @@ def resource_forms(text):
 def main():
     help_dir, root = sys.argv[1], sys.argv[2]
     program = ""
-    # The judge's verdicts live in the engine, the copy line's words in the
-    # document code.
+    # The engine holds the judge's verdicts, the document the copy line's words.
     for pattern in ("res/*.rc", "ui/*.cpp", "ui/*.h", "tools/*.cpp", "tools/*.h",
                     "data/*.cpp", "engine/*.cpp", "document/*.cpp"):
         for path in sorted(glob.glob(os.path.join(root, pattern))):
