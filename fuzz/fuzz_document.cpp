@@ -1,9 +1,8 @@
-// The document reader over any bytes (both versions): a refused file leaves
-// the document untouched and names a line of the file; an accepted one holds
-// only values the form can show and clues its generation's games give,
-// writes back to a text that reads to the same document, is refused when cut
-// anywhere short of its closing word "end" (only the line break after it may
-// go), and gives a result line.
+// The document reader over any bytes: a refused file leaves the document
+// untouched and names a line of the file; an accepted one holds only values
+// the form can show, writes back to a text that reads to the same document,
+// is refused when cut anywhere short of its closing word "end" (only the
+// line break after it may go), and gives a result line.
 #include <cstring>
 #include <memory>
 #include <string>
