@@ -16,6 +16,8 @@ constexpr char HiddenPowerTypeKey[] = "hiddenPowerType";
 constexpr char OverallVerdictKey[] = "overallVerdict";
 constexpr char MarksKey[] = "bestStatMarks";
 constexpr char BestVerdictKey[] = "bestStatVerdict";
+// Version 2 only: the per-stat verdicts, after the best-stat verdict.
+constexpr char StatVerdictsKey[] = "statVerdicts";
 // The observations' column line and the closing line.
 constexpr const char* RowColumns[] = {
     "level",         "hp",           "attack",
@@ -24,10 +26,47 @@ constexpr const char* RowColumns[] = {
     "defenseEffort", "spAtkEffort",  "spDefEffort",
     "speedEffort",   "effortUnknown"};
 constexpr int RowColumnCount = 14;
+// Version 2 only: after the columns above, 1 for each stat read after hyper
+// training (else 0), in StatIndex order.
+constexpr const char* TrainedColumns[StatCount] = {
+    "hpTrained",    "attackTrained", "defenseTrained",
+    "spAtkTrained", "spDefTrained",  "speedTrained"};
+constexpr int TrainedMask = (1 << StatCount) - 1;
 constexpr char EndLine[] = "end";
 constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 // A number field holds at most this many digits (more is out of range).
 constexpr int NumberDigitLimit = 9;
+// The mode of a fresh window, and the one a file names for a document of a
+// generation the program lacks.
+constexpr int FreshGeneration = 6;
+
+// The game a file names: the document's generation, or FreshGeneration for a
+// generation the program lacks.
+const GameDefinition& GameOf(int generation) {
+  const GameDefinition* game = FindGameDefinition(generation);
+  return game != nullptr ? *game : *FindGameDefinition(FreshGeneration);
+}
+
+// Which clues a generation's games give; the others are no input there.
+struct GivenClues {
+  bool bestStatJudge;  // best-stat marks and verdict
+  bool perStatJudge;   // per-stat verdicts
+  bool trained;        // trained bits of the rows
+  bool hiddenPower;    // the hidden power type
+};
+
+GivenClues CluesOf(const GameDefinition& game) {
+  return {game.judge == JudgeKind::BestStat, game.judge == JudgeKind::PerStat,
+          game.hyperTraining,
+          game.hiddenPowerPower != HiddenPowerPowerRule::None};
+}
+
+// Version 1 holds neither per-stat verdicts nor trained stats, so the
+// generations whose games give them need version 2.
+int VersionFor(const GameDefinition& game) {
+  const GivenClues clues = CluesOf(game);
+  return clues.perStatJudge || clues.trained ? 2 : 1;
+}
 
 // ---- Writing ---------------------------------------------------------------
 
@@ -48,18 +87,21 @@ const char* MarkText(int32_t mark) {
   return mark == MarkBest ? "1" : mark == MarkNotBest ? "0" : "?";
 }
 
-// The generation a file names: the document's, or the last one for a
-// generation the program lacks.
-int GenerationOf(int generation) {
-  return FindGameDefinition(generation) != nullptr ? generation
-                                                   : LastGeneration;
+const char16_t* StatVerdictText(int32_t index) {
+  if (index <= 0 || index >= StatVerdictCount) return u"";
+  return StatVerdict[index].text;
 }
 
-void WriteRow(std::string& out, const Observation& row) {
+// A row; `trained` is -1 in version 1 (no trained columns), else the bits.
+void WriteRow(std::string& out, const Observation& row, int trained) {
   out += std::to_string(row.level);
   for (int value : row.stats) out += '\t' + std::to_string(value);
   for (int value : row.efforts) out += '\t' + std::to_string(value);
-  out += row.effortUnknown ? "\t1\r\n" : "\t0\r\n";
+  out += row.effortUnknown ? "\t1" : "\t0";
+  if (trained >= 0)
+    for (int stat = 0; stat < StatCount; ++stat)
+      out += (trained >> stat & 1) != 0 ? "\t1" : "\t0";
+  out += "\r\n";
 }
 
 // ---- Reading ---------------------------------------------------------------
@@ -229,6 +271,7 @@ class Reader {
     if (!ParseNumber((*line)[1], version) || version > DocumentVersion)
       return FailAt(0, ReadFailure::NewerVersion);
     if (version < 1) return FailAt(0, ReadFailure::NotOurs);
+    version_ = version;
     if (IsCut(0)) return FailAt(0, ReadFailure::CutShort);
     return true;
   }
@@ -239,10 +282,13 @@ class Reader {
     int generation = 0;
     if (!ParseNumber((*line)[1], generation))
       return FailAt(next_ - 1, ReadFailure::BadLine);
-    if (!InRange(generation, FirstGeneration, LastGeneration))
+    // A version 1 file knows only the generations it can describe.
+    if (!InRange(generation, FirstGeneration, LastGeneration) ||
+        VersionFor(*FindGameDefinition(generation)) > version_)
       return FailAt(next_ - 1, ReadFailure::OutOfRange);
     doc_.generation = generation;
     const GameDefinition& game = *FindGameDefinition(generation);
+    clues_ = CluesOf(game);
     if (!TakeValue(SpeciesKey, doc_.species)) return false;
     if (!IsKnownSpeciesName(doc_.species, generation))
       return FailAt(next_ - 1, ReadFailure::UnknownSpecies);
@@ -255,13 +301,40 @@ class Reader {
         (!game.offersCharacteristic || !IsCharacteristic(doc_.characteristic)))
       return FailAt(next_ - 1, ReadFailure::UnknownClue);
     if (!TakeValue(HiddenPowerTypeKey, doc_.hiddenPowerType)) return false;
+    // Generations 8 and 9 have no hidden power: the type list stays empty.
     if (!doc_.hiddenPowerType.empty() &&
-        !IsHiddenPowerType(doc_.hiddenPowerType))
+        (!clues_.hiddenPower || !IsHiddenPowerType(doc_.hiddenPowerType)))
       return FailAt(next_ - 1, ReadFailure::UnknownClue);
     if (!TakeVerdict(OverallVerdictKey, OverallVerdict, doc_.overallVerdict))
       return false;
     if (!ReadMarks()) return false;
-    return TakeVerdict(BestVerdictKey, BestStatVerdict, doc_.bestStatVerdict);
+    if (!TakeVerdict(BestVerdictKey, BestStatVerdict, doc_.bestStatVerdict))
+      return false;
+    // The best-stat judge's clues are refused where the games have the
+    // per-stat judge, so that a file never carries them into those modes.
+    if (!clues_.bestStatJudge && doc_.bestStatVerdict != 0)
+      return FailAt(next_ - 1, ReadFailure::UnknownClue);
+    return version_ < 2 || ReadStatVerdicts();
+  }
+
+  // The per-stat verdicts: the key and six texts of StatVerdict, all empty
+  // where the games have the best-stat judge.
+  bool ReadStatVerdicts() {
+    const std::vector<std::string>* line =
+        TakeKeyed(StatVerdictsKey, 1 + StatCount);
+    if (line == nullptr) return false;
+    for (int stat = 0; stat < StatCount; ++stat) {
+      std::u16string text;
+      if (!FromUtf8((*line)[1 + stat], text))
+        return FailAt(next_ - 1, ReadFailure::BadText);
+      int32_t index = text.empty() ? 0 : -1;
+      for (int k = 1; k < StatVerdictCount && index < 0; ++k)
+        if (NameEquals(StatVerdict[k].text, text.c_str())) index = k;
+      if (index < 0 || (index != 0 && !clues_.perStatJudge))
+        return FailAt(next_ - 1, ReadFailure::UnknownClue);
+      doc_.statVerdicts[stat] = index;
+    }
+    return true;
   }
 
   bool TakeVerdict(const char* key, const VerdictRecord* verdicts,
@@ -280,16 +353,28 @@ class Reader {
       doc_.marks[stat] = MarkOf((*line)[1 + stat]);
       if (doc_.marks[stat] < 0) return FailAt(next_ - 1, ReadFailure::BadLine);
     }
+    for (int32_t mark : doc_.marks)
+      if (!clues_.bestStatJudge && mark != MarkUnknown)
+        return FailAt(next_ - 1, ReadFailure::UnknownClue);
     return true;
+  }
+
+  int ColumnCount() const {
+    return RowColumnCount + (version_ >= 2 ? StatCount : 0);
+  }
+
+  const char* ColumnName(int column) const {
+    return column < RowColumnCount ? RowColumns[column]
+                                   : TrainedColumns[column - RowColumnCount];
   }
 
   bool ReadRows() {
     const std::vector<std::string>* line = Take();
     if (line == nullptr) return false;
-    if (line->size() != RowColumnCount)
+    if (static_cast<int>(line->size()) != ColumnCount())
       return FailAt(next_ - 1, ReadFailure::BadLine);
-    for (int column = 0; column < RowColumnCount; ++column)
-      if ((*line)[column] != RowColumns[column])
+    for (int column = 0; column < ColumnCount(); ++column)
+      if ((*line)[column] != ColumnName(column))
         return FailAt(next_ - 1, ReadFailure::BadLine);
     for (;;) {
       line = Take(true);
@@ -305,9 +390,9 @@ class Reader {
 
   bool ReadRow(const std::vector<std::string>& fields) {
     error_.reason = ReadFailure::BadLine;
-    if (fields.size() != RowColumnCount) return false;
-    int values[RowColumnCount];
-    for (int k = 0; k < RowColumnCount; ++k)
+    if (static_cast<int>(fields.size()) != ColumnCount()) return false;
+    int values[RowColumnCount + StatCount];
+    for (int k = 0; k < ColumnCount(); ++k)
       if (!ParseNumber(fields[k], values[k])) return false;
     Observation row{};
     row.level = values[0];
@@ -322,6 +407,12 @@ class Reader {
     error_.reason = ReadFailure::OutOfRange;
     if (unknown > 1 || !IsObservationInRange(row) || total > EffortTotalLimit)
       return false;
+    // Trained marks are 0 or 1, and only 0 without hyper training.
+    for (int column = RowColumnCount; column < ColumnCount(); ++column) {
+      int mark = values[column];
+      if (mark > (clues_.trained ? 1 : 0)) return false;
+      row.trained |= mark << (column - RowColumnCount);
+    }
     doc_.rows.push_back(row);
     return true;
   }
@@ -330,7 +421,9 @@ class Reader {
   Document& out_;
   Document doc_ = EmptyDocument();
   ReadError error_{ReadFailure::None, 0};
-  int next_ = 0;  // index of the next line to take
+  int next_ = 0;     // index of the next line to take
+  int version_ = 0;  // the format line's version
+  GivenClues clues_{};
 };
 
 }  // namespace
@@ -338,16 +431,24 @@ class Reader {
 bool SameDocument(const Document& a, const Document& b) {
   if (a.species != b.species || a.nature != b.nature ||
       a.generation != b.generation || a.characteristic != b.characteristic ||
-      a.hiddenPowerType != b.hiddenPowerType ||
-      a.overallVerdict != b.overallVerdict ||
-      a.bestStatVerdict != b.bestStatVerdict || a.rows.size() != b.rows.size())
+      a.overallVerdict != b.overallVerdict || a.rows.size() != b.rows.size())
     return false;
-  for (int stat = 0; stat < StatCount; ++stat)
-    if (a.marks[stat] != b.marks[stat]) return false;
+  const GivenClues clues = CluesOf(GameOf(a.generation));
+  if (clues.hiddenPower && a.hiddenPowerType != b.hiddenPowerType) return false;
+  if (clues.bestStatJudge && a.bestStatVerdict != b.bestStatVerdict)
+    return false;
+  for (int stat = 0; stat < StatCount; ++stat) {
+    if (clues.bestStatJudge && a.marks[stat] != b.marks[stat]) return false;
+    if (clues.perStatJudge && a.statVerdicts[stat] != b.statVerdicts[stat])
+      return false;
+  }
+  const int trainedMask = clues.trained ? TrainedMask : 0;
   for (std::size_t k = 0; k < a.rows.size(); ++k) {
     const Observation& x = a.rows[k];
     const Observation& y = b.rows[k];
-    if (x.level != y.level || x.effortUnknown != y.effortUnknown) return false;
+    if (x.level != y.level || x.effortUnknown != y.effortUnknown ||
+        ((x.trained ^ y.trained) & trainedMask) != 0)
+      return false;
     for (int stat = 0; stat < StatCount; ++stat)
       if (x.stats[stat] != y.stats[stat] || x.efforts[stat] != y.efforts[stat])
         return false;
@@ -363,7 +464,7 @@ bool IsEmptyInput(const Document& document) {
 
 Document EmptyDocument() {
   Document document;
-  document.generation = LastGeneration;
+  document.generation = FreshGeneration;
   document.overallVerdict = 0;
   for (int32_t& mark : document.marks) mark = MarkUnknown;
   document.bestStatVerdict = 0;
@@ -371,28 +472,49 @@ Document EmptyDocument() {
   return document;
 }
 
+// Writes only the clues the generation's games give (see Document).
 std::string WriteDocumentText(const Document& document) {
+  const GameDefinition& game = GameOf(document.generation);
+  const GivenClues clues = CluesOf(game);
+  const int version = VersionFor(game);
   std::string out = ByteOrderMark;
   out += DocumentFormatName;
-  out += '\t' + std::to_string(DocumentVersion) + "\r\n";
+  out += '\t' + std::to_string(version) + "\r\n";
   out += GenerationKey;
-  out += '\t' + std::to_string(GenerationOf(document.generation)) + "\r\n";
+  out += '\t' + std::to_string(game.generation) + "\r\n";
   WriteLine(out, SpeciesKey, document.species);
   WriteLine(out, NatureKey, document.nature);
   WriteLine(out, CharacteristicKey, document.characteristic);
-  WriteLine(out, HiddenPowerTypeKey, document.hiddenPowerType);
+  WriteLine(out, HiddenPowerTypeKey,
+            clues.hiddenPower ? document.hiddenPowerType : u"");
   WriteLine(out, OverallVerdictKey,
             VerdictText(OverallVerdict, document.overallVerdict));
   out += MarksKey;
-  for (int32_t mark : document.marks) out += '\t' + std::string(MarkText(mark));
+  for (int32_t mark : document.marks)
+    out +=
+        '\t' + std::string(MarkText(clues.bestStatJudge ? mark : MarkUnknown));
   out += "\r\n";
   WriteLine(out, BestVerdictKey,
-            VerdictText(BestStatVerdict, document.bestStatVerdict));
+            VerdictText(BestStatVerdict,
+                        clues.bestStatJudge ? document.bestStatVerdict : 0));
+  if (version >= 2) {
+    out += StatVerdictsKey;
+    for (int32_t verdict : document.statVerdicts)
+      out += '\t' + ToUtf8(StatVerdictText(clues.perStatJudge ? verdict : 0));
+    out += "\r\n";
+  }
   for (int column = 0; column < RowColumnCount; ++column) {
     out += RowColumns[column];
-    out += column + 1 < RowColumnCount ? "\t" : "\r\n";
+    out += column + 1 < RowColumnCount ? "\t" : "";
   }
-  for (const Observation& row : document.rows) WriteRow(out, row);
+  if (version >= 2)
+    for (const char* column : TrainedColumns) out += '\t' + std::string(column);
+  out += "\r\n";
+  for (const Observation& row : document.rows)
+    WriteRow(out, row,
+             version < 2     ? -1
+             : clues.trained ? row.trained & TrainedMask
+                             : 0);
   out += EndLine;
   out += "\r\n";
   return out;

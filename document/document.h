@@ -17,7 +17,11 @@ constexpr char16_t UnknownNatureName[] = u"（不明）";
 
 // Everything of the form that the results depend on. Verdicts are indexes
 // into OverallVerdict / BestStatVerdict (0 the empty item); marks are
-// BestStatMark values.
+// BestStatMark values. A clue the generation's games do not give (best-stat
+// marks and verdict under the per-stat judge, per-stat verdicts under the
+// best-stat judge, trained bits without hyper training, a hidden power type
+// without hidden power) is not part of the input: the file leaves it out and
+// SameDocument does not compare it.
 struct Document {
   std::u16string species;
   std::u16string nature;
@@ -42,9 +46,12 @@ bool SameDocument(const Document& a, const Document& b);
 // generation.
 bool IsEmptyInput(const Document& document);
 
-// The first line's format name and the version this program writes.
+// The first line's format name and the newest version this program reads.
+// It writes version 1 when the input needs nothing of version 2 (a
+// generation 3 to 6 document), so that older programs still open it, and
+// version 2 (per-stat verdicts and trained stats) otherwise.
 constexpr char DocumentFormatName[] = "Tessavar";
-constexpr int DocumentVersion = 1;
+constexpr int DocumentVersion = 2;
 // The file extension, with its dot.
 constexpr char16_t DocumentExtension[] = u".tsv";
 

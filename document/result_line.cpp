@@ -17,10 +17,23 @@ std::u16string Number(unsigned value) {
   return std::u16string(digits.begin(), digits.end());
 }
 
-std::u16string IvText(const StatResult& stat) {
+// The own IVs; a stat trained in any row is marked, as its shown value is
+// that of IV 31.
+std::u16string IvText(const StatResult& stat, bool trained) {
   if (stat.mask == 0) return u"?";
-  if (stat.minIv == stat.maxIv) return Number(stat.minIv);
-  return Number(stat.minIv) + u"～" + Number(stat.maxIv);
+  std::u16string text = Number(stat.minIv);
+  if (stat.minIv != stat.maxIv) text += u"～" + Number(stat.maxIv);
+  return trained ? text + u"(きたえた)" : text;
+}
+
+// Bit (1 << stat) for each stat trained in any row, in games with hyper
+// training (elsewhere the marks mean nothing).
+int TrainedStats(const Document& document) {
+  const GameDefinition* game = FindGameDefinition(document.generation);
+  if (game == nullptr || !game->hyperTraining) return 0;
+  int trained = 0;
+  for (const Observation& row : document.rows) trained |= row.trained;
+  return trained;
 }
 
 }  // namespace
@@ -40,10 +53,13 @@ bool ComputeDocumentResult(const Document& document, IvResult& result) {
        document.hiddenPowerType.c_str(),
        document.overallVerdict,
        {},
-       document.bestStatVerdict},
+       document.bestStatVerdict,
+       {}},
       false};
-  for (int stat = 0; stat < StatCount; ++stat)
+  for (int stat = 0; stat < StatCount; ++stat) {
     query.clues.marks[stat] = document.marks[stat];
+    query.clues.statVerdicts[stat] = document.statVerdicts[stat];
+  }
   IvAnswer answer;
   if (AnswerIvQuery(query, answer) != CalcOk) return false;
   result = answer.result;
@@ -53,10 +69,12 @@ bool ComputeDocumentResult(const Document& document, IvResult& result) {
 std::u16string ResultLine(const Document& document) {
   IvResult result{};
   bool known = ComputeDocumentResult(document, result);
+  const int trained = TrainedStats(document);
   std::u16string ivs;
   for (int stat = 0; stat < StatCount; ++stat) {
     if (stat > 0) ivs += u'-';
-    ivs += known ? IvText(result.stats[stat]) : u"?";
+    ivs +=
+        known ? IvText(result.stats[stat], (trained >> stat & 1) != 0) : u"?";
   }
   std::u16string line;
   AppendPart(line, document.species);

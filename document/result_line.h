@@ -12,6 +12,8 @@
 bool ComputeDocumentResult(const Document& document, IvResult& result);
 
 // Species, nature, the six IVs in H-A-B-C-D-S order joined by "-" (a range
-// as "20～21", a stat without candidates or without a result as "?"), then
-// "めざパ:TYPE POWER" when hidden power is known. Empty names are left out.
+// as "20～21", a stat without candidates or without a result as "?"; a stat
+// trained in any row, in games with hyper training, as its own IVs followed
+// by "(きたえた)", e.g. "0～30(きたえた)"), then "めざパ:TYPE POWER" when
+// hidden power is known. Empty names are left out.
 std::u16string ResultLine(const Document& document);

@@ -37,6 +37,14 @@ void CheckAccepted(const Document& document) {
              document.overallVerdict < VerdictCount);
   FUZZ_CHECK(document.bestStatVerdict >= 0 &&
              document.bestStatVerdict < VerdictCount);
+  // Only the clues the generation's games give.
+  const GameDefinition& game = *FindGameDefinition(document.generation);
+  for (int stat = 0; stat < StatCount; ++stat)
+    FUZZ_CHECK(game.judge == JudgeKind::PerStat
+                   ? document.marks[stat] == MarkUnknown
+                   : document.statVerdicts[stat] == 0);
+  for (const Observation& row : document.rows)
+    FUZZ_CHECK(game.hyperTraining || row.trained == 0);
 }
 
 }  // namespace

@@ -66,7 +66,12 @@ void ForgetHiddenPowerWindow(HWND window) {
 
 }  // namespace
 
-void SetCalculatorPowerRule(HiddenPowerPowerRule rule) { Rules.power = rule; }
+// A game without hidden power still has a working calculator: it shows the
+// power of the last games that had it.
+void SetCalculatorPowerRule(HiddenPowerPowerRule rule) {
+  Rules.power =
+      rule == HiddenPowerPowerRule::None ? HiddenPowerPowerRule::Fixed60 : rule;
+}
 
 int32_t ClampIvField(HWND field) {
   bool clamped = false;

@@ -44,6 +44,18 @@ Document FullDocument() {
   return d;
 }
 
+// Generation 9 (version 2): per-stat verdicts, trained stats.
+Document FullModernDocument() {
+  Document d = EmptyDocument();
+  d.generation = 9;
+  d.rows = FullDocument().rows;
+  const int32_t verdicts[StatCount] = {1, 2, 3, 0, StatVerdictTrained, 6};
+  std::copy(verdicts, verdicts + StatCount, d.statVerdicts);
+  d.rows[0].trained = 1 << StatHp;
+  d.rows[1].trained = 1 << StatHp | 1 << StatSpeed;
+  return d;
+}
+
 void ExpectSameDocument(const Document& want, const Document& got) {
   EXPECT_EQ(want.species, got.species);
   EXPECT_EQ(want.nature, got.nature);
@@ -54,12 +66,15 @@ void ExpectSameDocument(const Document& want, const Document& got) {
   for (int stat = 0; stat < StatCount; ++stat)
     EXPECT_EQ(want.marks[stat], got.marks[stat]) << stat;
   EXPECT_EQ(want.bestStatVerdict, got.bestStatVerdict);
+  for (int stat = 0; stat < StatCount; ++stat)
+    EXPECT_EQ(want.statVerdicts[stat], got.statVerdicts[stat]) << stat;
   ASSERT_EQ(want.rows.size(), got.rows.size());
   for (std::size_t k = 0; k < want.rows.size(); ++k) {
     const Observation& a = want.rows[k];
     const Observation& b = got.rows[k];
     EXPECT_EQ(a.level, b.level) << k;
     EXPECT_EQ(a.effortUnknown, b.effortUnknown) << k;
+    EXPECT_EQ(a.trained, b.trained) << k;
     for (int stat = 0; stat < StatCount; ++stat) {
       EXPECT_EQ(a.stats[stat], b.stats[stat]) << k << "," << stat;
       EXPECT_EQ(a.efforts[stat], b.efforts[stat]) << k << "," << stat;
@@ -76,13 +91,23 @@ TEST_F(DocumentFile, EveryFieldSurvivesWriteAndRead) {
   unknownNature.nature = UnknownNatureName;
   unknownNature.generation = 3;
   for (const Document& want :
-       {FullDocument(), EmptyDocument(), unknownNature}) {
+       {FullDocument(), EmptyDocument(), unknownNature, FullModernDocument()}) {
     std::string text = WriteDocumentText(want);
     Document got = EmptyDocument();
     ReadError error = Read(text, got);
     ASSERT_EQ(error.reason, ReadFailure::None) << "line " << error.line;
     ExpectSameDocument(want, got);
     EXPECT_EQ(WriteDocumentText(got), text);
+  }
+  // Clues the generation's games do not give are no input.
+  Document stale = FullDocument(), staleModern = FullModernDocument();
+  stale.statVerdicts[StatHp] = stale.rows[0].trained = 1;
+  staleModern.marks[StatHp] = staleModern.bestStatVerdict = 1;
+  staleModern.hiddenPowerType = u"あく";
+  for (const Document& fresh : {FullDocument(), FullModernDocument()}) {
+    const Document& old = fresh.generation == 9 ? staleModern : stale;
+    EXPECT_EQ(WriteDocumentText(old), WriteDocumentText(fresh));
+    EXPECT_TRUE(SameDocument(old, fresh));
   }
 }
 
@@ -103,9 +128,11 @@ TEST_F(DocumentFile, LineEndVariantsRead) {
   }
 }
 
-// Replaces the first occurrence of `from` in the written full document.
-std::string Edited(const std::string& from, const std::string& to) {
-  std::string text = WriteDocumentText(FullDocument());
+// Replaces the first occurrence of `from` in a written full document.
+std::string Edited(const std::string& from, const std::string& to,
+                   bool modern = false) {
+  std::string text =
+      WriteDocumentText(modern ? FullModernDocument() : FullDocument());
   std::size_t at = text.find(from);
   EXPECT_NE(at, std::string::npos) << from;
   return at == std::string::npos ? text : text.replace(at, from.size(), to);
@@ -136,7 +163,7 @@ TEST_F(DocumentFile, EachRefusalNamesItsLineAndLeavesTheDocument) {
        ReadFailure::NewerVersion, 1},
       {Edited("Tessavar\t1", "Tessavor\t1"), ReadFailure::NotOurs, 1},
       {"name,level\r\nfoo,5\r\n", ReadFailure::NotOurs, 1},
-      {Edited("Tessavar\t1", "Tessavar\t2"), ReadFailure::NewerVersion, 1},
+      {Edited("Tessavar\t1", "Tessavar\t3"), ReadFailure::NewerVersion, 1},
       {full.substr(0, full.size() - 3), ReadFailure::CutShort, 14},
       {full.substr(0, full.find("100\t999")), ReadFailure::CutShort, 12},
       {full.substr(0, full.find("100\t999") + 5), ReadFailure::CutShort, 12},
@@ -154,6 +181,16 @@ TEST_F(DocumentFile, EachRefusalNamesItsLineAndLeavesTheDocument) {
       {Edited("100\t999", "100\t-99"), ReadFailure::BadLine, 12},
       {full + "\r\nx", ReadFailure::BadLine, 16},
       {overLimit, ReadFailure::TooManyRows, 10 + ObservationLimit + 1},
+      // Version 2: needed in 9, no hidden power or best stats there.
+      {Edited("Tessavar\t2", "Tessavar\t1", true), ReadFailure::OutOfRange, 2},
+      {Edited("Type\t", "Type\tあく", true), ReadFailure::UnknownClue, 6},
+      {Edited("\t?\t?", "\t1\t?", true), ReadFailure::UnknownClue, 8},
+      {Edited("generation\t9", "generation\t5", true), ReadFailure::UnknownClue,
+       10},
+      {Edited("さいこう", "さいこ", true), ReadFailure::UnknownClue, 10},
+      {Edited("\tspeedTrained", "", true), ReadFailure::BadLine, 11},
+      {Edited("\t1\t0\t0\t0\t0\t0\r\n", "\t2\t0\t0\t0\t0\t0\r\n", true),
+       ReadFailure::OutOfRange, 12},
   };
   for (const Case& c : cases) {
     Document untouched = EmptyDocument();
@@ -183,7 +220,21 @@ TEST_F(DocumentFile, ResultLineOfTheQuickStartExample) {
   // Readings no IVs fit, and no result at all.
   d.rows[1].stats[StatSpeed] = 999;
   EXPECT_EQ(ResultLine(d), u"フシギダネ いじっぱり ?-?-?-?-?-?");
+  // HP read after hyper training at level 100 (generation 6 has none): own
+  // IV 30 from level 50, which hidden power takes; 0..30 without that row.
+  d.rows[1].stats[StatSpeed] = 126;
+  d.rows[1].trained = 1 << StatHp;
+  EXPECT_EQ(ResultLine(d),
+            u"フシギダネ いじっぱり 31-31-31-31-31-31 めざパ:あく 60");
+  d.generation = 7;
+  EXPECT_EQ(ResultLine(d),
+            u"フシギダネ いじっぱり "
+            u"30(きたえた)-31-31-31-31-31 めざパ:ドラゴン 60");
+  d.rows.erase(d.rows.begin());
+  EXPECT_EQ(ResultLine(d),
+            u"フシギダネ いじっぱり 0～30(きたえた)-31-31-31-31-31");
   d.species.clear();
+  d.rows[0].stats[StatSpeed] = 999;
   EXPECT_EQ(ResultLine(d), u"いじっぱり ?-?-?-?-?-?");
 }
 

@@ -8,7 +8,8 @@ only is caught:
 
 - every text marked class="ui" in a topic (labels, buttons, menu items);
 - every row of the menu tables in menus.html (item and its help line);
-- the menu items and status-bar names in modes.html and sortorder.html;
+- the menu items and status-bar names in modes.html and sortorder.html, and
+  the status-bar names of the generation 7 to 9 modes in gen79.html;
 - every message in the first column of messages.html.
 
 A menu item as the help shows it, "設定(O)", is the resource text "設定(&O)",
@@ -80,8 +81,9 @@ def resource_forms(text):
 def main():
     help_dir, root = sys.argv[1], sys.argv[2]
     program = ""
+    # The engine holds the judge's verdicts, the document the copy line's words.
     for pattern in ("res/*.rc", "ui/*.cpp", "ui/*.h", "tools/*.cpp", "tools/*.h",
-                    "data/*.cpp"):
+                    "data/*.cpp", "engine/*.cpp", "document/*.cpp"):
         for path in sorted(glob.glob(os.path.join(root, pattern))):
             program += read(path)
     quoted = set(re.findall(r'"((?:[^"\\]|\\.)*)"', program))
@@ -115,6 +117,8 @@ def main():
         if len(row) >= 2 and re.search(r"\(.\)$", row[0]):
             expect("modes.html", row[0])
             expect("modes.html", row[1])
+    for row in readers["gen79.html"].rows[1:4]:
+        expect("gen79.html", row[0])
     for row in readers["sortorder.html"].rows[1:]:
         expect("sortorder.html", row[0])
     for row in readers["messages.html"].rows[1:]:

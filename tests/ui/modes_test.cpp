@@ -159,21 +159,24 @@ TEST_F(Modes, WindowSideCallsFollowTheChosenMode) {
   IvResult result{};
   LevelHint hints[StatCount] = {};
   uint32_t natures = 0;
-  for (int mode : {IDM_MODE_GEN5, IDM_MODE_GEN6}) {
+  for (int mode : {IDM_MODE_GEN5, IDM_MODE_GEN6, IDM_MODE_GEN9}) {
     Command(mode);
     ASSERT_EQ(CalcIndividualValuesWithHints(u"フシギダネ", u"いじっぱり", seen,
                                             2, &result, &natures, hints, u"",
                                             u"", 0, 2, 2, 2, 2, 2, 2, 0),
               CalcOk);
     EXPECT_EQ(result.stats[StatSpeed].mask, 1u << 31);
-    EXPECT_EQ(result.hiddenPowerPower, mode == IDM_MODE_GEN6 ? 60 : 70);
+    // Generation 9 has no hidden power; its calculator shows the last rule.
+    EXPECT_EQ(result.hiddenPowerPower, mode == IDM_MODE_GEN5   ? 70
+                                       : mode == IDM_MODE_GEN6 ? 60
+                                                               : 0);
     // The calculator takes the mode's power rule too.
     Command(IDM_HIDDEN_POWER);
     for (int id = IDC_HPCALC_IV_HP; id <= IDC_HPCALC_IV_SPEED; ++id)
       SetDlgItemTextW(HiddenPowerWindow, id, L"31");
     wchar_t power[8] = L"";
     GetDlgItemTextW(HiddenPowerWindow, IDC_HPCALC_POWER, power, 8);
-    EXPECT_EQ(std::wstring(power), mode == IDM_MODE_GEN6 ? L"60" : L"70");
+    EXPECT_EQ(std::wstring(power), mode == IDM_MODE_GEN5 ? L"70" : L"60");
   }
   EXPECT_EQ(CalcIndividualValues(u"フシギダネ", nullptr, seen, 2, &result, u"",
                                  u"", 0, 2, 2, 2, 2, 2, 2, 0),
