@@ -108,6 +108,11 @@ TEST_F(SpeciesOrderTest, NationalOrderFollowsTheModesNumber) {
   ASSERT_EQ(gen3.size(), 389u);
   EXPECT_EQ(gen3[385], u"デオキシス　ノーマルフォルム");
   EXPECT_EQ(gen3[388].substr(0, 6), u"デオキシス　");
+  auto gen6Deoxys =
+      std::find(gen6.begin(), gen6.end(), u"デオキシス　ノーマルフォルム");
+  ASSERT_LT(gen6Deoxys + 3, gen6.end());
+  for (int k = 1; k <= 3; ++k)
+    EXPECT_EQ(gen6Deoxys[k].substr(0, 6), u"デオキシス　") << k;
   SortSpeciesTable(OrderNational, Gen(3));
   int16_t lastSerial = 0;
   for (const SpeciesRecord& r : SpeciesTable) {
@@ -125,6 +130,10 @@ TEST_F(SpeciesOrderTest, RegionalOrders) {
   auto dp = Listed(OrderDpSinnoh, Gen(6));
   EXPECT_EQ(dp.size(), 144u);
   EXPECT_EQ(dp.front(), u"ナエトル");
+  auto kitakami = Listed(OrderKitakami, Gen(9));  // a modern order's rows
+  ASSERT_EQ(kitakami.size(), 205u);
+  EXPECT_EQ(kitakami[0], u"イトマル");
+  EXPECT_EQ(kitakami[1], u"アリアドス");
   // Platinum lists more of the same numbers than Diamond/Pearl.
   EXPECT_GT(Listed(OrderPtSinnoh, Gen(4)).size(),
             Listed(OrderDpSinnoh, Gen(4)).size());
