@@ -119,53 +119,32 @@ TEST(AboutBoxTest, ShowsTheProgramsOwnVersionAndCopyright) {
   EXPECT_TRUE(run.noticeFits);
 }
 
-TEST(AboutBoxTest, ShowsProductVersionNotFileVersion) {
-  // Product 1.2.3.4, file 9.8.7.6; the block has no copyright string, so the
-  // template's line stays.
-  AboutRun run;
-  run.actions = {AboutRun::ClickOk};
-  RunAboutBox(run, TestFolder() + L"version_no_copyright.dll");
-  ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.version, L"Version 1.2.3 (Build 4)");
-  EXPECT_EQ(run.copyright, TemplateCopyright);
-  EXPECT_EQ(run.name, L"Tessavar");
-}
-
-TEST(AboutBoxTest, WithoutTranslationTableKeepsTheTemplateCopyright) {
-  AboutRun run;
-  run.actions = {AboutRun::ClickOk};
-  RunAboutBox(run, TestFolder() + L"version_no_translation.dll");
-  ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.version, L"Version 1.2.3 (Build 4)");
-  EXPECT_EQ(run.copyright, TemplateCopyright);
-}
-
-TEST(AboutBoxTest, CopyrightComesFromTheFirstTranslation) {
-  AboutRun run;
-  run.actions = {AboutRun::ClickOk};
-  RunAboutBox(run, TestFolder() + L"version_english.dll");
-  ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.version, L"Version 65535.0.65534 (Build 7)");
-  EXPECT_EQ(run.copyright, L"Copyright (C) English block");
-}
-
-TEST(AboutBoxTest, FileWithoutVersionDataKeepsTheTemplateTexts) {
-  AboutRun run;
-  run.actions = {AboutRun::ClickOk};
-  RunAboutBox(run, TestFolder() + L"no_such_file.exe");
-  ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.name, L"Tessavar");
-  EXPECT_EQ(run.version, TemplateVersion);
-  EXPECT_EQ(run.copyright, TemplateCopyright);
-}
-
-TEST(AboutBoxTest, LibraryWithoutVersionDataKeepsTheTemplateTexts) {
-  AboutRun run;
-  run.actions = {AboutRun::ClickOk};
-  RunAboutBox(run, TestFolder() + L"fake_help_control.dll");
-  ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.version, TemplateVersion);
-  EXPECT_EQ(run.copyright, TemplateCopyright);
+// Other files' version data: the product version (not the file version),
+// the first translation's copyright, and the template's texts where a file
+// has no copyright, no translation table or no version data at all.
+TEST(AboutBoxTest, VersionAndCopyrightComeFromTheFilesVersionData) {
+  const struct {
+    const wchar_t* file;
+    const wchar_t* version;
+    const wchar_t* copyright;
+  } cases[] = {// Product 1.2.3.4, file 9.8.7.6, no copyright string.
+               {L"version_no_copyright.dll", L"Version 1.2.3 (Build 4)",
+                TemplateCopyright},
+               {L"version_no_translation.dll", L"Version 1.2.3 (Build 4)",
+                TemplateCopyright},
+               {L"version_english.dll", L"Version 65535.0.65534 (Build 7)",
+                L"Copyright (C) English block"},
+               {L"no_such_file.exe", TemplateVersion, TemplateCopyright},
+               {L"fake_help_control.dll", TemplateVersion, TemplateCopyright}};
+  for (const auto& c : cases) {
+    AboutRun run;
+    run.actions = {AboutRun::ClickOk};
+    RunAboutBox(run, TestFolder() + c.file);
+    ASSERT_FALSE(run.timedOut) << c.file;
+    EXPECT_EQ(run.name, L"Tessavar") << c.file;
+    EXPECT_EQ(run.version, c.version) << c.file;
+    EXPECT_EQ(run.copyright, c.copyright) << c.file;
+  }
 }
 
 // ---- Closing ----------------------------------------------------------------
