@@ -153,41 +153,36 @@ TEST_F(FormSetUp, StatusListHasFourteenColumnsAndTextLimits) {
   EXPECT_EQ(SendMessageW(ComboEdit(IDC_NATURE), EM_GETLIMITTEXT, 0, 0), 5);
 }
 
+// Leaving a field forces it into its range: empty is the lowest value,
+// pasted non-digits are dropped, and numbers too long for 32 bits are still
+// the top of the range, not a wrapped value.
 TEST_F(FieldClamp, LeavingAFieldForcesItIntoItsRange) {
-  EnterNumber(IDC_HP_EV, L"300");
-  EXPECT_EQ(Text(IDC_HP_EV), L"255");
-  EnterNumber(IDC_ATTACK_STAT, L"1000");
-  EXPECT_EQ(Text(IDC_ATTACK_STAT), L"999");
-  EnterNumber(IDC_DEFENSE_STAT, L"");
-  EXPECT_EQ(Text(IDC_DEFENSE_STAT), L"0");
-  EnterNumber(IDC_SPEED_EV, L"");
-  EXPECT_EQ(Text(IDC_SPEED_EV), L"0");
-  EnterNumber(IDC_SPATK_STAT, L"007");
-  EXPECT_EQ(Text(IDC_SPATK_STAT), L"7");
-  EnterNumber(IDC_LEVEL, L"");
-  EXPECT_EQ(Text(IDC_LEVEL), L"1");
-  EnterNumber(IDC_LEVEL, L"101");
-  EXPECT_EQ(Text(IDC_LEVEL), L"100");
+  const struct {
+    int id;
+    const wchar_t* entered;
+    const wchar_t* shown;
+  } cases[] = {{IDC_HP_EV, L"300", L"255"},
+               {IDC_ATTACK_STAT, L"1000", L"999"},
+               {IDC_DEFENSE_STAT, L"", L"0"},
+               {IDC_SPEED_EV, L"", L"0"},
+               {IDC_SPATK_STAT, L"007", L"7"},
+               {IDC_LEVEL, L"", L"1"},
+               {IDC_LEVEL, L"101", L"100"},
+               {IDC_HP_STAT, L"12abc", L"12"},
+               {IDC_HP_STAT, L"abc", L"0"},
+               {IDC_HP_STAT, L"-40", L"0"},
+               {IDC_HP_STAT, L"4294967296", L"999"},
+               {IDC_LEVEL, L"99999999999999999999", L"100"}};
+  for (const auto& c : cases) {
+    EnterNumber(c.id, c.entered);
+    EXPECT_EQ(Text(c.id), c.shown) << c.entered;
+  }
 }
 
 TEST_F(FieldClamp, EmptyLevelBecomesTwoInGeneration3) {
   Command(IDM_MODE_GEN3);
   EnterNumber(IDC_LEVEL, L"");
   EXPECT_EQ(Text(IDC_LEVEL), L"2");
-}
-
-TEST_F(FieldClamp, PastedNonDigitsAndHugeNumbersAreTamed) {
-  EnterNumber(IDC_HP_STAT, L"12abc");
-  EXPECT_EQ(Text(IDC_HP_STAT), L"12");
-  EnterNumber(IDC_HP_STAT, L"abc");
-  EXPECT_EQ(Text(IDC_HP_STAT), L"0");
-  EnterNumber(IDC_HP_STAT, L"-40");
-  EXPECT_EQ(Text(IDC_HP_STAT), L"0");
-  // Too long for 32 bits: still the top of the range, not a wrapped value.
-  EnterNumber(IDC_HP_STAT, L"4294967296");
-  EXPECT_EQ(Text(IDC_HP_STAT), L"999");
-  EnterNumber(IDC_LEVEL, L"99999999999999999999");
-  EXPECT_EQ(Text(IDC_LEVEL), L"100");
 }
 
 TEST_F(FieldClamp, UpArrowWrapsAtTheTopOfTheRange) {
