@@ -47,6 +47,7 @@
 #include <string>
 #include <vector>
 
+#include "../ui/file_bytes.h"
 #include "data/game_definitions.h"
 #include "data/gamedata.h"
 #include "data/gamedata_win32.h"
@@ -1406,18 +1407,6 @@ std::string MonsterDocument(uint32_t mode) {
   return WriteDocumentText(document);
 }
 
-bool WriteBytes(const Text& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  bool done = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
-                        &written, nullptr) &&
-              written == bytes.size();
-  CloseHandle(file);
-  return done;
-}
-
 uint32_t RandomMode() { return IDM_MODE_GEN3 + Random.Below(4); }
 
 // What a previous run leaves for the program to find at start: its
@@ -1452,12 +1441,7 @@ bool PrepareFiles() {
   GetTempPathW(MAX_PATH, folder);
   SoakFolder = Text(folder) + L"tessavar-soak";
   CreateDirectoryW(SoakFolder.c_str(), nullptr);
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((SoakFolder + L"\\*.tsv").c_str(), &found);
-  for (bool more = search != INVALID_HANDLE_VALUE; more;
-       more = FindNextFileW(search, &found))
-    DeleteFileW((SoakFolder + L"\\" + found.cFileName).c_str());
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  DeleteFilesIn(SoakFolder, L"*.tsv");
   uint32_t documentMode = RandomMode();
   SoakFiles = {{SoakFolder + L"\\monster.tsv", documentMode},
                {SoakFolder + L"\\broken.tsv", 0}};

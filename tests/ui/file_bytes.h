@@ -1,19 +1,24 @@
-// Plain whole-file writes and reads for the tests, independent of the
-// program's own file code.
+// Plain whole-file writes, reads and deletes for the tests and drivers,
+// independent of the program's own file code, and the search for a started
+// program's window.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
-inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
+// Whether every byte was written (a read-only file is made writable first).
+inline bool WriteBytes(const std::wstring& path, const std::string& bytes) {
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-            nullptr);
+  bool done = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()),
+                        &written, nullptr) &&
+              written == bytes.size();
   CloseHandle(file);
+  return done;
 }
 
 // At most 1 MiB: every test file is far smaller.
@@ -26,4 +31,34 @@ inline std::string ReadBytes(const std::wstring& path) {
   CloseHandle(file);
   bytes.resize(read);
   return bytes;
+}
+
+// Deletes the files of `folder` that match `pattern` (such as L"*.tsv").
+inline void DeleteFilesIn(const std::wstring& folder, const wchar_t* pattern) {
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW((folder + L"\\" + pattern).c_str(), &found);
+  for (bool more = search != INVALID_HANDLE_VALUE; more;
+       more = FindNextFileW(search, &found))
+    DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+}
+
+// The first top-level window of the process that `fits` accepts, or null.
+inline HWND FindProcessWindow(DWORD process, bool (*fits)(HWND window)) {
+  struct Search {
+    DWORD process;
+    bool (*fits)(HWND);
+    HWND found;
+  } search{process, fits, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM lParam) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(lParam);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == search->process && search->fits(window))
+          search->found = window;
+        return search->found == nullptr;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }

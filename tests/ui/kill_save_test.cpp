@@ -23,28 +23,15 @@ constexpr int Rounds = 10;
 constexpr int SavesPerRound = 400;
 constexpr DWORD StartTimeout = 30000;
 
-struct Search {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindOpenedWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<Search*>(lParam);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  wchar_t caption[64] = L"";
-  GetWindowTextW(window, caption, 64);
-  // The caption names the file once it is open.
-  if (process == search->process && wcsncmp(caption, L"Tessavar - ", 11) == 0)
-    search->found = window;
-  return search->found == nullptr;
-}
-
 HWND WaitForOpenedWindow(DWORD process) {
   for (DWORD waited = 0; waited < StartTimeout; waited += 50) {
-    Search search{process, nullptr};
-    EnumWindows(FindOpenedWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
+    // The caption names the file once it is open.
+    HWND found = FindProcessWindow(process, [](HWND window) {
+      wchar_t caption[64] = L"";
+      GetWindowTextW(window, caption, 64);
+      return wcsncmp(caption, L"Tessavar - ", 11) == 0;
+    });
+    if (found != nullptr) return found;
     Sleep(50);
   }
   return nullptr;

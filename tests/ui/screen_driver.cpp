@@ -15,6 +15,7 @@
 #include <cwchar>
 #include <string>
 
+#include "file_bytes.h"
 #include "res/resource.h"
 #include "ui/autosave.h"
 #include "ui/settings.h"
@@ -44,27 +45,8 @@ void ForgetRememberedState() {
     return;
   // The autosave files of the windows and the kept inputs.
   std::wstring path = std::wstring(folder) + AutosaveFolder;
-  WIN32_FIND_DATAW found;
-  HANDLE search = FindFirstFileW((path + L"\\*.tsv").c_str(), &found);
-  for (bool more = search != INVALID_HANDLE_VALUE; more;
-       more = FindNextFileW(search, &found))
-    DeleteFileW((path + L"\\" + found.cFileName).c_str());
-  if (search != INVALID_HANDLE_VALUE) FindClose(search);
+  DeleteFilesIn(path, L"*.tsv");
   RemoveDirectoryW(path.c_str());
-}
-
-struct Search {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK FindShownWindow(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<Search*>(lParam);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == search->process && IsWindowVisible(window))
-    search->found = window;
-  return search->found == nullptr;
 }
 
 // The first shown top-level window of the process, once it has one and
@@ -73,9 +55,9 @@ HWND WaitForShownWindow(HANDLE process, DWORD id) {
   for (DWORD waited = 0; waited < StartTimeout; waited += 50) {
     if (WaitForSingleObject(process, 0) == WAIT_OBJECT_0) return nullptr;
     WaitForInputIdle(process, 50);
-    Search search{id, nullptr};
-    EnumWindows(FindShownWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found != nullptr) return search.found;
+    HWND found = FindProcessWindow(
+        id, [](HWND window) { return IsWindowVisible(window) != FALSE; });
+    if (found != nullptr) return found;
     Sleep(50);
   }
   return nullptr;
