@@ -68,8 +68,7 @@ TEST_F(Files, SavedInputOpensInAFreshWindowWithEveryField) {
   DropFile(path);
   EXPECT_EQ(WindowText(window_), L"Tessavar - フシギダネ.tsv");
   Command(IDM_MODE_GEN5);
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
+  NameQuickStartExample();
   Choose(IDC_CHARACTERISTIC, 8);
   Choose(IDC_HP_TYPE_CLUE, 1);
   Choose(IDC_OVERALL_VERDICT, 3);

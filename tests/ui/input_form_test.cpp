@@ -195,8 +195,7 @@ TEST_F(FieldClamp, UpArrowWrapsAtTheTopOfTheRange) {
 }
 
 TEST_F(FieldClamp, TypingIntoNumericFieldsChangesNoResult) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
+  NameQuickStartExample();
   AddRow(BulbasaurAt50);
   ASSERT_EQ(Text(IDC_HP_IV), L"30～31");
   EnterNumber(IDC_LEVEL, L"100");

@@ -128,8 +128,7 @@ TEST_F(Modes, SpeciesTextStaysWhenTheNewModeDoesNotListIt) {
 }
 
 TEST_F(Modes, ModeChangeRecalculatesAndSortChangeDoesNot) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
+  NameQuickStartExample();
   AddRow(BulbasaurAt50);
   SetWindowTextW(Item(IDC_HP_IV), L"stale");
   Command(IDM_SORT_RS_HOENN);
@@ -139,8 +138,7 @@ TEST_F(Modes, ModeChangeRecalculatesAndSortChangeDoesNot) {
 }
 
 TEST_F(Modes, UnknownModeShowsNothing) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
+  NameQuickStartExample();
   AddRow(BulbasaurAt50);
   uint32_t saved = GameMode;
   GameMode = 12345;

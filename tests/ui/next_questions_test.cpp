@@ -26,8 +26,7 @@ class NextQuestions : public MainWindowTest {
 };
 
 TEST_F(NextQuestions, QuickStartFirstRowTellsTheLevelsToCheck) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
+  NameQuickStartExample();
   EXPECT_EQ(NextLevels(), std::vector<std::wstring>(6, L""));
   AddRow(BulbasaurAt50);
   EXPECT_EQ(NextLevels(), (std::vector<std::wstring>{L"53", L"52", L"52", L"51",
@@ -37,8 +36,7 @@ TEST_F(NextQuestions, QuickStartFirstRowTellsTheLevelsToCheck) {
 }
 
 TEST_F(NextQuestions, WideCandidatesTellTheLevelThatPinsThem) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
+  NameQuickStartExample();
   AddStats(L"10", {L"32", L"18", L"17", L"18", L"21", L"17"});
   EXPECT_EQ(NextLevels(), (std::vector<std::wstring>{
                               L"24", L"11 (94で確定)", L"11 (94で確定)",
@@ -49,8 +47,7 @@ TEST_F(NextQuestions, WideCandidatesTellTheLevelThatPinsThem) {
 }
 
 TEST_F(NextQuestions, UnknownEffortRowShowsQuestionMarksAndEditsBack) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
+  NameQuickStartExample();
   AddRow(TrainedBulbasaurAt50);  // a known row, 508 effort values
   for (const StatRowControls& row : StatRows)
     SetWindowTextW(Item(row.evField), L"255");  // 1530: ignored below

@@ -46,7 +46,7 @@ const std::vector<std::wstring> Same(const wchar_t* text) {
 }
 
 TEST_F(WorkedExamples, OneObservationLeavesThirtyAndThirtyOne) {
-  Name(L"フシギダネ", L"いじっぱり");
+  NameQuickStartExample();
   AddRow(BulbasaurAt50);
   EXPECT_EQ(Ranges(), Same(L"30～31"));
   EXPECT_EQ(Marks(), (std::vector<std::wstring>{L"↑", L"", L"↓", L"", L""}));
@@ -55,18 +55,14 @@ TEST_F(WorkedExamples, OneObservationLeavesThirtyAndThirtyOne) {
 }
 
 TEST_F(WorkedExamples, SecondObservationPinsEveryStatAndShowsHiddenPower) {
-  Name(L"フシギダネ", L"いじっぱり");
-  AddRow(BulbasaurAt50);
-  AddRow(BulbasaurAt100);
+  FillQuickStartExample();
   EXPECT_EQ(Ranges(), Same(L"31"));
   EXPECT_EQ(Text(IDC_HIDDEN_POWER_TYPE), L"あく");
   EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"60");
 }
 
 TEST_F(WorkedExamples, ModeSwitchRecalculatesWithTheRowsInPlace) {
-  Name(L"フシギダネ", L"いじっぱり");
-  AddRow(BulbasaurAt50);
-  AddRow(BulbasaurAt100);
+  FillQuickStartExample();
   Command(IDM_MODE_GEN5);
   EXPECT_EQ(RowCount(), 2);
   EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"70");
@@ -75,7 +71,7 @@ TEST_F(WorkedExamples, ModeSwitchRecalculatesWithTheRowsInPlace) {
 }
 
 TEST_F(WorkedExamples, EffortValuesGiveTheDocumentedRanges) {
-  Name(L"フシギダネ", L"いじっぱり");
+  NameQuickStartExample();
   AddRow(TrainedBulbasaurAt50);
   EXPECT_EQ(Ranges(),
             (std::vector<std::wstring>{L"31", L"19～20", L"12～13", L" 6～ 7",
@@ -83,7 +79,7 @@ TEST_F(WorkedExamples, EffortValuesGiveTheDocumentedRanges) {
 }
 
 TEST_F(WorkedExamples, SortOrderChangeLeavesTheResults) {
-  Name(L"フシギダネ", L"いじっぱり");
+  NameQuickStartExample();
   AddRow(BulbasaurAt50);
   SetWindowTextW(Item(IDC_HP_IV), L"kept");
   Command(IDM_SORT_NATIONAL);
@@ -91,7 +87,7 @@ TEST_F(WorkedExamples, SortOrderChangeLeavesTheResults) {
 }
 
 TEST_F(EmptyResults, EmptyListShowsNothingEvenWithNames) {
-  Name(L"フシギダネ", L"いじっぱり");
+  NameQuickStartExample();
   ExpectAllEmpty();
   Command(IDM_MODE_GEN4);
   ExpectAllEmpty();
@@ -117,7 +113,7 @@ TEST_F(EmptyResults, UnknownNatureShowsNothing) {
 }
 
 TEST_F(EmptyResults, ContradictionKeepsOnlyTheNatureMarks) {
-  Name(L"フシギダネ", L"いじっぱり");
+  NameQuickStartExample();
   AddRow({L"50", L"120", L"75", L"69", L"76", L"85", L"200", L"0", L"0", L"0",
           L"0", L"0", L"0"});
   for (int id : IvFields) EXPECT_EQ(Text(id), L"") << id;
@@ -139,9 +135,7 @@ TEST_F(EmptyResults, EmptyStatCellCountsAsZero) {
 }
 
 TEST_F(EmptyResults, DeletingEveryRowClearsEverything) {
-  Name(L"フシギダネ", L"いじっぱり");
-  AddRow(BulbasaurAt50);
-  AddRow(BulbasaurAt100);
+  FillQuickStartExample();
   SelectRows({0, 1});
   Click(IDC_DELETE_ROWS);
   ExpectAllEmpty();
@@ -199,7 +193,7 @@ TEST_F(Clues, BestStatBoxesCycleAndRecalculate) {
 }
 
 TEST_F(Clues, OverallVerdictNarrowsTheSum) {
-  Name(L"フシギダネ", L"いじっぱり");
+  NameQuickStartExample();
   AddRow(BulbasaurAt50);
   // All six at 30 or 31 sum to 180 or more: "すばらしい のうりょく" fits.
   Choose(IDC_OVERALL_VERDICT, 1);
@@ -214,7 +208,7 @@ TEST_F(Clues, OverallVerdictNarrowsTheSum) {
 // survives Edit, mode and sort changes and the form's document.
 TEST_F(Clues, TrainedReadingAndPerStatVerdictInGeneration9) {
   Command(IDM_MODE_GEN9);
-  Name(L"フシギダネ", L"いじっぱり");
+  NameQuickStartExample();
   Click(IDC_HP_TRAINED);
   AddRow(BulbasaurAt100);
   EXPECT_EQ(Cell(0, 2) + Cell(0, 3), L"231*147");

@@ -39,8 +39,7 @@ TEST_F(StatusRows, EffortTotalOf510IsAcceptedAnd511Refused) {
 }
 
 TEST_F(StatusRows, RefusedRowDoesNotRecalculate) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
+  NameQuickStartExample();
   AddRow(BulbasaurAt50);
   ASSERT_EQ(Text(IDC_ATTACK_IV), L"30～31");
   // Only the effort values change; the stats stay those of the first row.
@@ -100,10 +99,7 @@ TEST_F(StatusRows, AddClampsTextPutIntoTheFieldsWithoutAFocusChange) {
 }
 
 TEST_F(StatusRows, EditCopiesTheFocusedRowAndChangesNothingElse) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
-  AddRow(BulbasaurAt50);
-  AddRow(BulbasaurAt100);
+  FillQuickStartExample();
   std::wstring shown = Text(IDC_HP_IV);
   FocusRow(0);
   SetWindowTextW(Item(IDC_HP_IV), L"kept");
@@ -192,8 +188,7 @@ TEST_F(DeleteRows, ButtonsFollowTheSelection) {
 }
 
 TEST_F(StatusRows, HundredsOfRowsAreAddedAndComputed) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  ChooseText(IDC_NATURE, L"いじっぱり");
+  NameQuickStartExample();
   for (int k = 0; k < 150; ++k) {
     AddRow(k % 2 == 0 ? BulbasaurAt50 : BulbasaurAt100);
   }

@@ -215,9 +215,13 @@ void MainWindowTest::AddRow(const std::vector<std::wstring>& values) {
   Click(IDC_ADD_ROW);
 }
 
-void MainWindowTest::FillQuickStartExample() {
+void MainWindowTest::NameQuickStartExample() {
   ChooseText(IDC_SPECIES, L"フシギダネ");
   ChooseText(IDC_NATURE, L"いじっぱり");
+}
+
+void MainWindowTest::FillQuickStartExample() {
+  NameQuickStartExample();
   AddRow(BulbasaurAt50);
   AddRow(BulbasaurAt100);
 }

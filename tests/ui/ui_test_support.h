@@ -88,8 +88,9 @@ class MainWindowTest : public ::testing::Test {
   // presses Add.
   void AddRow(const std::vector<std::wstring>& thirteenValues);
   // The README's quick start: フシギダネ, いじっぱり, the rows at levels 50
-  // and 100 (every IV pinned to 31).
+  // and 100 (every IV pinned to 31); its names alone.
   void FillQuickStartExample();
+  void NameQuickStartExample();
   int RowCount() const;
   std::wstring Cell(int row, int column) const;
   std::vector<int> SelectedRows() const;
