@@ -78,14 +78,6 @@ TEST_F(WorkedExamples, EffortValuesGiveTheDocumentedRanges) {
                                        L"30～31", L"21～22"}));
 }
 
-TEST_F(WorkedExamples, SortOrderChangeLeavesTheResults) {
-  NameQuickStartExample();
-  AddRow(BulbasaurAt50);
-  SetWindowTextW(Item(IDC_HP_IV), L"kept");
-  Command(IDM_SORT_NATIONAL);
-  EXPECT_EQ(Text(IDC_HP_IV), L"kept");
-}
-
 TEST_F(EmptyResults, EmptyListShowsNothingEvenWithNames) {
   NameQuickStartExample();
   ExpectAllEmpty();
