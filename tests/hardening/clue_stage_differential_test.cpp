@@ -165,81 +165,76 @@ TEST(ClueStageDifferential, WithoutCluesNothingChanges) {
   tally.Print("no clue");
 }
 
-TEST(ClueStageDifferential, EachCharacteristic) {
-  std::mt19937 rng(2);
+// One clue alone, for each of its values: `fittingRuns` cases around IVs
+// that `draw` makes fit the value, then `arbitraryRuns` cases on arbitrary
+// candidates; `set` puts the value into a case. With `exact` the engine must
+// also match brute force on every case.
+template <typename Draw, typename Set>
+void CheckClueAlone(unsigned seed, const std::string& name, int first, int last,
+                    int fittingRuns, int arbitraryRuns, bool exact, Draw draw,
+                    Set set) {
+  std::mt19937 rng(seed);
   Tally fitting;
   Tally arbitrary;
-  for (int row = 0; row < CharacteristicCount; ++row) {
-    const CharacteristicRecord& r = CharacteristicTable[row];
-    for (int i = 0; i < 300; ++i) {
-      // The named stat holds the highest IV, with the row's remainder.
+  for (int value = first; value <= last; ++value) {
+    for (int i = 0; i < fittingRuns; ++i) {
       int ivs[StatCount];
-      int top = r.remainder +
-                5 * static_cast<int>(rng() % ((31 - r.remainder) / 5 + 1));
-      for (int s = 0; s < StatCount; ++s)
-        ivs[s] = static_cast<int>(rng() % (top + 1));
-      ivs[r.stat] = top;
+      draw(rng, value, ivs);
       ClueCase c = AroundTruth(rng, ivs);
-      c.characteristic = row;
+      set(c, value);
       CheckTruthCase(c, fitting);
+      if (exact) {
+        EXPECT_EQ(fitting.exact, fitting.cases) << Describe(c);
+      }
     }
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < arbitraryRuns; ++i) {
       ClueCase c = NoClues(rng, 5);
-      c.characteristic = row;
-      CheckCase(c, arbitrary);
+      set(c, value);
+      bool same = CheckCase(c, arbitrary);
+      if (exact) {
+        EXPECT_TRUE(same) << Describe(c);
+      }
     }
   }
-  fitting.Print("characteristic alone, fitting");
-  arbitrary.Print("characteristic alone, arbitrary");
+  fitting.Print((name + " alone, fitting").c_str());
+  arbitrary.Print((name + " alone, arbitrary").c_str());
+}
+
+TEST(ClueStageDifferential, EachCharacteristic) {
+  CheckClueAlone(
+      2, "characteristic", 0, CharacteristicCount - 1, 300, 100, false,
+      [](std::mt19937& rng, int row, int* ivs) {
+        // The named stat holds the highest IV, with the row's remainder.
+        const CharacteristicRecord& r = CharacteristicTable[row];
+        int top = r.remainder +
+                  5 * static_cast<int>(rng() % ((31 - r.remainder) / 5 + 1));
+        for (int s = 0; s < StatCount; ++s)
+          ivs[s] = static_cast<int>(rng() % (top + 1));
+        ivs[r.stat] = top;
+      },
+      [](ClueCase& c, int row) { c.characteristic = row; });
 }
 
 // The type depends on parities only, and the filter keeps a parity exactly
 // when some fitting parity combination uses it: brute force must agree.
 TEST(ClueStageDifferential, EachHiddenPowerTypeIsExact) {
-  std::mt19937 rng(3);
-  Tally fitting;
-  Tally arbitrary;
-  for (int type = 0; type < HiddenPowerTypeCount; ++type) {
-    for (int i = 0; i < 300; ++i) {
-      int ivs[StatCount];
-      do RandomIvs(rng, ivs);
-      while (HiddenPowerTypeOf(ivs) != type);
-      ClueCase c = AroundTruth(rng, ivs);
-      c.type = type;
-      CheckTruthCase(c, fitting);
-      EXPECT_EQ(fitting.exact, fitting.cases) << Describe(c);
-    }
-    for (int i = 0; i < 100; ++i) {
-      ClueCase c = NoClues(rng, 5);
-      c.type = type;
-      EXPECT_TRUE(CheckCase(c, arbitrary)) << Describe(c);
-    }
-  }
-  fitting.Print("hidden power type alone, fitting");
-  arbitrary.Print("hidden power type alone, arbitrary");
+  CheckClueAlone(
+      3, "hidden power type", 0, HiddenPowerTypeCount - 1, 300, 100, true,
+      [](std::mt19937& rng, int type, int* ivs) {
+        do RandomIvs(rng, ivs);
+        while (HiddenPowerTypeOf(ivs) != type);
+      },
+      [](ClueCase& c, int type) { c.type = type; });
 }
 
 TEST(ClueStageDifferential, EachOverallVerdict) {
-  std::mt19937 rng(4);
-  Tally fitting;
-  Tally arbitrary;
-  for (int32_t verdict = 1; verdict <= 4; ++verdict) {
-    for (int i = 0; i < 500; ++i) {
-      int ivs[StatCount];
-      do RandomIvs(rng, ivs);
-      while (OverallVerdictOf(ivs) != verdict);
-      ClueCase c = AroundTruth(rng, ivs);
-      c.overall = verdict;
-      CheckTruthCase(c, fitting);
-    }
-    for (int i = 0; i < 500; ++i) {
-      ClueCase c = NoClues(rng, 5);
-      c.overall = verdict;
-      CheckCase(c, arbitrary);
-    }
-  }
-  fitting.Print("overall verdict alone, fitting");
-  arbitrary.Print("overall verdict alone, arbitrary");
+  CheckClueAlone(
+      4, "overall verdict", 1, 4, 500, 500, false,
+      [](std::mt19937& rng, int verdict, int* ivs) {
+        do RandomIvs(rng, ivs);
+        while (OverallVerdictOf(ivs) != verdict);
+      },
+      [](ClueCase& c, int verdict) { c.overall = verdict; });
 }
 
 // Every choice of which boxes the player ticked from the judge's answer, with
