@@ -19,19 +19,11 @@
 #include "res/resource.h"
 #include "ui/autosave.h"
 #include "ui/settings.h"
+#include "worked_examples.h"
 
 namespace {
 
 constexpr DWORD StartTimeout = 60000;
-constexpr int FieldCount = 13;
-
-// The thirteen numeric fields in the order of a status list row.
-constexpr int RowFields[FieldCount] = {
-    IDC_LEVEL,      IDC_HP_STAT,    IDC_ATTACK_STAT, IDC_DEFENSE_STAT,
-    IDC_SPATK_STAT, IDC_SPDEF_STAT, IDC_SPEED_STAT,  IDC_HP_EV,
-    IDC_ATTACK_EV,  IDC_DEFENSE_EV, IDC_SPATK_EV,    IDC_SPDEF_EV,
-    IDC_SPEED_EV};
-
 bool Fail(const char* what) {
   std::fprintf(stderr, "tessavar_screen_driver: %s\n", what);
   return false;
@@ -83,13 +75,13 @@ struct Player {
     return true;
   }
   // Fills the first `count` numeric fields of a row.
-  void Fill(const wchar_t* const* values, int count) const {
+  void Fill(const std::vector<std::wstring>& values, int count) const {
     for (int k = 0; k < count; ++k)
-      SendMessageW(Item(RowFields[k]), WM_SETTEXT, 0,
-                   reinterpret_cast<LPARAM>(values[k]));
+      SendMessageW(Item(NumericFieldIds[k]), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(values[k].c_str()));
   }
-  void AddRow(const wchar_t* const (&values)[FieldCount]) const {
-    Fill(values, FieldCount);
+  void AddRow(const std::vector<std::wstring>& values) const {
+    Fill(values, 13);
     Click(IDC_ADD_ROW);
   }
 };
@@ -100,10 +92,8 @@ bool FillQuickStart(const Player& player) {
   if (!player.Choose(IDC_SPECIES, L"フシギダネ") ||
       !player.Choose(IDC_NATURE, L"いじっぱり"))
     return false;
-  player.AddRow({L"50", L"120", L"75", L"69", L"76", L"85", L"65", L"0", L"0",
-                 L"0", L"0", L"0", L"0"});
-  player.AddRow({L"100", L"231", L"147", L"134", L"149", L"166", L"126", L"0",
-                 L"0", L"0", L"0", L"0", L"0"});
+  player.AddRow(BulbasaurAt50);
+  player.AddRow(BulbasaurAt100);
   return true;
 }
 
@@ -115,9 +105,9 @@ bool FillQuestions(const Player& player) {
   if (!player.Choose(IDC_SPECIES, L"フシギダネ") ||
       !player.Choose(IDC_NATURE, L"（不明）"))
     return false;
-  const wchar_t* const seen[FieldCount] = {L"10", L"32", L"18", L"17", L"18",
-                                           L"21", L"17", L"0",  L"0",  L"0",
-                                           L"0",  L"0",  L"0"};
+  const std::vector<std::wstring> seen = {L"10", L"32", L"18", L"17", L"18",
+                                          L"21", L"17", L"0",  L"0",  L"0",
+                                          L"0",  L"0",  L"0"};
   player.Fill(seen, 7);
   player.Click(IDC_EFFORT_UNKNOWN);
   player.Click(IDC_ADD_ROW);
@@ -140,11 +130,9 @@ bool FillGeneration9(const Player& player) {
   for (int id : verdicts)
     if (!player.Choose(id, L"さいこう")) return false;
   if (!player.Choose(IDC_SPEED_VERDICT, L"きたえた")) return false;
-  player.AddRow({L"50", L"120", L"75", L"69", L"76", L"85", L"65", L"0", L"0",
-                 L"0", L"0", L"0", L"0"});
+  player.AddRow(BulbasaurAt50);
   player.Click(IDC_SPEED_TRAINED);
-  player.AddRow({L"100", L"231", L"147", L"134", L"149", L"166", L"126", L"0",
-                 L"0", L"0", L"0", L"0", L"0"});
+  player.AddRow(BulbasaurAt100);
   return true;
 }
 

@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "ui/file_commands.h"
 #include "ui/frame.h"
+#include "worked_examples.h"
 
 namespace {
 
@@ -85,17 +86,10 @@ int main() {
   HWND window = CreateMainWindow(instance);
   SetDlgItemTextW(window, IDC_SPECIES, L"フシギダネ");
   SetDlgItemTextW(window, IDC_NATURE, L"いじっぱり");
-  const int fields[13] = {IDC_LEVEL,        IDC_HP_STAT,    IDC_ATTACK_STAT,
-                          IDC_DEFENSE_STAT, IDC_SPATK_STAT, IDC_SPDEF_STAT,
-                          IDC_SPEED_STAT,   IDC_HP_EV,      IDC_ATTACK_EV,
-                          IDC_DEFENSE_EV,   IDC_SPATK_EV,   IDC_SPDEF_EV,
-                          IDC_SPEED_EV};
-  const wchar_t* rows[2][13] = {{L"50", L"120", L"75", L"69", L"76", L"85",
-                                 L"65", L"0", L"0", L"0", L"0", L"0", L"0"},
-                                {L"100", L"231", L"147", L"134", L"149", L"166",
-                                 L"126", L"0", L"0", L"0", L"0", L"0", L"0"}};
+  const std::vector<std::wstring>* rows[2] = {&BulbasaurAt50, &BulbasaurAt100};
   auto addRow = [&](int row) {
-    for (int k = 0; k < 13; ++k) SetField(window, fields[k], rows[row % 2][k]);
+    for (int k = 0; k < 13; ++k)
+      SetField(window, NumericFieldIds[k], (*rows[row % 2])[k].c_str());
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_ADD_ROW, BN_CLICKED), 0);
   };
   // Each timed recalculation follows a change of the nature between
@@ -133,34 +127,31 @@ int main() {
   }
   int count = static_cast<int>(
       SendDlgItemMessageW(window, IDC_STATUS_LIST, LVM_GETITEMCOUNT, 0, 0));
+  // Times command `first` then command `second`, `runs` times.
+  auto timeCommands = [&](int first, int second, int runs,
+                          std::vector<double>& firsts,
+                          std::vector<double>& seconds) {
+    for (int run = 0; run < runs; ++run) {
+      LARGE_INTEGER a, b, c;
+      QueryPerformanceCounter(&a);
+      SendMessageW(window, WM_COMMAND, first, 0);
+      QueryPerformanceCounter(&b);
+      SendMessageW(window, WM_COMMAND, second, 0);
+      QueryPerformanceCounter(&c);
+      firsts.push_back(Milliseconds(a, b));
+      seconds.push_back(Milliseconds(b, c));
+    }
+  };
   // A sort-order command refills the list; a mode command also recalculates
   // with the 100 rows.
   std::vector<double> sorts, modes;
-  for (int run = 0; run < 21; ++run) {
-    LARGE_INTEGER a, b, c;
-    QueryPerformanceCounter(&a);
-    SendMessageW(window, WM_COMMAND, IDM_SORT_KANA, 0);
-    QueryPerformanceCounter(&b);
-    SendMessageW(window, WM_COMMAND, IDM_MODE_GEN6, 0);
-    QueryPerformanceCounter(&c);
-    sorts.push_back(Milliseconds(a, b));
-    modes.push_back(Milliseconds(b, c));
-  }
+  timeCommands(IDM_SORT_KANA, IDM_MODE_GEN6, 21, sorts, modes);
   // Mode commands into generation 9 (the longest list) and back into 6,
   // compared by the least of 101 runs each: other work on the machine only
   // adds to a run, and sways the medians of two close costs by more than
   // their difference.
   std::vector<double> intoNine, intoSix;
-  for (int run = 0; run < 101; ++run) {
-    LARGE_INTEGER a, b, c;
-    QueryPerformanceCounter(&a);
-    SendMessageW(window, WM_COMMAND, IDM_MODE_GEN9, 0);
-    QueryPerformanceCounter(&b);
-    SendMessageW(window, WM_COMMAND, IDM_MODE_GEN6, 0);
-    QueryPerformanceCounter(&c);
-    intoNine.push_back(Milliseconds(a, b));
-    intoSix.push_back(Milliseconds(b, c));
-  }
+  timeCommands(IDM_MODE_GEN9, IDM_MODE_GEN6, 101, intoNine, intoSix);
   double nine = *std::min_element(intoNine.begin(), intoNine.end());
   double six = *std::min_element(intoSix.begin(), intoSix.end());
   wchar_t hp[16] = L"";

@@ -11,13 +11,7 @@
 #include <vector>
 
 #include "res/resource.h"
-
-// The thirteen numeric fields in status list column order.
-constexpr int NumericFieldIds[13] = {
-    IDC_LEVEL,      IDC_HP_STAT,    IDC_ATTACK_STAT, IDC_DEFENSE_STAT,
-    IDC_SPATK_STAT, IDC_SPDEF_STAT, IDC_SPEED_STAT,  IDC_HP_EV,
-    IDC_ATTACK_EV,  IDC_DEFENSE_EV, IDC_SPATK_EV,    IDC_SPDEF_EV,
-    IDC_SPEED_EV};
+#include "worked_examples.h"
 
 // A message box (or other dialog) that appeared during a test and was
 // dismissed by the test program.

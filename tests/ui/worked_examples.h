@@ -1,9 +1,19 @@
-// Observations of the engine's worked examples, as the thirteen numeric
-// fields hold them: level, stats HP to Speed, effort values HP to Speed.
+// The thirteen numeric fields, and observations of the engine's worked
+// examples as they hold them: level, stats HP to Speed, effort values HP to
+// Speed. Shared by the UI tests, the UI benchmark and the screen driver.
 #pragma once
 
 #include <string>
 #include <vector>
+
+#include "res/resource.h"
+
+// The thirteen numeric fields in status list column order.
+constexpr int NumericFieldIds[13] = {
+    IDC_LEVEL,      IDC_HP_STAT,    IDC_ATTACK_STAT, IDC_DEFENSE_STAT,
+    IDC_SPATK_STAT, IDC_SPDEF_STAT, IDC_SPEED_STAT,  IDC_HP_EV,
+    IDC_ATTACK_EV,  IDC_DEFENSE_EV, IDC_SPATK_EV,    IDC_SPDEF_EV,
+    IDC_SPEED_EV};
 
 // フシギダネ, いじっぱり: every stat 30 or 31.
 const std::vector<std::wstring> BulbasaurAt50 = {
