@@ -7,6 +7,16 @@
 
 namespace {
 
+using Span = std::pair<DWORD, DWORD>;
+
+// The selection of an edit field, first and end position.
+Span Selection(HWND field) {
+  Span selection{1, 0};
+  SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.first),
+               reinterpret_cast<LPARAM>(&selection.second));
+  return selection;
+}
+
 using StartUp = MainWindowTest;
 using HelpLines = MainWindowTest;
 using Shutdown = MainWindowTest;
@@ -146,23 +156,14 @@ TEST_F(HelpLines, ClickIntoANumericFieldSelectsItsWholeText) {
   SendMessageW(Item(IDC_ATTACK_STAT), WM_LBUTTONDOWN, MK_LBUTTON,
                MAKELPARAM(3, 3));
   SendMessageW(Item(IDC_ATTACK_STAT), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
-  DWORD start = 0, end = 0;
-  SendMessageW(Item(IDC_ATTACK_STAT), EM_GETSEL,
-               reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 0u);
-  EXPECT_EQ(end, 3u);
+  EXPECT_EQ(Selection(Item(IDC_ATTACK_STAT)), Span(0, 3));
   EXPECT_EQ(GetFocus(), Item(IDC_ATTACK_STAT));
 }
 
 TEST_F(HelpLines, FocusIntoANumericFieldSelectsItsWholeText) {
   EnterNumber(IDC_HP_EV, L"252");
   Focus(IDC_HP_EV);
-  DWORD start = 1, end = 0;
-  SendMessageW(Item(IDC_HP_EV), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 0u);
-  EXPECT_EQ(end, 3u);
+  EXPECT_EQ(Selection(Item(IDC_HP_EV)), Span(0, 3));
 }
 
 TEST_F(HelpLines, MenuItemsShowTheirHelpAndSubmenusEmptyTheLine) {
@@ -289,11 +290,7 @@ TEST_F(KeyboardNavigation, TabMovesThroughTheFieldsInTemplateOrder) {
   Focus(IDC_LEVEL);
   ASSERT_TRUE(PressKey(window_, VK_TAB));
   EXPECT_EQ(GetFocus(), Item(IDC_HP_STAT));  // the up-down is skipped
-  DWORD start = 1, end = 0;
-  SendMessageW(Item(IDC_HP_STAT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-               reinterpret_cast<LPARAM>(&end));
-  EXPECT_EQ(start, 0u);
-  EXPECT_EQ(end, 3u);
+  EXPECT_EQ(Selection(Item(IDC_HP_STAT)), Span(0, 3));
 }
 
 TEST_F(KeyboardNavigation, LeavingAFieldByTabClampsIt) {
