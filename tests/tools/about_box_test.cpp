@@ -96,12 +96,6 @@ INT_PTR RunAboutBox(AboutRun& run, const std::wstring& modulePath) {
   return result;
 }
 
-std::wstring OwnPath() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return path;
-}
-
 // ---- Texts ------------------------------------------------------------------
 
 TEST(AboutBoxTest, ShowsTheProgramsOwnVersionAndCopyright) {

@@ -268,10 +268,8 @@ const wchar_t ChildOverrides[] =
     L"Software\\Wine\\AppDefaults\\tessavar_tools_nohelp.exe\\DllOverrides";
 
 DWORD RunChildWithoutHelpControl() {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
   std::wstring child = TestFolder() + ChildProgram;
-  if (!CopyFileW(self, child.c_str(), FALSE)) return 97;
+  if (!CopyFileW(OwnPath().c_str(), child.c_str(), FALSE)) return 97;
   HKEY key = nullptr;
   if (RegCreateKeyExW(HKEY_CURRENT_USER, ChildOverrides, 0, nullptr, 0,
                       KEY_ALL_ACCESS, nullptr, &key,

@@ -55,12 +55,16 @@ inline void PumpMessages() {
   }
 }
 
-// The folder of the test program, with a trailing backslash.
-inline std::wstring TestFolder() {
+// The path of the test program, and its folder with a trailing backslash.
+inline std::wstring OwnPath() {
   wchar_t path[MAX_PATH];
   DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, length);
-  return folder.substr(0, folder.find_last_of(L'\\') + 1);
+  return std::wstring(path, length);
+}
+
+inline std::wstring TestFolder() {
+  std::wstring path = OwnPath();
+  return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
 inline std::string NarrowTestFolder() {
