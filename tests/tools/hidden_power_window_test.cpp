@@ -181,37 +181,36 @@ TEST_F(HiddenPowerWindowTest, TypingFortyFiveUsesFourThenThirtyOne) {
   EXPECT_EQ(Power(), withMax.second);
 }
 
-TEST_F(HiddenPowerWindowTest, PastedNegativeBecomesZero) {
+// Out-of-range text, pasted or set by another program, shows corrected and
+// the result uses the corrected value: negative numbers become 0 and numbers
+// too long for 32 bits 31 (wrapped, 12884901889 = 3 * 2^32 + 1 would read as
+// 1, the others as 0, 1 and 1); leading zeros do not make a number long.
+TEST_F(HiddenPowerWindowTest, OutOfRangeNumbersAreCorrectedBeforeTheResult) {
   Type(IDC_HPCALC_IV_HP, L"1");
-  Paste(IDC_HPCALC_IV_HP, L"-3");
-  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_HP), L"0");
-  EXPECT_EQ(Type(), L"かくとう");
-  EXPECT_EQ(Power(), L"30");
-}
-
-TEST_F(HiddenPowerWindowTest, ElevenDigitNumberBecomesThirtyOne) {
-  // 12884901889 is 3 * 2^32 + 1: wrapped to 32 bits it would read as 1.
-  SetWindowTextW(Field(IDC_HPCALC_IV_DEFENSE), L"12884901889");
-  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_DEFENSE), L"31");
-  auto expected = Expected({0, 0, 31, 0, 0, 0});
-  EXPECT_EQ(Type(), expected.first);
-  EXPECT_EQ(Power(), expected.second);
-}
-
-TEST_F(HiddenPowerWindowTest, NumbersThatWouldWrapStillReadOutOfRange) {
-  // Wrapped, these would read as 0, as 1 and as 1; leading zeros do not make
-  // a number long.
-  SetWindowTextW(Field(IDC_HPCALC_IV_HP), L"4294967296");
-  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_HP), L"31");
-  SetWindowTextW(Field(IDC_HPCALC_IV_SPEED), L"0000004294967297");
-  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_SPEED), L"31");
-  SetWindowTextW(Field(IDC_HPCALC_IV_SPATK), L"-4294967295");
-  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_SPATK), L"0");
-  SetWindowTextW(Field(IDC_HPCALC_IV_SPDEF), L"000000000000017");
-  EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_SPDEF), L"000000000000017");
-  auto expected = Expected({31, 0, 0, 0, 17, 31});
-  EXPECT_EQ(Type(), expected.first);
-  EXPECT_EQ(Power(), expected.second);
+  const struct {
+    bool paste;
+    int stat;
+    const wchar_t* text;
+    const wchar_t* shown;
+    int iv;
+  } cases[] = {{true, StatHp, L"-3", L"0", 0},
+               {false, StatDefense, L"12884901889", L"31", 31},
+               {false, StatHp, L"4294967296", L"31", 31},
+               {false, StatSpeed, L"0000004294967297", L"31", 31},
+               {false, StatSpAtk, L"-4294967295", L"0", 0},
+               {false, StatSpDef, L"000000000000017", L"000000000000017", 17}};
+  int ivs[StatCount] = {};
+  for (const auto& c : cases) {
+    if (c.paste)
+      Paste(IvFields[c.stat], c.text);
+    else
+      SetWindowTextW(Field(IvFields[c.stat]), c.text);
+    EXPECT_EQ(ItemText(window_, IvFields[c.stat]), c.shown) << c.text;
+    ivs[c.stat] = c.iv;
+    EXPECT_EQ(std::make_pair(Type(), Power()),
+              Expected({ivs[0], ivs[1], ivs[2], ivs[3], ivs[4], ivs[5]}))
+        << c.text;
+  }
 }
 
 // Text wider than a field, put there by another program, then a typed
