@@ -196,9 +196,15 @@ Problems LayoutProblems(HWND window, UINT dpi) {
   return problems;
 }
 
-// Expects no problem, or lists them as readable UTF-8 lines.
-void ExpectFits(HWND window, UINT dpi) {
-  Problems text = LayoutProblems(window, dpi);
+// Expects no problem, or lists them as readable UTF-8 lines. Lines naming
+// `known` (a text the fixed sizes are known not to hold) are left out.
+void ExpectFits(HWND window, UINT dpi, const wchar_t* known = nullptr) {
+  Problems all = LayoutProblems(window, dpi), text;
+  for (size_t start = 0, end; start < all.size(); start = end + 1) {
+    end = all.find(L'\n', start);
+    Problems line = all.substr(start, end - start + 1);
+    if (known == nullptr || line.find(known) == Problems::npos) text += line;
+  }
   std::string utf8(text.size() * 3, '\0');
   utf8.resize(WideCharToMultiByte(
       CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(),
@@ -272,12 +278,13 @@ TEST_F(Layout, MainWindowWithTheQuickStartExampleFitsInEveryMode) {
   HICON icon =
       reinterpret_cast<HICON>(SendMessageW(window_, WM_GETICON, ICON_SMALL, 0));
   EXPECT_EQ(IconWidth(icon), SystemMetricForDpi(SM_CXSMICON, SystemDpi()));
-  // Each mode with its own judge, trained marks and hidden power controls
-  // (not mode 3: its status text overflows its fixed part by a pixel or so).
-  for (int generation = 4; generation <= LastGeneration; ++generation) {
+  // Each mode with its own judge, trained marks and hidden power controls.
+  // Mode 3's status text is a pixel or so wider than its fixed status part in
+  // Wine's Japanese font; everything else of that mode must fit.
+  for (int generation = 3; generation <= LastGeneration; ++generation) {
     Command(static_cast<int>(ModeCommandOf(generation)));
     SCOPED_TRACE(generation);
-    ExpectFits(window_, SystemDpi());
+    ExpectFits(window_, SystemDpi(), generation == 3 ? L"RS/Em/FRLG" : nullptr);
   }
 }
 
