@@ -1,4 +1,5 @@
-// Helpers shared by the tool window tests.
+// Helpers shared by the tool window tests and (through ui_test_support.h)
+// the main window tests.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +10,8 @@
 inline std::wstring WindowText(HWND window) {
   int length = GetWindowTextLengthW(window);
   std::wstring text(length + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(length);
+  int copied = GetWindowTextW(window, text.data(), length + 1);
+  text.resize(copied);
   return text;
 }
 
@@ -46,7 +47,8 @@ inline bool TextFits(HWND control) {
   return widest.cx <= client.right && needed.bottom <= client.bottom;
 }
 
-// Dispatches whatever is waiting in the thread's queue.
+// Dispatches whatever is waiting in the thread's queue; a WM_QUIT is dropped
+// (PumpMessagesKeepingQuit keeps it).
 inline void PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -16,7 +16,7 @@ using Files = MainWindowTest;
 using Restore = MainWindowTest;
 
 // A fresh folder under the temporary folder, emptied for each test.
-std::wstring TestFolder() {
+std::wstring ScratchFolder() {
   wchar_t temp[MAX_PATH] = L"";
   GetTempPathW(MAX_PATH, temp);
   std::wstring folder = std::wstring(temp) + L"tessavar_file_test";
@@ -62,7 +62,7 @@ std::vector<std::wstring> Shown(HWND window) {
 }
 
 TEST_F(Files, SavedInputOpensInAFreshWindowWithEveryField) {
-  std::wstring path = TestFolder() + L"フシギダネ.tsv";
+  std::wstring path = ScratchFolder() + L"フシギダネ.tsv";
   DeleteFileW(path.c_str());
   WriteBytes(path, FreshFile);
   DropFile(path);
@@ -96,7 +96,7 @@ TEST_F(Files, SavedInputOpensInAFreshWindowWithEveryField) {
 
 TEST_F(Files, RefusedFileNamesLineAndReasonAndLoadsNothing) {
   AddRow(BulbasaurAt50);
-  std::wstring path = TestFolder() + L"refused.tsv";
+  std::wstring path = ScratchFolder() + L"refused.tsv";
   WriteBytes(path, "Tessavar\t1\r\ngeneration\t6\r\nspecies\tナゾノ\r\n");
   DropFile(path);
   std::vector<SeenDialog> seen = TakeSeenDialogs();
@@ -117,8 +117,8 @@ TEST_F(Files, RefusedFileNamesLineAndReasonAndLoadsNothing) {
 // Open, drop and restore ask before an input that differs from its file
 // is replaced: Cancel keeps it, No discards it, Yes saves it first.
 TEST_F(Files, UnsavedInputIsAskedAboutBeforeItIsReplaced) {
-  std::wstring first = TestFolder() + L"first.tsv";
-  std::wstring second = TestFolder() + L"second.tsv";
+  std::wstring first = ScratchFolder() + L"first.tsv";
+  std::wstring second = ScratchFolder() + L"second.tsv";
   WriteBytes(first, FreshFile);
   WriteBytes(second, FreshFile);
   DropFile(first);
@@ -152,7 +152,7 @@ TEST_F(Files, NoFileDialogWhileANameIsBeingCorrected) {
 }
 
 TEST_F(Files, FailedSaveSaysSoAndLeavesTheOldFile) {
-  std::wstring folder = TestFolder();
+  std::wstring folder = ScratchFolder();
   std::wstring path = folder + L"kept.tsv";
   std::string before = FreshFile;
   WriteBytes(path, before);

@@ -190,7 +190,7 @@ TEST_F(FieldClamp, UpArrowWrapsAtTheTopOfTheRange) {
   Focus(IDC_HP_EV);
   SendMessageW(Item(IDC_HP_EV), WM_KEYDOWN, VK_UP, 0);
   SendMessageW(Item(IDC_HP_EV), WM_KEYUP, VK_UP, 0);
-  PumpMessages();
+  PumpMessagesKeepingQuit();
   EXPECT_EQ(Text(IDC_HP_EV), L"0");
 }
 

@@ -245,7 +245,7 @@ TEST_F(ToolCommands, HelpViewerCaptionIsTheHelpFileTitle) {
   Command(IDM_HELP_CONTENTS);
   HWND viewer = nullptr;
   for (int tries = 0; tries < 100 && viewer == nullptr; ++tries) {
-    PumpMessages();
+    PumpMessagesKeepingQuit();
     viewer = FindWindowW(L"HH Parent", nullptr);
     if (viewer == nullptr) Sleep(50);
   }
@@ -255,9 +255,9 @@ TEST_F(ToolCommands, HelpViewerCaptionIsTheHelpFileTitle) {
   // Closed at a person's pace: Wine's viewer does not survive a close
   // within milliseconds of its opening.
   for (int k = 0; k < 20; ++k) {
-    PumpMessages();
+    PumpMessagesKeepingQuit();
     Sleep(50);
   }
   SendMessageW(viewer, WM_CLOSE, 0, 0);
-  PumpMessages();
+  PumpMessagesKeepingQuit();
 }

@@ -83,7 +83,7 @@ std::vector<SeenDialog> TakeSeenDialogs() {
   return result;
 }
 
-void PumpMessages() {
+void PumpMessagesKeepingQuit() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
@@ -111,14 +111,6 @@ bool TakeQuitMessage(int* exitCode) {
   return found;
 }
 
-std::wstring WindowText(HWND window) {
-  int length = GetWindowTextLengthW(window);
-  std::wstring text(length + 1, L'\0');
-  int copied = GetWindowTextW(window, text.data(), length + 1);
-  text.resize(copied);
-  return text;
-}
-
 void ClearRememberedSettings() {
   RegDeleteTreeW(HKEY_CURRENT_USER, SettingsKey);
   RegDeleteKeyW(HKEY_CURRENT_USER, SettingsKey);
@@ -130,7 +122,7 @@ void MainWindowTest::SetUp() {
   ASSERT_NE(window_, nullptr);
   ShowWindow(window_, SW_SHOWNORMAL);
   UpdateWindow(window_);
-  PumpMessages();
+  PumpMessagesKeepingQuit();
 }
 
 void MainWindowTest::TearDown() {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../tools/tools_test_support.h"
 #include "res/resource.h"
 #include "worked_examples.h"
 
@@ -33,13 +34,13 @@ std::vector<SeenDialog> TakeSeenDialogs();
 // close, while the dialog is still up.
 void SetDialogInspector(void (*inspect)(HWND dialog));
 
-// Dispatches whatever waits in the thread's queue.
-void PumpMessages();
+// Dispatches whatever waits in the thread's queue but leaves a WM_QUIT there
+// for TakeQuitMessage (PumpMessages drops it).
+void PumpMessagesKeepingQuit();
 // Removes a pending WM_QUIT (every closed main window posts one) and returns
 // whether there was one; `exitCode` receives its wParam.
 bool TakeQuitMessage(int* exitCode = nullptr);
 
-std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 
 // Deletes the remembered settings. Every test starts and ends without them,
