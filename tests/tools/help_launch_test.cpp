@@ -19,52 +19,41 @@ const wchar_t ChildVariable[] = L"TESSAVAR_HELP_CHILD";
 
 // ---- BoundedCopy ------------------------------------------------------------
 
-class BoundedCopyTest : public ::testing::Test {
- protected:
-  void SetUp() override { std::memset(dest_, '#', sizeof dest_); }
-  char dest_[16];
-};
-
-TEST_F(BoundedCopyTest, CopiesTextThatFits) {
-  EXPECT_EQ(BoundedCopy(dest_, 4, "abc"), BoundedCopyOk);
-  EXPECT_STREQ(dest_, "abc");
-  EXPECT_EQ(dest_[4], '#');
-}
-
-TEST_F(BoundedCopyTest, CutsTextOneTooLongAndTerminates) {
-  EXPECT_EQ(BoundedCopy(dest_, 4, "abcd"), static_cast<HRESULT>(0x8007007A));
-  EXPECT_STREQ(dest_, "abc");
-  EXPECT_EQ(dest_[4], '#');
-}
-
-TEST_F(BoundedCopyTest, SizeOneHoldsOnlyTheTerminator) {
-  EXPECT_EQ(BoundedCopy(dest_, 1, "x"), static_cast<HRESULT>(0x8007007A));
-  EXPECT_EQ(dest_[0], '\0');
-  EXPECT_EQ(dest_[1], '#');
-  EXPECT_EQ(BoundedCopy(dest_, 1, ""), BoundedCopyOk);
-}
-
-TEST_F(BoundedCopyTest, StopsAtTheSourceTerminator) {
-  EXPECT_EQ(BoundedCopy(dest_, sizeof dest_, "ab\0cd"), BoundedCopyOk);
-  EXPECT_STREQ(dest_, "ab");
-  EXPECT_EQ(dest_[3], '#');
-}
-
-TEST_F(BoundedCopyTest, SizeZeroWritesNothing) {
-  EXPECT_EQ(BoundedCopy(dest_, 0, "abc"), static_cast<HRESULT>(0x80070057));
-  EXPECT_EQ(dest_[0], '#');
-}
-
-TEST_F(BoundedCopyTest, SizeAboveTheLimitLeavesTheDestinationEmpty) {
-  EXPECT_EQ(BoundedCopy(dest_, std::size_t{2147483648u}, "abc"),
-            static_cast<HRESULT>(0x80070057));
-  EXPECT_EQ(dest_[0], '\0');
-  EXPECT_EQ(dest_[1], '#');
-}
-
-TEST_F(BoundedCopyTest, SizeAtTheLimitIsAccepted) {
-  EXPECT_EQ(BoundedCopy(dest_, std::size_t{2147483647u}, "abc"), BoundedCopyOk);
-  EXPECT_STREQ(dest_, "abc");
+// Each copy starts from a destination filled with '#'; `text` is what the
+// destination holds afterwards (null: untouched) and `sentinel` the first
+// byte that must still be '#' (-1: none checked).
+TEST(BoundedCopyTest, CopiesCutsAndRefusesBySize) {
+  const HRESULT TooLong = static_cast<HRESULT>(0x8007007A);
+  const HRESULT BadSize = static_cast<HRESULT>(0x80070057);
+  struct Case {
+    std::size_t size;
+    const char* source;
+    HRESULT result;
+    const char* text;
+    int sentinel;
+  };
+  const Case cases[] = {
+      {4, "abc", BoundedCopyOk, "abc", 4},     // fits
+      {4, "abcd", TooLong, "abc", 4},          // one too long: cut
+      {1, "x", TooLong, "", 1},                // room for the terminator
+      {1, "", BoundedCopyOk, "", 1},           // only
+      {16, "ab\0cd", BoundedCopyOk, "ab", 3},  // stops at the terminator
+      {0, "abc", BadSize, nullptr, 0},         // writes nothing
+      {2147483648u, "abc", BadSize, "", 1},    // above the limit: emptied
+      {2147483647u, "abc", BoundedCopyOk, "abc", -1},  // at the limit
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size << " " << c.source);
+    char dest[16];
+    std::memset(dest, '#', sizeof dest);
+    EXPECT_EQ(BoundedCopy(dest, c.size, c.source), c.result);
+    if (c.text != nullptr) {
+      EXPECT_STREQ(dest, c.text);
+    }
+    if (c.sentinel >= 0) {
+      EXPECT_EQ(dest[c.sentinel], '#');
+    }
+  }
 }
 
 // ---- Registry
