@@ -389,6 +389,12 @@ bool RemoteSend(HWND window, UINT message, WPARAM wParam, void* block,
   return ReadProcessMemory(App.process, App.remote, block, size, &done) != 0;
 }
 
+int RowCount() {
+  LRESULT count = 0;
+  Send(Item(IDC_STATUS_LIST), LVM_GETITEMCOUNT, 0, 0, &count);
+  return static_cast<int>(count);
+}
+
 struct CellBlock {
   LVITEMW item;
   wchar_t text[64];
@@ -425,8 +431,7 @@ struct ListState {
 ListState ReadList(bool full) {
   static std::vector<Row> rows;
   HWND view = Item(IDC_STATUS_LIST);
-  LRESULT count = 0;
-  Send(view, LVM_GETITEMCOUNT, 0, 0, &count);
+  int count = RowCount();
   if (full || static_cast<size_t>(count) < rows.size()) rows.clear();
   for (int row = static_cast<int>(rows.size()); row < count && Failure.empty();
        ++row) {
@@ -971,9 +976,14 @@ void ExpectAdd() {
   Expect.add = true;
   Expect.fields = ReadFields();
   Expect.effortUnknown = EffortUnknownChecked();
-  LRESULT count = 0;
-  Send(Item(IDC_STATUS_LIST), LVM_GETITEMCOUNT, 0, 0, &count);
-  Expect.rowsBefore = static_cast<size_t>(count);
+  Expect.rowsBefore = static_cast<size_t>(RowCount());
+}
+
+// What pressing a main window button makes the next check expect.
+void ExpectPress(int id) {
+  if (id == IDC_ADD_ROW) ExpectAdd();
+  if (id == IDC_EDIT_ROW) Expect.edit = true;
+  if (id == IDC_DELETE_ROWS) Expect.remove = true;
 }
 
 // Add appends the clamped fields ("?" for unknown effort values), or warns
@@ -1189,12 +1199,7 @@ bool KeyAction() {
       std::to_string(id));
   // Space presses a focused button. Enter does not: the main window has no
   // default button, so the dialog navigation sends IDOK instead.
-  bool press = key.key == VK_SPACE;
-  if (press && GetParent(focus) == App.main && id == IDC_ADD_ROW) ExpectAdd();
-  if (press && GetParent(focus) == App.main && id == IDC_EDIT_ROW)
-    Expect.edit = true;
-  if (press && GetParent(focus) == App.main && id == IDC_DELETE_ROWS)
-    Expect.remove = true;
+  if (key.key == VK_SPACE && GetParent(focus) == App.main) ExpectPress(id);
   PressKey(focus, key.key);
   return true;
 }
@@ -1240,9 +1245,7 @@ bool ButtonAction() {
   static constexpr const char* Ways[] = {"BM_CLICK", "mouse click",
                                          "WM_COMMAND"};
   Log(std::string(Ways[way]) + " on button " + std::to_string(id));
-  if (id == IDC_ADD_ROW) ExpectAdd();
-  if (id == IDC_EDIT_ROW) Expect.edit = true;
-  if (id == IDC_DELETE_ROWS) Expect.remove = true;
+  if (owner == App.main) ExpectPress(id);
   if (way == 0) Post(button, BM_CLICK, 0, 0);
   if (way == 1) Click(button, CenterOf(button));
   if (way == 2)
@@ -1276,9 +1279,8 @@ bool ChooseAction() {
 // Clicks, Ctrl-clicks and double-clicks on rows (or below the last row).
 bool RowClickAction() {
   HWND list = Item(IDC_STATUS_LIST);
-  LRESULT count = 0;
-  Send(list, LVM_GETITEMCOUNT, 0, 0, &count);
-  int row = Random.Below(static_cast<int>(count) + 1);
+  int count = RowCount();
+  int row = Random.Below(count + 1);
   RECT client{};
   GetClientRect(list, &client);
   POINT at = {client.right / 2, client.bottom - 2};  // below the rows
@@ -1303,11 +1305,8 @@ bool RowClickAction() {
 // Selection changes another program makes through the list-view messages.
 bool RowStateAction() {
   HWND list = Item(IDC_STATUS_LIST);
-  LRESULT count = 0;
-  Send(list, LVM_GETITEMCOUNT, 0, 0, &count);
-  int row = count > 0 && Random.Percent(60)
-                ? Random.Below(static_cast<int>(count))
-                : -1;
+  int count = RowCount();
+  int row = count > 0 && Random.Percent(60) ? Random.Below(count) : -1;
   bool select = Random.Percent(50);
   Log(std::string(select ? "LVM_SETITEMSTATE select row "
                          : "LVM_SETITEMSTATE deselect row ") +
