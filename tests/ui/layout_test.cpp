@@ -89,7 +89,8 @@ void CheckControlText(Problems& problems, HWND control, UINT dpi) {
 // A per-stat verdict list: every item within the closed box's item area.
 void CheckListItems(Problems& problems, HWND control) {
   int id = GetDlgCtrlID(control);
-  COMBOBOXINFO info{sizeof(info)};
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
   if (id < IDC_HP_VERDICT || id > IDC_SPEED_VERDICT ||
       !GetComboBoxInfo(control, &info))
     return;

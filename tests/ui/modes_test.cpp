@@ -152,8 +152,8 @@ TEST_F(Modes, UnknownModeShowsNothing) {
 // every mode, the power of hidden power by the mode's rule, and nothing
 // outside the modes.
 TEST_F(Modes, WindowSideCallsFollowTheChosenMode) {
-  const StatusEntry seen[2] = {{50, {120, 75, 69, 76, 85, 65}, {}, 0},
-                               {100, {231, 147, 134, 149, 166, 126}, {}, 0}};
+  const StatusEntry seen[2] = {{50, {120, 75, 69, 76, 85, 65}, {}, 0, 0},
+                               {100, {231, 147, 134, 149, 166, 126}, {}, 0, 0}};
   IvResult result{};
   LevelHint hints[StatCount] = {};
   uint32_t natures = 0;
