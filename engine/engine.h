@@ -154,40 +154,6 @@ struct IvAnswer {
 //   trained in the latest observation (in a game with hyperTraining).
 int32_t AnswerIvQuery(const IvQuery& query, IvAnswer& answer);
 
-// ---- The window-side calls -------------------------------------------------
-// The main window's interface to the engine, for the generation of the mode
-// the window has chosen. They build a query and call AnswerIvQuery; they are
-// defined with the window's record of the chosen mode (ui/game_modes.cpp).
-// Failures leave every output untouched.
-
-// A named nature (null counts as no nature: CalcUnknownNature).
-int32_t CalcIndividualValues(const char16_t* speciesName,
-                             const char16_t* natureName,
-                             const StatusEntry* entries, int32_t entryCount,
-                             IvResult* result, const char16_t* characteristic,
-                             const char16_t* hiddenPowerType,
-                             int32_t overallVerdict, int32_t markHp,
-                             int32_t markAttack, int32_t markDefense,
-                             int32_t markSpAtk, int32_t markSpDef,
-                             int32_t markSpeed, int32_t bestStatVerdict);
-
-// The nature not known; `natureSet` may be null.
-int32_t CalcIndividualValuesAnyNature(
-    const char16_t* speciesName, const StatusEntry* entries, int32_t entryCount,
-    IvResult* result, uint32_t* natureSet, const char16_t* characteristic,
-    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
-    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
-    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);
-
-// A null `natureName` means any nature; `natureSet` and `hints` may be null.
-int32_t CalcIndividualValuesWithHints(
-    const char16_t* speciesName, const char16_t* natureName,
-    const StatusEntry* entries, int32_t entryCount, IvResult* result,
-    uint32_t* natureSet, LevelHint* hints, const char16_t* characteristic,
-    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
-    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
-    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);
-
 // ---- Hidden power ----------------------------------------------------------
 
 constexpr int HiddenPowerTypeCount = 16;

@@ -9,6 +9,7 @@
 
 #include "data/game_definitions.h"
 #include "data/species_order.h"
+#include "engine/engine.h"
 
 // The menu command of the chosen generation mode (IDM_MODE_GEN3..GEN9).
 extern uint32_t GameMode;
@@ -34,3 +35,36 @@ uint32_t SortCommandOf(int order);
 // and the order submenus) on `command`'s item and takes it off the others.
 // The group goes by position: its commands need not be consecutive ids.
 void MarkRadioCommand(HMENU submenu, uint32_t command);
+
+// ---- The window-side calls to the engine
+// ------------------------------------- For the generation of the chosen mode:
+// they build a query and call AnswerIvQuery. Failures leave every output
+// untouched.
+
+// A named nature (null counts as no nature: CalcUnknownNature).
+int32_t CalcIndividualValues(const char16_t* speciesName,
+                             const char16_t* natureName,
+                             const StatusEntry* entries, int32_t entryCount,
+                             IvResult* result, const char16_t* characteristic,
+                             const char16_t* hiddenPowerType,
+                             int32_t overallVerdict, int32_t markHp,
+                             int32_t markAttack, int32_t markDefense,
+                             int32_t markSpAtk, int32_t markSpDef,
+                             int32_t markSpeed, int32_t bestStatVerdict);
+
+// The nature not known; `natureSet` may be null.
+int32_t CalcIndividualValuesAnyNature(
+    const char16_t* speciesName, const StatusEntry* entries, int32_t entryCount,
+    IvResult* result, uint32_t* natureSet, const char16_t* characteristic,
+    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
+    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
+    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);
+
+// A null `natureName` means any nature; `natureSet` and `hints` may be null.
+int32_t CalcIndividualValuesWithHints(
+    const char16_t* speciesName, const char16_t* natureName,
+    const StatusEntry* entries, int32_t entryCount, IvResult* result,
+    uint32_t* natureSet, LevelHint* hints, const char16_t* characteristic,
+    const char16_t* hiddenPowerType, int32_t overallVerdict, int32_t markHp,
+    int32_t markAttack, int32_t markDefense, int32_t markSpAtk,
+    int32_t markSpDef, int32_t markSpeed, int32_t bestStatVerdict);

@@ -42,7 +42,7 @@ TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
   Document document = EmptyDocument();
   document.species = u"フシギダネ";
   document.nature = u"いじっぱり";
-  Observation row{50, {120, 75, 69, 76, 85, 65}, {0, 0, 0, 0, 0, 0}, false};
+  Observation row{50, {120, 75, 69, 76, 85, 65}, {0, 0, 0, 0, 0, 0}, false, 0};
   document.rows.assign(ObservationLimit, row);
   std::string generation6 = WriteDocumentText(document);
   document.generation = 5;
