@@ -1,6 +1,6 @@
 // Plain whole-file writes, reads and deletes for the tests and drivers,
 // independent of the program's own file code, and the search for a started
-// program's window.
+// program's window, and the start of a child program.
 #pragma once
 
 #include <windows.h>
@@ -61,4 +61,22 @@ inline HWND FindProcessWindow(DWORD process, bool (*fits)(HWND window)) {
       },
       reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// Starts `commandLine`, trying three times: under Wine a child now and then
+// dies while it is still being mapped (before any of its code runs), which
+// says nothing about the program. 0 when started, else the last error.
+inline DWORD StartProgram(std::wstring commandLine,
+                          PROCESS_INFORMATION& child) {
+  DWORD error = 0;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    if (attempt > 0) Sleep(1000);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    if (CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
+                       nullptr, nullptr, &startup, &child))
+      return 0;
+    error = GetLastError();
+  }
+  return error;
 }

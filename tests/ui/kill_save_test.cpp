@@ -61,11 +61,8 @@ TEST(KillDuringSave, TheFileAlwaysReadsAsAWholeSavedState) {
     WriteBytes(path, generation6);
     if (last) WriteBytes(temporary, "stale");
     std::wstring commandLine = L"\"" + Program + L"\" \"" + path + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
     PROCESS_INFORMATION child{};
-    ASSERT_TRUE(CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr,
-                               FALSE, 0, nullptr, nullptr, &startup, &child));
+    ASSERT_EQ(StartProgram(commandLine, child), 0u) << "round " << round;
     HWND window = WaitForOpenedWindow(child.dwProcessId);
     EXPECT_NE(window, nullptr) << "round " << round;
     for (int save = 0; window != nullptr && save < (last ? 1 : SavesPerRound);

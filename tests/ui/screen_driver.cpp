@@ -170,11 +170,8 @@ int wmain(int argc, wchar_t** argv) {
   std::wstring mode = argc > first + 1 ? argv[first + 1] : L"";
   std::wstring commandLine = L"\"" + std::wstring(program) + L"\"";
   if (!mode.empty() && !IsExample(mode)) commandLine += L" " + mode;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
   PROCESS_INFORMATION child{};
-  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
-                      nullptr, nullptr, &startup, &child))
+  if (StartProgram(commandLine, child) != 0)
     return Fail("the program does not start"), 1;
   HWND window = WaitForShownWindow(child.hProcess, child.dwProcessId);
   bool driven =
