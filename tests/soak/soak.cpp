@@ -265,19 +265,10 @@ struct Launch {
 // crash.
 DWORD WINAPI DebugLoop(void* parameter) {
   auto* launch = static_cast<Launch*>(parameter);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
-  Text command = L"\"" + launch->exe + L"\"";
-  // Three tries: under Wine a child now and then dies while it is still
-  // being mapped, before any of its code runs.
-  for (int attempt = 0; attempt < 3 && !launch->started; ++attempt) {
-    if (attempt > 0) Sleep(1000);
-    launch->started =
-        CreateProcessW(launch->exe.c_str(), command.data(), nullptr, nullptr,
-                       FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr,
-                       launch->folder.c_str(), &startup, &info) != 0;
-  }
+  launch->started =
+      ::StartProgram(L"\"" + launch->exe + L"\"", info, DEBUG_ONLY_THIS_PROCESS,
+                     launch->folder.c_str()) == 0;
   if (launch->started) {
     App.process = info.hProcess;
     App.pid = info.dwProcessId;

@@ -63,18 +63,19 @@ inline HWND FindProcessWindow(DWORD process, bool (*fits)(HWND window)) {
   return search.found;
 }
 
-// Starts `commandLine`, trying three times: under Wine a child now and then
-// dies while it is still being mapped (before any of its code runs), which
-// says nothing about the program. 0 when started, else the last error.
-inline DWORD StartProgram(std::wstring commandLine,
-                          PROCESS_INFORMATION& child) {
+// Starts `commandLine` (with the creation `flags`, in `folder` or the
+// current one), trying three times: under Wine a child now and then dies
+// while it is still being mapped (before any of its code runs), which says
+// nothing about the program. 0 when started, else the last error.
+inline DWORD StartProgram(std::wstring commandLine, PROCESS_INFORMATION& child,
+                          DWORD flags = 0, const wchar_t* folder = nullptr) {
   DWORD error = 0;
   for (int attempt = 0; attempt < 3; ++attempt) {
     if (attempt > 0) Sleep(1000);
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
-    if (CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0,
-                       nullptr, nullptr, &startup, &child))
+    if (CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, flags,
+                       nullptr, folder, &startup, &child))
       return 0;
     error = GetLastError();
   }
