@@ -27,10 +27,8 @@ class GameDataTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(LoadTestGameData()); }
 };
 
-int Length(const char16_t* text) {
-  int n = 0;
-  while (text[n] != 0) ++n;
-  return n;
+std::size_t Length(const char16_t* text) {
+  return std::char_traits<char16_t>::length(text);
 }
 
 const SpeciesRecord& Row(int k) { return SpeciesTable[k - 1]; }
@@ -102,7 +100,7 @@ TEST_F(GameDataTest, NamesAreShortAndUniqueWithinEachMode) {
   }
   std::map<std::u16string, int> counts;
   for (const SpeciesRecord& r : SpeciesTable) {
-    EXPECT_LE(Length(r.name), 18) << "row " << r.serialNo;
+    EXPECT_LE(Length(r.name), 18u) << "row " << r.serialNo;
     ++counts[r.name];
   }
   int doubled = 0;
@@ -296,10 +294,10 @@ TEST_F(LoaderTest, LongNamesAreCutAndTerminated) {
     nature[2 * i + 1] = 0x30;
   }
   ASSERT_TRUE(Load());
-  EXPECT_EQ(Length(SpeciesTable[0].name), 19);
+  EXPECT_EQ(Length(SpeciesTable[0].name), 19u);
   EXPECT_EQ(SpeciesTable[0].name[18], u'ア' + 18);
-  EXPECT_EQ(Length(SpeciesTable[1].name), 19);
-  EXPECT_EQ(Length(NatureTable[0].name), 5);
+  EXPECT_EQ(Length(SpeciesTable[1].name), 19u);
+  EXPECT_EQ(Length(NatureTable[0].name), 5u);
 }
 
 TEST_F(LoaderTest, NumbersAreSignedLittleEndianAndZeroIsANumber) {

@@ -6,6 +6,7 @@
 #include "data/species_order.h"
 #include "engine_call.h"
 #include "support/test_data.h"
+#include "support/true_monster.h"
 
 namespace {
 
@@ -115,18 +116,16 @@ TEST_F(IvEngineTest, UnterminatedNameBufferIsReadNoFurtherThanANameCanBe) {
   EXPECT_EQ(call.Run(r), CalcUnknownNature);
 }
 
-// Forward-computed stats of a record at one level with zero effort.
+// The stats a record shows at one level with IV `iv` and zero effort, under
+// a neutral nature.
 EngineCall ObserveRecord(const SpeciesRecord& record, int iv, int level) {
-  static const int slot[StatCount] = {0, 1, 2, 4, 5, 3};
   EngineCall call;
   call.species = record.name;
   call.nature = u"まじめ";
-  StatusEntry e{};
-  e.level = static_cast<uint8_t>(level);
-  e.stats[0] = CalcHpStat(record.baseStats[0], iv, 0, level);
-  for (int s = 1; s < StatCount; ++s)
-    e.stats[s] = CalcOtherStat(record.baseStats[slot[s]], iv, 0, level, 1.0);
-  call.entries.push_back(e);
+  const int ivs[StatCount] = {iv, iv, iv, iv, iv, iv};
+  const uint16_t efforts[StatCount] = {};
+  call.entries.push_back(
+      ShownStats(record, NatureTable[10], ivs, level, efforts));  // すなお
   return call;
 }
 
