@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/engine_internal.h"
-#include "engine_call.h"
+#include "support/engine_call.h"
 #include "support/test_data.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "data/species_order.h"
-#include "engine_call.h"
+#include "support/engine_call.h"
 #include "support/test_data.h"
 #include "support/true_monster.h"
 

@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "engine_call.h"
+#include "support/engine_call.h"
 #include "support/test_data.h"
 #include "support/true_monster.h"
 
