@@ -45,32 +45,6 @@ inline IvQuery BenchQuery(const StatusEntry* entries, int32_t count,
   return query;
 }
 
-inline int32_t CallOneObservationNoClues(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQuery(BenchEntries(), 1, false, false), answer);
-}
-
-inline int32_t CallThreeObservationsAllClues(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQuery(BenchEntries(), 3, true, false), answer);
-}
-
-inline int32_t CallOneObservationWithHints(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQuery(BenchEntries(), 1, false, true), answer);
-}
-
-inline int32_t CallLevel5WithHints(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQuery(BenchEntryLevel5(), 1, false, true), answer);
-}
-
-inline int32_t CallThreeObservationsAllCluesAnyNature(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQuery(BenchEntries(), 3, true, false, nullptr),
-                       answer);
-}
-
-inline int32_t CallOneObservationUnknownEffort(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQuery(BenchEntryUnknownEffort(), 1, false, false),
-                       answer);
-}
-
 // ニャオハ in generation 9 (row 977 of the 1,098), いじっぱり, IVs 12, 28, 20,
 // 7, 30, 18 (StatIndex order), effort values 0: at levels 50, 75 and 100 with
 // HP and Speed read after hyper training (they show IV 31's values), then at
@@ -97,12 +71,4 @@ inline IvQuery BenchQueryMode9(int32_t first, int32_t count, bool clues) {
                 false};
   if (clues) query.clues = {u"きが　つよい", u"", 3, {}, 0, {7, 3, 4, 5, 2, 7}};
   return query;
-}
-
-inline int32_t CallMode9OneObservation(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQueryMode9(3, 1, false), answer);
-}
-
-inline int32_t CallMode9ThreeObservationsPerStatTrained(IvAnswer& answer) {
-  return AnswerIvQuery(BenchQueryMode9(0, 3, true), answer);
 }

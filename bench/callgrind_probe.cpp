@@ -8,34 +8,35 @@
 // Kept out of line so callgrind's --toggle-collect can name them.
 extern "C" __attribute__((noinline)) int32_t ProbeOneObservationNoClues(
     IvAnswer* a) {
-  return CallOneObservationNoClues(*a);
+  return AnswerIvQuery(BenchQuery(BenchEntries(), 1, false, false), *a);
 }
 extern "C" __attribute__((noinline)) int32_t ProbeThreeObservationsAllClues(
     IvAnswer* a) {
-  return CallThreeObservationsAllClues(*a);
+  return AnswerIvQuery(BenchQuery(BenchEntries(), 3, true, false), *a);
 }
 extern "C" __attribute__((noinline)) int32_t ProbeOneObservationWithHints(
     IvAnswer* a) {
-  return CallOneObservationWithHints(*a);
+  return AnswerIvQuery(BenchQuery(BenchEntries(), 1, false, true), *a);
 }
 extern "C" __attribute__((noinline)) int32_t ProbeLevel5WithHints(IvAnswer* a) {
-  return CallLevel5WithHints(*a);
+  return AnswerIvQuery(BenchQuery(BenchEntryLevel5(), 1, false, true), *a);
 }
 extern "C" __attribute__((noinline)) int32_t
 ProbeThreeObservationsAllCluesAnyNature(IvAnswer* a) {
-  return CallThreeObservationsAllCluesAnyNature(*a);
+  return AnswerIvQuery(BenchQuery(BenchEntries(), 3, true, false, nullptr), *a);
 }
 extern "C" __attribute__((noinline)) int32_t ProbeOneObservationUnknownEffort(
     IvAnswer* a) {
-  return CallOneObservationUnknownEffort(*a);
+  return AnswerIvQuery(BenchQuery(BenchEntryUnknownEffort(), 1, false, false),
+                       *a);
 }
 extern "C" __attribute__((noinline)) int32_t ProbeMode9OneObservation(
     IvAnswer* a) {
-  return CallMode9OneObservation(*a);
+  return AnswerIvQuery(BenchQueryMode9(3, 1, false), *a);
 }
 extern "C" __attribute__((noinline)) int32_t
 ProbeMode9ThreeObservationsPerStatTrained(IvAnswer* a) {
-  return CallMode9ThreeObservationsPerStatTrained(*a);
+  return AnswerIvQuery(BenchQueryMode9(0, 3, true), *a);
 }
 extern "C" __attribute__((noinline)) bool ProbeLoadGameData(
     const std::vector<uint8_t>* poke, const std::vector<uint8_t>* nature) {

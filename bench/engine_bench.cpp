@@ -26,7 +26,8 @@ void BM_OneObservationNoClues(benchmark::State& state) {
   if (!LoadOnce()) state.SkipWithError("game data not found");
   IvAnswer answer{};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CallOneObservationNoClues(answer));
+    benchmark::DoNotOptimize(
+        AnswerIvQuery(BenchQuery(BenchEntries(), 1, false, false), answer));
     benchmark::ClobberMemory();
   }
 }
@@ -36,7 +37,8 @@ void BM_ThreeObservationsAllClues(benchmark::State& state) {
   if (!LoadOnce()) state.SkipWithError("game data not found");
   IvAnswer answer{};
   for (auto _ : state) {
-    benchmark::DoNotOptimize(CallThreeObservationsAllClues(answer));
+    benchmark::DoNotOptimize(
+        AnswerIvQuery(BenchQuery(BenchEntries(), 3, true, false), answer));
     benchmark::ClobberMemory();
   }
 }

@@ -21,6 +21,7 @@
 
 #include "data/species_order.h"
 #include "fuzz_support.h"
+#include "support/engine_call.h"
 #include "support/true_monster.h"
 
 namespace {
@@ -116,31 +117,26 @@ int32_t PickSmall(FuzzedDataProvider& in, int32_t low, int32_t high) {
              : in.ConsumeIntegralInRange<int32_t>(low, high);
 }
 
-struct Call {
-  const GameDefinition* game = nullptr;
-  Text species;
-  Text nature;
-  std::vector<StatusEntry> entries;
+// The engine call with each text in a buffer of its own, any entry count
+// and, now and then, no entry array at all.
+struct Call : EngineCall {
+  Text speciesText;
+  Text natureText;
+  Text characteristicText;
+  Text typeText;
   int32_t count = 0;
   bool noEntries = false;
-  Text characteristic;
-  Text type;
-  int32_t overall = 0;
-  int32_t marks[StatCount] = {};
-  int32_t best = 0;
-  int32_t statVerdicts[StatCount] = {};
 
-  IvQuery Query(const char16_t* natureName, bool withClues,
-                bool levelHints) const {
-    IvQuery query{species.get(), natureName,
-                  game,          noEntries ? nullptr : entries.data(),
-                  count,         {u"", u"", 0, {}, 0, {}},
-                  levelHints};
-    for (int32_t& mark : query.clues.marks) mark = MarkUnknown;
-    if (withClues) {
-      query.clues = {characteristic.get(), type.get(), overall, {}, best, {}};
-      for (int s = 0; s < StatCount; ++s) query.clues.marks[s] = marks[s];
-      std::memcpy(query.clues.statVerdicts, statVerdicts, sizeof statVerdicts);
+  // EngineCall's query with that count and array, the clues left out unless
+  // `withClues`.
+  IvQuery FuzzQuery(const char16_t* natureName, bool withClues,
+                    bool levelHints) const {
+    IvQuery query = Query(natureName, levelHints);
+    query.entries = noEntries ? nullptr : entries.data();
+    query.entryCount = count;
+    if (!withClues) {
+      query.clues = {u"", u"", 0, {}, 0, {}};
+      for (int32_t& mark : query.clues.marks) mark = MarkUnknown;
     }
     return query;
   }
@@ -148,24 +144,15 @@ struct Call {
   // The named nature; a missing nature text names none. A failure leaves
   // `result` as it was.
   int32_t Run(IvResult& result, bool withClues) const {
-    const char16_t* named = nature.get() != nullptr ? nature.get() : u"";
-    IvAnswer answer;
-    int32_t rc = AnswerIvQuery(Query(named, withClues, false), answer);
-    if (rc == CalcOk) result = answer.result;
-    return rc;
+    return Answer(FuzzQuery(nature ? nature : u"", withClues, false), result,
+                  nullptr, nullptr);
   }
 
   // With the clues and the next-level hints, the named nature or any.
   int32_t RunWithHints(IvResult& result, uint32_t* natureSet, LevelHint* hints,
                        bool anyNature) const {
-    IvAnswer answer;
-    int32_t rc = AnswerIvQuery(
-        Query(anyNature ? nullptr : nature.get(), true, true), answer);
-    if (rc != CalcOk) return rc;
-    result = answer.result;
-    *natureSet = answer.natureSet;
-    for (int s = 0; s < StatCount; ++s) hints[s] = answer.hints[s];
-    return rc;
+    return Answer(FuzzQuery(anyNature ? nullptr : nature, true, true), result,
+                  natureSet, hints);
   }
 };
 
@@ -267,11 +254,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   Call call;
   call.game = game;
-  call.species =
+  call.speciesText =
       MakeText(in, SpeciesUnits,
                in.ConsumeIntegralInRange<int>(0, 15) == 15 ? ShedinjaName
                                                            : species.name);
-  call.nature = MakeText(in, NatureUnits, nature.name);
+  call.species = call.speciesText.get();
+  call.natureText = MakeText(in, NatureUnits, nature.name);
+  call.nature = call.natureText.get();
   bool truthful = in.ConsumeBool();
   int entryCount = in.ConsumeIntegralInRange<int>(0, 6);
   for (int i = 0; i < entryCount; ++i) {
@@ -310,11 +299,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   // Clues: the monster's own, or any.
   int row = in.ConsumeIntegralInRange<int>(0, CharacteristicCount - 1);
   if (truthful) row = CharacteristicOf(ivs, row);
-  call.characteristic =
+  call.characteristicText =
       MakeText(in, CharacteristicUnits, CharacteristicTable[row].text);
+  call.characteristic = call.characteristicText.get();
   int typeIndex = in.ConsumeIntegralInRange<int>(0, HiddenPowerTypeCount - 1);
   if (truthful) typeIndex = HiddenPowerTypeOf(ivs);
-  call.type = MakeText(in, TypeUnits, HiddenPowerTypeNames[typeIndex]);
+  call.typeText = MakeText(in, TypeUnits, HiddenPowerTypeNames[typeIndex]);
+  call.hiddenPowerType = call.typeText.get();
   if (truthful) {
     call.overall = in.ConsumeBool() ? 0 : OverallVerdictOf(ivs);
     call.best = in.ConsumeBool() ? 0 : BestStatVerdictOf(ivs);
@@ -384,19 +375,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   // engine finds the species (every record of that name has its base stats)
   // and the nature the stats were computed from, and each clue text is the
   // monster's own or none at all.
-  if (truthful && SameStatsUnderName(*game, species, call.species.get()) &&
-      call.nature.get() != nullptr &&
-      NameEquals(nature.name, call.nature.get()) &&
-      (FindCharacteristicIndex(call.characteristic.get()) < 0 ||
-       FindCharacteristicIndex(call.characteristic.get()) == row) &&
-      (FindHiddenPowerTypeIndex(call.type.get()) < 0 ||
-       FindHiddenPowerTypeIndex(call.type.get()) == typeIndex)) {
+  if (truthful && SameStatsUnderName(*game, species, call.species) &&
+      call.nature != nullptr && NameEquals(nature.name, call.nature) &&
+      (FindCharacteristicIndex(call.characteristic) < 0 ||
+       FindCharacteristicIndex(call.characteristic) == row) &&
+      (FindHiddenPowerTypeIndex(call.hiddenPowerType) < 0 ||
+       FindHiddenPowerTypeIndex(call.hiddenPowerType) == typeIndex)) {
     for (int s = 0; s < StatCount; ++s)
       FUZZ_CHECK(result.stats[s].mask >> ivs[s] & 1u);
   }
 
   // For a name the generation lists, the table's order does not matter.
-  if (ListedName(game, call.species.get())) {
+  if (ListedName(game, call.species)) {
     SortTable(in);
     sorted = true;
     IvResult resorted;

@@ -21,8 +21,6 @@
 void LoadShippedTables();
 void RestoreSpeciesOrder();
 
-// What a successful engine query must deliver: all masks empty or none,
-// bounds equal to the lowest and highest candidate, nature directions of -1,
-// 0 or +1, and hidden power exactly when all six IVs are pinned and the
-// generation has hidden power, with the power of the generation's rule.
+// Aborts naming the first of BrokenResultInvariant's rules that a
+// successful engine query breaks.
 void CheckResultInvariants(const IvResult& result, HiddenPowerPowerRule rule);

@@ -1,188 +1,112 @@
 // The clue stage on hand-set candidate masks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "engine/engine_internal.h"
-#include "engine_call.h"
+#include "support/engine_call.h"
 #include "support/test_data.h"
 
 namespace {
 
-struct Clues {
-  const char16_t* characteristic = u"";
-  const char16_t* type = u"";
-  int32_t overall = 0;
-  int32_t marks[StatCount] = {2, 2, 2, 2, 2, 2};
-  int32_t best = 0;
+// One run of the clue stage: the clues, the six candidate masks before, and
+// the six masks it must leave (bounds refreshed first, as the engine does
+// after the observations).
+struct StageCase {
+  const char* what;
+  const char16_t* characteristic;
+  const char16_t* type;
+  int32_t overall;
+  int32_t best;
+  int32_t marks[StatCount];
+  IvMask before[StatCount];
+  IvMask after[StatCount];
 };
 
-// Runs the clue stage on the given masks (bounds refreshed first, as the
-// engine does after the observations).
-IvResult Apply(std::initializer_list<IvMask> masks, const Clues& clues) {
-  IvResult r{};
-  int i = 0;
-  for (IvMask m : masks) {
-    r.stats[i].mask = m;
-    RefreshBounds(r.stats[i]);
-    ++i;
-  }
-  IvClues input{clues.characteristic,
-                clues.type,
-                clues.overall,
-                {clues.marks[0], clues.marks[1], clues.marks[2], clues.marks[3],
-                 clues.marks[4], clues.marks[5]},
-                clues.best,
-                {}};
-  ApplyClues(r, input);
-  return r;
-}
-
-const IvMask All = AllIvs;
 IvMask Pin(int v) { return 1u << v; }
 
-void ExpectAllEmpty(const IvResult& r) {
-  for (const StatResult& s : r.stats) EXPECT_EQ(s.mask, 0u);
-}
-
-TEST(CharacteristicTest, RemainderZeroOnHp) {
-  Clues c;
-  c.characteristic = u"たべるのが　だいすき";
-  IvResult r = Apply({All, All, All, All, All, All}, c);
-  EXPECT_EQ(r.stats[StatHp].mask, 0x42108421u);
-  for (int s = 1; s < StatCount; ++s) EXPECT_EQ(r.stats[s].mask, Range(0, 30));
-  EXPECT_EQ(r.stats[StatHp].maxIv, 30);
-}
-
-TEST(CharacteristicTest, RemainderTwoCapsAtTwentySeven) {
-  Clues c;
-  c.characteristic = u"おっちょこちょい";
-  IvResult r = Apply({All, All, All, All, All, All}, c);
-  EXPECT_EQ(r.stats[StatSpeed].mask, 0x08421084u);
-  for (int s = 0; s < 5; ++s) EXPECT_EQ(r.stats[s].mask, Range(0, 27));
-}
-
-TEST(CharacteristicTest, PinnedNamedStatCapsTheOthersInclusive) {
-  Clues c;
-  c.characteristic = u"ちからが　じまん";  // Attack, remainder 0
-  IvResult r = Apply({All, Pin(20), All, All, Range(10, 31), All}, c);
-  EXPECT_EQ(r.stats[StatAttack].mask, Pin(20));
-  EXPECT_EQ(r.stats[StatHp].mask, Range(0, 20));
-  EXPECT_EQ(r.stats[StatSpDef].mask, Range(10, 20));
-}
-
-TEST(CharacteristicTest, UnpinnedNamedStatLeavesTheCapOnly) {
-  Clues c;
-  c.characteristic = u"ちからが　じまん";
-  IvResult r = Apply({All, Pin(20) | Pin(25), All, All, All, All}, c);
-  EXPECT_EQ(r.stats[StatAttack].mask, Pin(20) | Pin(25));
-  EXPECT_EQ(r.stats[StatHp].mask, Range(0, 30));
-}
-
-TEST(CharacteristicTest, NamedStatBelowAnotherStatEmptiesAll) {
-  Clues c;
-  c.characteristic = u"ちからが　じまん";
-  ExpectAllEmpty(Apply({Range(26, 28), Range(0, 10), All, All, All, All}, c));
-}
-
-TEST(CharacteristicTest, UnknownTextIsNoClue) {
-  Clues c;
-  c.characteristic = u"ちからが じまん";  // plain space: not a table text
-  IvResult r = Apply({All, All, All, All, All, All}, c);
-  for (const StatResult& s : r.stats) EXPECT_EQ(s.mask, All);
-}
-
-TEST(BestStatJudgeTest, VerdictAndMarkNarrowBestAndOthers) {
-  Clues c;
-  c.best = 2;  // すばらしい ちから: 26..30
-  c.marks[StatAttack] = MarkBest;
-  IvResult r = Apply({All, All, Range(0, 10), All, All, All}, c);
-  EXPECT_EQ(r.stats[StatAttack].mask, Range(26, 30));
-  EXPECT_EQ(r.stats[StatHp].mask, Range(0, 30));
-  EXPECT_EQ(r.stats[StatDefense].mask, Range(0, 10));
-  // A best stat pinned lower caps the unknown stats at it.
-  r = Apply({All, Pin(27), All, All, All, All}, c);
-  EXPECT_EQ(r.stats[StatHp].mask, Range(0, 27));
-}
-
-TEST(BestStatJudgeTest, TwoBestStatsShareOneIv) {
-  Clues c;
-  c.marks[StatHp] = MarkBest;
-  c.marks[StatSpeed] = MarkBest;
-  IvResult r = Apply({Range(10, 20), All, All, All, All, Range(15, 25)}, c);
-  EXPECT_EQ(r.stats[StatHp].mask, Range(15, 20));
-  EXPECT_EQ(r.stats[StatSpeed].mask, Range(15, 20));
-  EXPECT_EQ(r.stats[StatAttack].mask, Range(0, 20));
-}
-
-TEST(BestStatJudgeTest, NotBestIsStrictlyBelow) {
-  Clues c;
-  c.marks[StatHp] = MarkBest;
-  c.marks[StatDefense] = MarkNotBest;
-  IvResult r = Apply({Pin(31), All, All, All, All, All}, c);
-  EXPECT_EQ(r.stats[StatDefense].mask, Range(0, 30));
-  EXPECT_EQ(r.stats[StatAttack].mask, All);
-  ExpectAllEmpty(Apply({Pin(0), All, All, All, All, All}, c));
-}
-
-TEST(BestStatJudgeTest, NothingKnownChangesNothing) {
-  Clues c;
-  c.marks[StatAttack] = 7;  // any other value is unknown
-  c.best = 9;
-  IvResult r = Apply({Range(3, 9), All, Pin(4), All, All, All}, c);
-  EXPECT_EQ(r.stats[StatHp].mask, Range(3, 9));
-  EXPECT_EQ(r.stats[StatAttack].mask, All);
-  EXPECT_EQ(r.stats[StatDefense].mask, Pin(4));
-}
-
-TEST(OverallJudgeTest, SumRanges) {
-  Clues c;
-  c.overall = 4;  // まずまず: 0..90
-  ExpectAllEmpty(Apply({Pin(20), Pin(20), Pin(20), Pin(20), Pin(20), All}, c));
-  c.overall = 1;  // すばらしい: 151..186
-  const IvMask upTo25 = Range(0, 25);
-  IvResult r = Apply({upTo25, upTo25, upTo25, upTo25, upTo25, All}, c);
-  EXPECT_EQ(r.stats[StatSpeed].mask, Range(26, 31));
-  c.overall = 3;  // へいきん いじょう: 91..120
-  r = Apply({Pin(20), Pin(20), Pin(20), Pin(20), Pin(20), All}, c);
-  EXPECT_EQ(r.stats[StatSpeed].mask, Range(0, 20));
-}
-
-TEST(HiddenPowerTypeTest, DarkNeedsEveryIvOdd) {
-  Clues c;
-  c.type = u"あく";
-  IvResult r = Apply({All, All, All, All, All, All}, c);
-  for (const StatResult& s : r.stats) EXPECT_EQ(s.mask, 0xAAAAAAAAu);
-}
-
-TEST(HiddenPowerTypeTest, FightingFixesTheHeavyStatsEven) {
-  Clues c;
-  c.type = u"かくとう";  // t = 0..4
-  IvResult r = Apply({All, All, All, All, All, All}, c);
-  EXPECT_EQ(r.stats[StatHp].mask, All);
-  EXPECT_EQ(r.stats[StatAttack].mask, All);
-  EXPECT_EQ(r.stats[StatDefense].mask, All);
-  EXPECT_EQ(r.stats[StatSpAtk].mask, 0x55555555u);
-  EXPECT_EQ(r.stats[StatSpDef].mask, 0x55555555u);
-  EXPECT_EQ(r.stats[StatSpeed].mask, 0x55555555u);
-}
-
-TEST(HiddenPowerTypeTest, ImpossibleTypeEmptiesAll) {
-  Clues c;
-  c.type = u"あく";
-  ExpectAllEmpty(Apply({Pin(30), All, All, All, All, All}, c));
-}
-
-TEST(ClueStageTest, EmptyInputRunsNoPass) {
-  Clues c;
-  c.characteristic = u"たべるのが　だいすき";
-  IvResult r = Apply({0, 0, 0, 0, 0, 0}, c);
-  ExpectAllEmpty(r);
-}
-
-TEST(ClueStageTest, ContradictionInOneStatEmptiesAllSix) {
-  Clues c;
-  c.best = 1;  // 31 for the best stat
-  c.marks[StatSpeed] = MarkBest;
-  ExpectAllEmpty(Apply({All, All, All, All, All, Range(0, 30)}, c));
+TEST(ClueStageTest, EachClueNarrowsTheCandidates) {
+  const IvMask A = AllIvs, To20 = Range(0, 20), To25 = Range(0, 25),
+               To27 = Range(0, 27), To30 = Range(0, 30),
+               From20To25 = Range(20, 25), Even = 0x55555555u,
+               Odd = 0xAAAAAAAAu;
+  const int32_t U = MarkUnknown, B = MarkBest, N = MarkNotBest;
+  // clang-format off
+  const StageCase cases[] = {
+      {"characteristic, HP remainder 0", u"たべるのが　だいすき", u"", 0, 0,
+       {U, U, U, U, U, U}, {A, A, A, A, A, A},
+       {0x42108421u, To30, To30, To30, To30, To30}},
+      {"characteristic, Speed remainder 2 caps at 27",
+       u"おっちょこちょい", u"", 0, 0, {U, U, U, U, U, U}, {A, A, A, A, A, A},
+       {To27, To27, To27, To27, To27, 0x08421084u}},
+      {"pinned named stat caps the others inclusive",
+       u"ちからが　じまん", u"", 0, 0, {U, U, U, U, U, U},
+       {A, Pin(20), A, A, Range(10, 31), A},
+       {To20, Pin(20), To20, To20, Range(10, 20), To20}},
+      {"unpinned named stat leaves the cap only",
+       u"ちからが　じまん", u"", 0, 0, {U, U, U, U, U, U},
+       {A, Pin(20) | Pin(25), A, A, A, A},
+       {To30, Pin(20) | Pin(25), To30, To30, To30, To30}},
+      {"named stat below another stat", u"ちからが　じまん", u"", 0, 0,
+       {U, U, U, U, U, U}, {Range(26, 28), Range(0, 10), A, A, A, A}, {}},
+      {"plain space: not a characteristic", u"ちからが じまん", u"", 0, 0,
+       {U, U, U, U, U, U}, {A, A, A, A, A, A}, {A, A, A, A, A, A}},
+      {"best stat 26..30 and marked", u"", u"", 0, 2,
+       {U, B, U, U, U, U}, {A, A, Range(0, 10), A, A, A},
+       {To30, Range(26, 30), Range(0, 10), To30, To30, To30}},
+      {"best stat pinned lower caps the unknown stats", u"", u"", 0, 2,
+       {U, B, U, U, U, U}, {A, Pin(27), A, A, A, A},
+       {To27, Pin(27), To27, To27, To27, To27}},
+      {"two best stats share one IV", u"", u"", 0, 0,
+       {B, U, U, U, U, B}, {Range(10, 20), A, A, A, A, Range(15, 25)},
+       {Range(15, 20), To20, To20, To20, To20, Range(15, 20)}},
+      {"not best is strictly below", u"", u"", 0, 0,
+       {B, U, N, U, U, U}, {Pin(31), A, A, A, A, A},
+       {Pin(31), A, To30, A, A, A}},
+      {"not best below a best of 0", u"", u"", 0, 0,
+       {B, U, N, U, U, U}, {Pin(0), A, A, A, A, A}, {}},
+      {"a mark of 7 and a verdict of 9 are unknown", u"", u"", 0, 9,
+       {U, 7, U, U, U, U}, {Range(3, 9), A, Pin(4), A, A, A},
+       {Range(3, 9), A, Pin(4), A, A, A}},
+      {"overall 0..90", u"", u"", 4, 0,
+       {U, U, U, U, U, U}, {Pin(20), Pin(20), Pin(20), Pin(20), Pin(20), A},
+       {}},
+      {"overall 151..186", u"", u"", 1, 0,
+       {U, U, U, U, U, U}, {To25, To25, To25, To25, To25, A},
+       {From20To25, From20To25, From20To25, From20To25, From20To25,
+        Range(26, 31)}},
+      {"overall 91..120", u"", u"", 3, 0,
+       {U, U, U, U, U, U}, {Pin(20), Pin(20), Pin(20), Pin(20), Pin(20), A},
+       {Pin(20), Pin(20), Pin(20), Pin(20), Pin(20), To20}},
+      {"あく needs every IV odd", u"", u"あく", 0, 0,
+       {U, U, U, U, U, U}, {A, A, A, A, A, A}, {Odd, Odd, Odd, Odd, Odd, Odd}},
+      {"かくとう fixes the heavy stats even", u"", u"かくとう", 0, 0,
+       {U, U, U, U, U, U}, {A, A, A, A, A, A}, {A, A, A, Even, Even, Even}},
+      {"impossible type", u"", u"あく", 0, 0,
+       {U, U, U, U, U, U}, {Pin(30), A, A, A, A, A}, {}},
+      {"empty input runs no pass", u"たべるのが　だいすき", u"", 0, 0,
+       {U, U, U, U, U, U}, {}, {}},
+      {"a contradiction in one stat empties all six", u"", u"", 0, 1,
+       {U, U, U, U, U, B}, {A, A, A, A, A, To30}, {}},
+  };
+  // clang-format on
+  for (const StageCase& c : cases) {
+    IvResult r{};
+    for (int s = 0; s < StatCount; ++s) {
+      r.stats[s].mask = c.before[s];
+      RefreshBounds(r.stats[s]);
+    }
+    IvClues clues{c.characteristic, c.type, c.overall, {}, c.best, {}};
+    std::copy(c.marks, c.marks + StatCount, clues.marks);
+    ApplyClues(r, clues);
+    for (int s = 0; s < StatCount; ++s) {
+      EXPECT_EQ(r.stats[s].mask, c.after[s]) << c.what << ", stat " << s;
+      if (c.after[s] == 0) continue;
+      EXPECT_EQ(r.stats[s].minIv, __builtin_ctz(c.after[s])) << c.what;
+      EXPECT_EQ(r.stats[s].maxIv, 31 - __builtin_clz(c.after[s])) << c.what;
+    }
+  }
 }
 
 TEST(ClueStageTest, TablesMatchTheClueLists) {
@@ -193,11 +117,8 @@ TEST(ClueStageTest, TablesMatchTheClueLists) {
   EXPECT_TRUE(NameEquals(u"まずまずの のうりょく", OverallVerdict[4].text));
   EXPECT_TRUE(NameEquals(u"さいこうの ちから (ばっちりっ! ぱーふぇくと)",
                          BestStatVerdict[1].text));
-  for (const CharacteristicRecord& c : CharacteristicTable) {
-    int n = 0;
-    while (c.text[n] != 0) ++n;
-    EXPECT_LE(n, 12);
-  }
+  for (const CharacteristicRecord& c : CharacteristicTable)
+    EXPECT_LE(std::char_traits<char16_t>::length(c.text), 12u);
   // Every stat and remainder occurs exactly once.
   int seen[StatCount][5] = {};
   for (const CharacteristicRecord& c : CharacteristicTable)

@@ -27,10 +27,8 @@ class GameDataTest : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(LoadTestGameData()); }
 };
 
-int Length(const char16_t* text) {
-  int n = 0;
-  while (text[n] != 0) ++n;
-  return n;
+std::size_t Length(const char16_t* text) {
+  return std::char_traits<char16_t>::length(text);
 }
 
 const SpeciesRecord& Row(int k) { return SpeciesTable[k - 1]; }
@@ -69,24 +67,41 @@ TEST_F(GameDataTest, TellingRowsLoadExactly) {
             u"リザードン　メガリザードンＸ", {78, 130, 111, 100, 130, 85});
 }
 
-TEST_F(GameDataTest, RowCountsByNationalNumbers) {
-  int both = 0, onlyOld = 0, onlyNew = 0, neither = 0;
+// One walk of the rows: serial numbers, which national numbers each has,
+// the rows with neither (mega forms, never listed), short names, and the
+// names two rows share.
+TEST_F(GameDataTest, RowCountsByNationalNumbersAndNames) {
+  int both = 0, onlyOld = 0, onlyNew = 0, neither = 0, megas = 0;
+  std::map<std::u16string, int> counts;
   for (int k = 1; k <= SpeciesCount; ++k) {
     const SpeciesRecord& r = Row(k);
     EXPECT_EQ(r.serialNo, k);
+    EXPECT_LE(Length(r.name), 18u) << "row " << k;
+    ++counts[r.name];
     bool old = r.nationalNo != NoNumber, now = r.nationalNo6 != NoNumber;
     both += old && now;
     onlyOld += old && !now;
     onlyNew += !old && now;
-    neither += !old && !now;
+    if (old || now) continue;
+    ++neither;
+    for (const GameDefinition& game : GameDefinitions)
+      EXPECT_FALSE(IsListedInGame(r, game)) << "row " << k;
+    std::u16string name = r.name;
+    std::size_t space = name.find(u'　');
+    ASSERT_NE(space, std::u16string::npos) << "row " << k;
+    megas += name.compare(space + 1, 2, u"メガ") == 0;
   }
   EXPECT_EQ(both, 637);
   EXPECT_EQ(onlyOld, 29);
   EXPECT_EQ(onlyNew, 108);
   EXPECT_EQ(neither, 80);
+  EXPECT_EQ(megas, 48);
+  int doubled = 0;
+  for (const auto& entry : counts) doubled += entry.second == 2;
+  EXPECT_EQ(doubled, 29);
 }
 
-TEST_F(GameDataTest, NamesAreShortAndUniqueWithinEachMode) {
+TEST_F(GameDataTest, NamesAreUniqueWithinEachMode) {
   const int sizes[] = {389, 505, 666, 745};
   for (int m = 0; m < 4; ++m) {
     std::set<std::u16string> names;
@@ -100,28 +115,6 @@ TEST_F(GameDataTest, NamesAreShortAndUniqueWithinEachMode) {
     }
     EXPECT_EQ(listed, sizes[m]) << "generation " << 3 + m;
   }
-  std::map<std::u16string, int> counts;
-  for (const SpeciesRecord& r : SpeciesTable) {
-    EXPECT_LE(Length(r.name), 18) << "row " << r.serialNo;
-    ++counts[r.name];
-  }
-  int doubled = 0;
-  for (const auto& entry : counts) doubled += entry.second == 2;
-  EXPECT_EQ(doubled, 29);
-}
-
-TEST_F(GameDataTest, RowsWithoutNationalNumberAreNeverListed) {
-  int megas = 0;
-  for (const SpeciesRecord& r : SpeciesTable) {
-    if (r.nationalNo != NoNumber || r.nationalNo6 != NoNumber) continue;
-    for (const GameDefinition& game : GameDefinitions)
-      EXPECT_FALSE(IsListedInGame(r, game)) << "row " << r.serialNo;
-    std::u16string name = r.name;
-    std::size_t space = name.find(u'　');
-    ASSERT_NE(space, std::u16string::npos) << "row " << r.serialNo;
-    megas += name.compare(space + 1, 2, u"メガ") == 0;
-  }
-  EXPECT_EQ(megas, 48);
 }
 
 // A first form carries its form name only when another form of the species
@@ -260,46 +253,38 @@ class LoaderTest : public ::testing::Test {
     return LoadGameDataFromBytes(poke.data(), poke.size(), nature.data(),
                                  nature.size());
   }
-  void PutName(int record, const char16_t* units, int count) {
-    uint8_t* at = poke.data() + SpeciesRecordBytes * record + 24;
+  // UTF-16LE units into a buffer at a byte offset.
+  static void Put(std::vector<uint8_t>& bytes, std::size_t at,
+                  const char16_t* units, int count) {
     for (int i = 0; i < count; ++i) {
-      at[2 * i] = units[i] & 0xFF;
-      at[2 * i + 1] = units[i] >> 8;
+      bytes[at + 2 * i] = units[i] & 0xFF;
+      bytes[at + 2 * i + 1] = units[i] >> 8;
     }
   }
   std::vector<uint8_t> poke, nature;
 };
 
-TEST_F(LoaderTest, NameLeftoversAfterTerminatorAreIgnored) {
-  const char16_t name[20] = {u'ア', u'イ', 0, u'X', u'Y', u'Z', 0x7FFF};
-  PutName(0, name, 20);
-  const char16_t sunao[6] = {u'す', u'な', u'お', 0, u'ゴ', u'ミ'};
-  for (int i = 0; i < 6; ++i) {
-    nature[10 * 18 + 2 * i] = sunao[i] & 0xFF;
-    nature[10 * 18 + 2 * i + 1] = sunao[i] >> 8;
-  }
-  ASSERT_TRUE(Load());
-  EXPECT_TRUE(NameEquals(u"アイ", SpeciesTable[0].name));
-  EXPECT_TRUE(NameEquals(u"すなお", NatureTable[10].name));
-}
-
-TEST_F(LoaderTest, LongNamesAreCutAndTerminated) {
-  char16_t nineteen[20];
-  char16_t twenty[20];
+// A name ends at its terminator (what follows in the field is ignored), or
+// is cut to the longest name its field holds and terminated.
+TEST_F(LoaderTest, NamesEndAtTheTerminatorOrAreCut) {
+  const char16_t leftovers[20] = {u'ア', u'イ', 0, u'X', u'Y', u'Z', 0x7FFF};
+  char16_t nineteen[20], twenty[20], six[6];
   for (int i = 0; i < 20; ++i) nineteen[i] = twenty[i] = u'ア' + i;
   nineteen[19] = 0;
-  PutName(0, nineteen, 20);
-  PutName(1, twenty, 20);
-  // A nature name of six units without terminator keeps five.
-  for (int i = 0; i < 6; ++i) {
-    nature[2 * i] = 0x42 + i;
-    nature[2 * i + 1] = 0x30;
-  }
+  for (int i = 0; i < 6; ++i) six[i] = u'あ' + i;
+  const char16_t sunao[6] = {u'す', u'な', u'お', 0, u'ゴ', u'ミ'};
+  Put(poke, 24, leftovers, 20);
+  Put(poke, SpeciesRecordBytes + 24, nineteen, 20);
+  Put(poke, 2 * SpeciesRecordBytes + 24, twenty, 20);
+  Put(nature, 0, six, 6);
+  Put(nature, 10 * NatureRecordBytes, sunao, 6);
   ASSERT_TRUE(Load());
-  EXPECT_EQ(Length(SpeciesTable[0].name), 19);
-  EXPECT_EQ(SpeciesTable[0].name[18], u'ア' + 18);
-  EXPECT_EQ(Length(SpeciesTable[1].name), 19);
-  EXPECT_EQ(Length(NatureTable[0].name), 5);
+  EXPECT_TRUE(NameEquals(u"アイ", SpeciesTable[0].name));
+  EXPECT_EQ(Length(SpeciesTable[1].name), 19u);
+  EXPECT_EQ(SpeciesTable[1].name[18], u'ア' + 18);
+  EXPECT_EQ(Length(SpeciesTable[2].name), 19u);
+  EXPECT_EQ(Length(NatureTable[0].name), 5u);
+  EXPECT_TRUE(NameEquals(u"すなお", NatureTable[10].name));
 }
 
 TEST_F(LoaderTest, NumbersAreSignedLittleEndianAndZeroIsANumber) {

@@ -5,54 +5,35 @@
 #include "engine/engine_internal.h"
 #include "support/true_monster.h"
 
-namespace {
-
-struct SumRange {
-  int low;
-  int high;
-};
-// What the judge's verdicts say, by list index 1..4.
-constexpr SumRange OverallSum[5] = {
-    {0, 186}, {151, 186}, {121, 150}, {91, 120}, {0, 90}};
-constexpr SumRange BestIv[5] = {{0, 31}, {31, 31}, {26, 30}, {16, 25}, {0, 15}};
-// The per-stat judge's verdicts by list index 1..7 (7: hyper trained).
-constexpr SumRange StatIv[8] = {{0, 31},  {31, 31}, {30, 30}, {26, 29},
-                                {16, 25}, {1, 15},  {0, 0},   {0, 30}};
-
-SumRange VerdictRange(const SumRange (&table)[5], int32_t index) {
-  return index >= 1 && index <= 4 ? table[index] : table[0];
-}
-
-}  // namespace
-
 bool SatisfiesClues(const int ivs[StatCount], const ClueCase& clues) {
-  int highest = 0;
-  int sum = 0;
-  for (int s = 0; s < StatCount; ++s) {
-    if (ivs[s] > highest) highest = ivs[s];
-    sum += ivs[s];
-  }
   if (clues.characteristic >= 0) {
     const CharacteristicRecord& row = CharacteristicTable[clues.characteristic];
-    if (ivs[row.stat] != highest) return false;
-    if (ivs[row.stat] % 5 != row.remainder) return false;
+    int highest = HighestIv(ivs);
+    if (ivs[row.stat] != highest || highest % 5 != row.remainder) return false;
   }
-  SumRange best = VerdictRange(BestIv, clues.perStat ? 0 : clues.best);
-  if (highest < best.low || highest > best.high) return false;
+  // A verdict index outside the lists says nothing.
+  int32_t best = clues.perStat ? 0 : clues.best;
+  if (best >= 1 && best <= 4 && BestStatVerdictOf(ivs) != best) return false;
   for (int s = 0; s < StatCount; ++s) {
-    int32_t verdict = clues.statVerdicts[s];
-    SumRange range =
-        StatIv[clues.perStat && verdict >= 1 && verdict <= 7 ? verdict : 0];
-    if (ivs[s] < range.low || ivs[s] > range.high) return false;
-    if (clues.perStat) continue;
-    if (clues.marks[s] == 1 && ivs[s] != highest) return false;
-    if (clues.marks[s] == 0 && ivs[s] >= highest) return false;
+    if (clues.perStat) {
+      int32_t verdict = clues.statVerdicts[s];
+      if (verdict == StatVerdictTrained
+              ? ivs[s] == 31
+              : verdict >= 1 && verdict <= 6 &&
+                    StatVerdictOf(ivs[s], false) != verdict)
+        return false;
+      continue;
+    }
+    int32_t mark = clues.marks[s];
+    if ((mark == MarkBest || mark == MarkNotBest) &&
+        BestStatMarkOf(ivs, s) != mark)
+      return false;
   }
   if (clues.type >= 0 && !clues.noHiddenPower &&
       HiddenPowerTypeOf(ivs) != clues.type)
     return false;
-  SumRange overall = VerdictRange(OverallSum, clues.overall);
-  return sum >= overall.low && sum <= overall.high;
+  return clues.overall < 1 || clues.overall > 4 ||
+         OverallVerdictOf(ivs) == clues.overall;
 }
 
 long ReferenceMasks(const ClueCase& clues, IvMask out[StatCount]) {

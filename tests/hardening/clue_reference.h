@@ -1,7 +1,8 @@
 // A deliberately plain model of what the clues say about six IVs, used to
 // check the engine's clue stage against brute force over small candidate
 // sets. Nothing here reuses the engine's masks or filters: each clue is
-// written out as the statement a player reads in the game.
+// the statement a player reads in the game, the judge's answers being those
+// the game gives for known IVs (support/true_monster.h).
 #pragma once
 
 #include <cstdint>

@@ -1,6 +1,8 @@
 // What the game shows for a monster with known IVs.
 #include "true_monster.h"
 
+#include <cstring>
+
 int32_t ShownStat(const SpeciesRecord& species, const NatureRecord& nature,
                   int stat, int iv, int level, int effort) {
   uint16_t base = species.baseStats[BaseStatSlotOf[stat]];
@@ -83,4 +85,43 @@ SpeciesRecord SpeciesOfGeneration(const ModernSpeciesRecord& record,
 int32_t StatVerdictOf(int iv, bool trained) {
   if (trained) return StatVerdictTrained;
   return iv == 31 ? 1 : iv == 30 ? 2 : iv >= 26 ? 3 : iv >= 16 ? 4 : iv ? 5 : 6;
+}
+
+const char* BrokenResultInvariant(const IvResult& result,
+                                  HiddenPowerPowerRule rule) {
+  int empty = 0;
+  bool pinned = rule != HiddenPowerPowerRule::None;
+  for (int s = 0; s < StatCount; ++s) {
+    const StatResult& stat = result.stats[s];
+    if (s != StatHp && (stat.natureDir < -1 || stat.natureDir > 1))
+      return "a nature direction beyond -1..1";
+    if (stat.mask == 0) {
+      ++empty;
+      pinned = false;
+      continue;
+    }
+    if (stat.minIv != __builtin_ctz(stat.mask) ||
+        stat.maxIv != 31 - __builtin_clz(stat.mask))
+      return "bounds other than the lowest and highest candidate";
+    if (stat.minIv != stat.maxIv) pinned = false;
+  }
+  if (empty != 0 && empty != StatCount) return "some masks empty and some not";
+  if (result.hiddenPowerKnown != (pinned ? 1 : 0))
+    return "hidden power known other than exactly when all six are pinned";
+  if (!pinned)
+    return result.hiddenPowerType[0] == 0 && result.hiddenPowerPower == 0
+               ? nullptr
+               : "a hidden power type or power that is not known";
+  IvResult scratch{};
+  for (int s = 0; s < StatCount; ++s)
+    scratch.stats[s].minIv = result.stats[s].minIv;
+  CalcHiddenPower(&scratch, rule);
+  if (std::memcmp(scratch.hiddenPowerType, result.hiddenPowerType,
+                  sizeof scratch.hiddenPowerType) != 0 ||
+      scratch.hiddenPowerPower != result.hiddenPowerPower)
+    return "a hidden power other than that of the pinned IVs";
+  if (result.hiddenPowerPower < 30 || result.hiddenPowerPower > 70 ||
+      (rule == HiddenPowerPowerRule::Fixed60 && result.hiddenPowerPower != 60))
+    return "a hidden power power beyond the generation's rule";
+  return nullptr;
 }

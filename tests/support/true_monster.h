@@ -48,3 +48,11 @@ int HiddenPowerTypeOf(const int ivs[StatCount]);
 // highest IV, with the row's remainder): the `pick`-th fitting row, counted
 // modulo the number of fitting rows.
 int CharacteristicOf(const int ivs[StatCount], unsigned pick);
+
+// What every successful engine result must keep, or the first rule it
+// breaks (nullptr when it keeps them all): all masks empty or none, bounds
+// equal to the lowest and highest candidate, nature directions of -1, 0 or
+// +1, and hidden power exactly when all six IVs are pinned and the
+// generation has hidden power, with the type and power of `rule`.
+const char* BrokenResultInvariant(const IvResult& result,
+                                  HiddenPowerPowerRule rule);

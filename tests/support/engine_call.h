@@ -1,5 +1,5 @@
-// A compact way for the tests to build an engine query with named clue
-// arguments.
+// A compact way for the tests and the engine fuzz target to build an engine
+// query with named clue arguments.
 #pragma once
 
 #include <cstring>
