@@ -22,6 +22,13 @@ std::wstring ClassName(HWND window) {
   return name;
 }
 
+std::pair<int, int> SpinRange(HWND spin) {
+  std::pair<int, int> range{-1, -1};
+  SendMessageW(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&range.first),
+               reinterpret_cast<LPARAM>(&range.second));
+  return range;
+}
+
 namespace {
 
 HICON DialogIcon(HWND box) {
@@ -84,31 +91,8 @@ std::vector<SeenDialog> TakeSeenDialogs() {
 }
 
 void PumpMessagesKeepingQuit() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      // Keep it for TakeQuitMessage.
-      PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-bool TakeQuitMessage(int* exitCode) {
-  MSG message;
-  bool found = false;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      found = true;
-      if (exitCode != nullptr) *exitCode = static_cast<int>(message.wParam);
-      continue;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return found;
+  int exitCode = 0;
+  if (TakeQuitMessage(&exitCode)) PostQuitMessage(exitCode);
 }
 
 void ClearRememberedSettings() {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../tools/tools_test_support.h"
@@ -37,11 +38,11 @@ void SetDialogInspector(void (*inspect)(HWND dialog));
 // Dispatches whatever waits in the thread's queue but leaves a WM_QUIT there
 // for TakeQuitMessage (PumpMessages drops it).
 void PumpMessagesKeepingQuit();
-// Removes a pending WM_QUIT (every closed main window posts one) and returns
-// whether there was one; `exitCode` receives its wParam.
-bool TakeQuitMessage(int* exitCode = nullptr);
 
 std::wstring ClassName(HWND window);
+
+// The range of an up-down control: lowest, highest.
+std::pair<int, int> SpinRange(HWND spin);
 
 // Deletes the remembered settings. Every test starts and ends without them,
 // so no test's choices reach another test's or the program's start-up.
