@@ -143,27 +143,26 @@ TEST(AboutBoxTest, VersionAndCopyrightComeFromTheFilesVersionData) {
 
 // ---- Closing ----------------------------------------------------------------
 
-TEST(AboutBoxTest, EscapeDoesNotCloseButEnterDoes) {
-  AboutRun run;
-  run.actions = {AboutRun::PressEscape, AboutRun::PressEnter};
-  EXPECT_EQ(RunAboutBox(run, OwnPath()), 1);
-  ASSERT_FALSE(run.timedOut);
-  ASSERT_GE(run.openAfter.size(), 1u);
-  EXPECT_TRUE(run.openAfter[0]);
-}
-
-TEST(AboutBoxTest, CloseBoxCloses) {
-  AboutRun run;
-  run.actions = {AboutRun::CloseBox};
-  EXPECT_EQ(RunAboutBox(run, OwnPath()), 1);
-  EXPECT_FALSE(run.timedOut);
-}
-
-TEST(AboutBoxTest, EscapeAloneLeavesItOpenUntilTheWatchdog) {
-  AboutRun run;
-  run.actions = {AboutRun::PressEscape, AboutRun::PressEscape};
-  EXPECT_EQ(RunAboutBox(run, OwnPath()), -1);
-  EXPECT_TRUE(run.timedOut);
+// Enter and the close box close the box; Escape leaves it open, alone until
+// the watchdog ends it.
+TEST(AboutBoxTest, EnterAndTheCloseBoxCloseItAndEscapeDoesNot) {
+  const struct {
+    std::vector<AboutRun::Action> actions;
+    INT_PTR result;
+  } cases[] = {{{AboutRun::PressEscape, AboutRun::PressEnter}, 1},
+               {{AboutRun::CloseBox}, 1},
+               {{AboutRun::PressEscape, AboutRun::PressEscape}, -1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+    AboutRun run;
+    run.actions = c.actions;
+    EXPECT_EQ(RunAboutBox(run, OwnPath()), c.result);
+    EXPECT_EQ(run.timedOut, c.result == -1);
+    if (c.actions[0] == AboutRun::PressEscape) {
+      ASSERT_GE(run.openAfter.size(), 1u);
+      EXPECT_TRUE(run.openAfter[0]);
+    }
+  }
 }
 
 }  // namespace

@@ -171,14 +171,10 @@ TEST_F(HiddenPowerWindowTest, TextThatIsNoNumberCountsAsZero) {
 
 TEST_F(HiddenPowerWindowTest, TypingFortyFiveUsesFourThenThirtyOne) {
   Type(IDC_HPCALC_IV_ATTACK, L"4");
-  auto withFour = Expected({0, 4, 0, 0, 0, 0});
-  EXPECT_EQ(Type(), withFour.first);
-  EXPECT_EQ(Power(), withFour.second);
+  EXPECT_EQ(std::make_pair(Type(), Power()), Expected({0, 4, 0, 0, 0, 0}));
   SendMessageW(Field(IDC_HPCALC_IV_ATTACK), WM_CHAR, L'5', 1);
   EXPECT_EQ(ItemText(window_, IDC_HPCALC_IV_ATTACK), L"31");
-  auto withMax = Expected({0, 31, 0, 0, 0, 0});
-  EXPECT_EQ(Type(), withMax.first);
-  EXPECT_EQ(Power(), withMax.second);
+  EXPECT_EQ(std::make_pair(Type(), Power()), Expected({0, 31, 0, 0, 0, 0}));
 }
 
 // Out-of-range text, pasted or set by another program, shows corrected and
