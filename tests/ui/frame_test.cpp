@@ -21,12 +21,6 @@ using StartUp = MainWindowTest;
 using HelpLines = MainWindowTest;
 using Shutdown = MainWindowTest;
 
-TEST_F(StartUp, StatusBarShowsModeAndOrderAndEmptyHelpLine) {
-  EXPECT_EQ(StatusText(0), L"");
-  EXPECT_EQ(StatusText(1), L"XY/ORASモード");
-  EXPECT_EQ(StatusText(2), L"五十音順");
-}
-
 TEST_F(StartUp, StatusPartsEndAtFixedDistancesFromTheWindowEdge) {
   RECT frame;
   GetWindowRect(window_, &frame);
@@ -39,11 +33,14 @@ TEST_F(StartUp, StatusPartsEndAtFixedDistancesFromTheWindowEdge) {
   EXPECT_EQ(edges[2], -1);
 }
 
-TEST_F(StartUp, RadioMarksOnGeneration6AndKanaOrder) {
+TEST_F(StartUp, Generation6AndKanaOrderAreMarkedAndNamedAndHelpLineEmpty) {
   for (int command = IDM_MODE_GEN3; command <= IDM_MODE_GEN6; ++command)
     EXPECT_EQ(MenuChecked(command), command == IDM_MODE_GEN6) << command;
   for (int command = IDM_SORT_KANA; command <= IDM_SORT_ORAS_HOENN; ++command)
     EXPECT_EQ(MenuChecked(command), command == IDM_SORT_KANA) << command;
+  EXPECT_EQ(StatusText(0), L"");
+  EXPECT_EQ(StatusText(1), L"XY/ORASモード");
+  EXPECT_EQ(StatusText(2), L"五十音順");
 }
 
 TEST_F(StartUp, LevelReadsOneAndFocusIsInTheSpeciesBox) {
@@ -137,21 +134,17 @@ TEST_F(HelpLines, OnlyDirectChildrenAreSubclassed) {
   EXPECT_EQ(StatusText(0), L"HPの努力値の入力欄です");
 }
 
-TEST_F(HelpLines, ClickIntoANumericFieldSelectsItsWholeText) {
+// Focus or a click into a numeric field selects its whole text.
+TEST_F(HelpLines, FocusOrClickIntoANumericFieldSelectsItsWholeText) {
   EnterNumber(IDC_ATTACK_STAT, L"123");
   Focus(IDC_ATTACK_STAT);
+  EXPECT_EQ(Selection(Item(IDC_ATTACK_STAT)), Span(0, 3));
   SendMessageW(Item(IDC_ATTACK_STAT), EM_SETSEL, 1, 1);  // caret inside
   SendMessageW(Item(IDC_ATTACK_STAT), WM_LBUTTONDOWN, MK_LBUTTON,
                MAKELPARAM(3, 3));
   SendMessageW(Item(IDC_ATTACK_STAT), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
   EXPECT_EQ(Selection(Item(IDC_ATTACK_STAT)), Span(0, 3));
   EXPECT_EQ(GetFocus(), Item(IDC_ATTACK_STAT));
-}
-
-TEST_F(HelpLines, FocusIntoANumericFieldSelectsItsWholeText) {
-  EnterNumber(IDC_HP_EV, L"252");
-  Focus(IDC_HP_EV);
-  EXPECT_EQ(Selection(Item(IDC_HP_EV)), Span(0, 3));
 }
 
 TEST_F(HelpLines, MenuItemsShowTheirHelpAndSubmenusEmptyTheLine) {

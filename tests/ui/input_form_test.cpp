@@ -23,26 +23,27 @@ TEST_F(FormSetUp, CharacteristicListHasEmptyItemThenTheTable) {
   EXPECT_EQ(SendMessageW(Item(IDC_CHARACTERISTIC), CB_GETCURSEL, 0, 0), CB_ERR);
 }
 
-TEST_F(FormSetUp, HiddenPowerTypesInKanaOrderWithEmptyItemSelected) {
-  std::vector<std::wstring> expected = {
-      L"",         L"あく",   L"いわ",   L"エスパー", L"かくとう", L"くさ",
-      L"ゴースト", L"こおり", L"じめん", L"でんき",   L"どく",     L"ドラゴン",
-      L"はがね",   L"ひこう", L"ほのお", L"みず",     L"むし"};
-  EXPECT_EQ(ComboItems(IDC_HP_TYPE_CLUE), expected);
-  EXPECT_EQ(SendMessageW(Item(IDC_HP_TYPE_CLUE), CB_GETCURSEL, 0, 0), 0);
-}
-
-TEST_F(FormSetUp, JudgeListsHoldTheVerdictsWithEmptyItemSelected) {
-  std::vector<std::wstring> overall = {
-      L"", L"すばらしい のうりょく", L"そうとう ゆうしゅうな のうりょく",
-      L"へいきん いじょうの のうりょく", L"まずまずの のうりょく"};
-  std::vector<std::wstring> best = {
-      L"", L"さいこうの ちから (ばっちりっ! ぱーふぇくと)",
-      L"すばらしい ちから", L"かなりの ちから", L"まあまあの ちから"};
-  EXPECT_EQ(ComboItems(IDC_OVERALL_VERDICT), overall);
-  EXPECT_EQ(ComboItems(IDC_BEST_VERDICT), best);
-  EXPECT_EQ(SendMessageW(Item(IDC_OVERALL_VERDICT), CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(SendMessageW(Item(IDC_BEST_VERDICT), CB_GETCURSEL, 0, 0), 0);
+// The hidden power types in kana order and the judge's verdicts, each list
+// with its empty item selected.
+TEST_F(FormSetUp, ClueAndJudgeListsHoldTheirItemsWithEmptyItemSelected) {
+  const struct {
+    int id;
+    std::vector<std::wstring> items;
+  } lists[] = {
+      {IDC_HP_TYPE_CLUE,
+       {L"", L"あく", L"いわ", L"エスパー", L"かくとう", L"くさ", L"ゴースト",
+        L"こおり", L"じめん", L"でんき", L"どく", L"ドラゴン", L"はがね",
+        L"ひこう", L"ほのお", L"みず", L"むし"}},
+      {IDC_OVERALL_VERDICT,
+       {L"", L"すばらしい のうりょく", L"そうとう ゆうしゅうな のうりょく",
+        L"へいきん いじょうの のうりょく", L"まずまずの のうりょく"}},
+      {IDC_BEST_VERDICT,
+       {L"", L"さいこうの ちから (ばっちりっ! ぱーふぇくと)",
+        L"すばらしい ちから", L"かなりの ちから", L"まあまあの ちから"}}};
+  for (const auto& list : lists) {
+    EXPECT_EQ(ComboItems(list.id), list.items) << list.id;
+    EXPECT_EQ(SendMessageW(Item(list.id), CB_GETCURSEL, 0, 0), 0) << list.id;
+  }
 }
 
 // Modes 3 to 6 show the best-stat judge, 7 to 9 the per-stat one and the
