@@ -120,27 +120,26 @@ class DeleteRows : public MainWindowTest {
   }
 };
 
-TEST_F(DeleteRows, RowsOneAndThreeSelectTheFormerRowFour) {
-  SelectRows({1, 3});
-  Click(IDC_DELETE_ROWS);
-  EXPECT_EQ(Levels(), (std::vector<std::wstring>{L"1", L"3", L"5"}));
-  EXPECT_EQ(SelectedRows(), std::vector<int>{2});
-}
-
-TEST_F(DeleteRows, RowsAtTheEndSelectTheNewLastRow) {
-  SelectRows({3, 4});
-  Click(IDC_DELETE_ROWS);
-  EXPECT_EQ(Levels(), (std::vector<std::wstring>{L"1", L"2", L"3"}));
-  EXPECT_EQ(SelectedRows(), std::vector<int>{2});
-}
-
-TEST_F(DeleteRows, AllRowsLeaveAnEmptyListAndDisabledButtons) {
-  SelectRows({0, 1, 2, 3, 4});
-  Click(IDC_DELETE_ROWS);
-  EXPECT_EQ(RowCount(), 0);
-  EXPECT_TRUE(SelectedRows().empty());
-  EXPECT_FALSE(IsWindowEnabled(Item(IDC_EDIT_ROW)));
-  EXPECT_FALSE(IsWindowEnabled(Item(IDC_DELETE_ROWS)));
+// Deleting selects the row that followed the last deleted one, or the new
+// last row; the row buttons stay usable while a row is selected.
+TEST_F(DeleteRows, SelectedRowsGoAndTheNextRowIsSelected) {
+  const struct {
+    std::vector<int> selected;
+    std::vector<std::wstring> left;
+    std::vector<int> selectedAfter;
+  } cases[] = {{{1, 3}, {L"1", L"3", L"5"}, {2}},  // the former row four
+               {{3, 4}, {L"1", L"2", L"3"}, {2}},
+               {{0, 1, 2, 3, 4}, {}, {}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.selected));
+    if (&c != cases) TearDown(), SetUp();  // five rows again
+    SelectRows(c.selected);
+    Click(IDC_DELETE_ROWS);
+    EXPECT_EQ(Levels(), c.left);
+    EXPECT_EQ(SelectedRows(), c.selectedAfter);
+    EXPECT_EQ(IsWindowEnabled(Item(IDC_EDIT_ROW)) != 0, !c.left.empty());
+    EXPECT_EQ(IsWindowEnabled(Item(IDC_DELETE_ROWS)) != 0, !c.left.empty());
+  }
 }
 
 TEST_F(DeleteRows, NothingSelectedDeletesNothingButRecalculates) {
