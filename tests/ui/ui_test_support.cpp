@@ -80,6 +80,18 @@ void InstallDialogWatcher() {
       SetWindowsHookExW(WH_CBT, WatchDialogs, nullptr, GetCurrentThreadId());
 }
 
+SeenDialog TakeMessageBox(const std::wstring& text, const wchar_t* icon) {
+  std::vector<SeenDialog> seen = TakeSeenDialogs();
+  EXPECT_EQ(seen.size(), 1u)
+      << "dialogs seen, expected one with " << testing::PrintToString(text);
+  if (seen.empty()) return SeenDialog{};
+  EXPECT_EQ(seen[0].caption, L"Tessavar");
+  EXPECT_EQ(seen[0].text, text);
+  EXPECT_FALSE(seen[0].hasCancel);
+  EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, icon));
+  return seen[0];
+}
+
 void SetDialogInspector(void (*inspect)(HWND dialog)) {
   dialogInspector = inspect;
 }

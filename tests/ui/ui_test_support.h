@@ -31,6 +31,10 @@ struct SeenDialog {
 void InstallDialogWatcher();
 // The dialogs seen since the last call, in order; forgets them.
 std::vector<SeenDialog> TakeSeenDialogs();
+// Expects exactly one dialog since the last take, a message box titled
+// "Tessavar" with `text`, the system icon `icon` and no Cancel button;
+// returns it (an empty one if there was none).
+SeenDialog TakeMessageBox(const std::wstring& text, const wchar_t* icon);
 // Has `inspect` (null: nothing) look at each dialog the watcher is about to
 // close, while the dialog is still up.
 void SetDialogInspector(void (*inspect)(HWND dialog));
