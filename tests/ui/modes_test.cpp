@@ -111,12 +111,6 @@ TEST_F(Modes, EffortValueRangesAndHeadingInEveryMode) {
   }
 }
 
-TEST_F(Modes, SpeciesTextStaysWhenTheNewModeDoesNotListIt) {
-  ChooseText(IDC_SPECIES, L"ハリマロン");
-  Command(IDM_MODE_GEN3);
-  EXPECT_EQ(Text(IDC_SPECIES), L"ハリマロン");
-}
-
 TEST_F(Modes, UnknownModeShowsNothing) {
   NameQuickStartExample();
   AddRow(BulbasaurAt50);

@@ -48,8 +48,12 @@ TEST_F(SpeciesList, EveryModeAndOrderShowsTheOrdersListMarkAndName) {
   }
 }
 
-TEST_F(SpeciesList, BlackWhiteOrderIsEmptyInGeneration3AndKeepsTheText) {
+// A mode that does not list the chosen species, and generation 3's empty
+// Black/White order, keep the species text.
+TEST_F(SpeciesList, TextStaysWhenTheModeOrTheEmptyBlackWhiteOrderLacksIt) {
+  ChooseText(IDC_SPECIES, L"ハリマロン");
   Command(IDM_MODE_GEN3);
+  EXPECT_EQ(Text(IDC_SPECIES), L"ハリマロン");
   TypeName(IDC_SPECIES, L"フシギダネ");
   Command(IDM_SORT_BW_UNOVA);
   EXPECT_TRUE(ComboItems(IDC_SPECIES).empty());

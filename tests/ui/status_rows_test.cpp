@@ -70,7 +70,6 @@ TEST_F(StatusRows, AddScrollsTheNewRowIntoView) {
 
 TEST_F(StatusRows, EditCopiesTheFocusedRowAndChangesNothingElse) {
   FillQuickStartExample();
-  std::wstring shown = Text(IDC_HP_IV);
   FocusRow(0);
   SetWindowTextW(Item(IDC_HP_IV), L"kept");
   Click(IDC_EDIT_ROW);
