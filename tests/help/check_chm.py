@@ -184,16 +184,18 @@ def main():
             with open(os.path.join(out, name), "rb") as fh:
                 return fh.read()
 
+        def decoded(wanted):
+            """Those of `wanted` that the CHM holds in valid CP932: name,
+            text and the UTF-8 source."""
+            for name in wanted:
+                text = strict_decode(f, name, raw(name)) if name in names else None
+                if text is not None:
+                    yield name, text, read_utf8(os.path.join(args.source_dir, name))
+
         # Topics: CP932 with a matching meta charset, same text as the source.
         anchors, titles = {}, {}
-        for name in topics:
-            if name not in names:
-                continue
-            text = strict_decode(f, name, raw(name))
-            if text is None:
-                continue
+        for name, text, source in decoded(topics):
             f.check("charset=Shift_JIS" in text, f"{name}: no Shift_JIS meta charset")
-            source = read_utf8(os.path.join(args.source_dir, name))
             f.check(html.unescape(text.replace("charset=Shift_JIS", "charset=UTF-8"))
                     == html.unescape(source),
                     f"{name}: text in the CHM differs from the source")
@@ -204,13 +206,8 @@ def main():
 
         # Contents and index: CP932, same text as the source, valid targets.
         sitemaps = {}
-        for name in (contents_name, index_name):
-            if name not in names:
-                continue
-            text = strict_decode(f, name, raw(name))
-            if text is None:
-                continue
-            f.check(text == read_utf8(os.path.join(args.source_dir, name)),
+        for name, text, source in decoded((contents_name, index_name)):
+            f.check(text == source,
                     f"{name}: text in the CHM differs from the source")
             reader = SitemapReader()
             reader.feed(text)

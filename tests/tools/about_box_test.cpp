@@ -98,30 +98,19 @@ INT_PTR RunAboutBox(AboutRun& run, const std::wstring& modulePath) {
 
 // ---- Texts ------------------------------------------------------------------
 
-TEST(AboutBoxTest, ShowsTheProgramsOwnVersionAndCopyright) {
-  AboutRun run;
-  run.actions = {AboutRun::ClickOk};
-  EXPECT_EQ(RunAboutBox(run, OwnPath()), 1);
-  ASSERT_FALSE(run.timedOut);
-  EXPECT_EQ(run.caption, L"バージョン情報");
-  EXPECT_EQ(run.name, L"Tessavar");
-  EXPECT_EQ(run.version, L"Version 3.5.0 (Build 104)");
-  EXPECT_EQ(run.copyright, L"Copyright (C) 2026 Tessavar developers");
-  EXPECT_NE(run.notice.find(L"GAME FREAK"), std::wstring::npos);
-  EXPECT_EQ(run.extra, L"");
-  EXPECT_TRUE(run.focusOnOk);
-  EXPECT_TRUE(run.noticeFits);
-}
-
-// Other files' version data: the product version (not the file version),
-// the first translation's copyright, and the template's texts where a file
-// has no copyright, no translation table or no version data at all.
+// The program's own version data and other files': the product version (not
+// the file version), the first translation's copyright, and the template's
+// texts where a file has no copyright, no translation table or no version
+// data at all. Every box shows the same name and notice, unclipped, with the
+// focus on OK.
 TEST(AboutBoxTest, VersionAndCopyrightComeFromTheFilesVersionData) {
   const struct {
-    const wchar_t* file;
+    const wchar_t* file;  // null: the test program itself
     const wchar_t* version;
     const wchar_t* copyright;
-  } cases[] = {// Product 1.2.3.4, file 9.8.7.6, no copyright string.
+  } cases[] = {{nullptr, L"Version 3.5.0 (Build 104)",
+                L"Copyright (C) 2026 Tessavar developers"},
+               // Product 1.2.3.4, file 9.8.7.6, no copyright string.
                {L"version_no_copyright.dll", L"Version 1.2.3 (Build 4)",
                 TemplateCopyright},
                {L"version_no_translation.dll", L"Version 1.2.3 (Build 4)",
@@ -131,39 +120,46 @@ TEST(AboutBoxTest, VersionAndCopyrightComeFromTheFilesVersionData) {
                {L"no_such_file.exe", TemplateVersion, TemplateCopyright},
                {L"fake_help_control.dll", TemplateVersion, TemplateCopyright}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.file != nullptr ? c.file : L"own"));
     AboutRun run;
     run.actions = {AboutRun::ClickOk};
-    RunAboutBox(run, TestFolder() + c.file);
-    ASSERT_FALSE(run.timedOut) << c.file;
-    EXPECT_EQ(run.name, L"Tessavar") << c.file;
-    EXPECT_EQ(run.version, c.version) << c.file;
-    EXPECT_EQ(run.copyright, c.copyright) << c.file;
+    EXPECT_EQ(
+        RunAboutBox(run, c.file != nullptr ? TestFolder() + c.file : OwnPath()),
+        1);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.caption, L"バージョン情報");
+    EXPECT_EQ(run.name, L"Tessavar");
+    EXPECT_EQ(run.version, c.version);
+    EXPECT_EQ(run.copyright, c.copyright);
+    EXPECT_NE(run.notice.find(L"GAME FREAK"), std::wstring::npos);
+    EXPECT_EQ(run.extra, L"");
+    EXPECT_TRUE(run.focusOnOk);
+    EXPECT_TRUE(run.noticeFits);
   }
 }
 
 // ---- Closing ----------------------------------------------------------------
 
-TEST(AboutBoxTest, EscapeDoesNotCloseButEnterDoes) {
-  AboutRun run;
-  run.actions = {AboutRun::PressEscape, AboutRun::PressEnter};
-  EXPECT_EQ(RunAboutBox(run, OwnPath()), 1);
-  ASSERT_FALSE(run.timedOut);
-  ASSERT_GE(run.openAfter.size(), 1u);
-  EXPECT_TRUE(run.openAfter[0]);
-}
-
-TEST(AboutBoxTest, CloseBoxCloses) {
-  AboutRun run;
-  run.actions = {AboutRun::CloseBox};
-  EXPECT_EQ(RunAboutBox(run, OwnPath()), 1);
-  EXPECT_FALSE(run.timedOut);
-}
-
-TEST(AboutBoxTest, EscapeAloneLeavesItOpenUntilTheWatchdog) {
-  AboutRun run;
-  run.actions = {AboutRun::PressEscape, AboutRun::PressEscape};
-  EXPECT_EQ(RunAboutBox(run, OwnPath()), -1);
-  EXPECT_TRUE(run.timedOut);
+// Enter and the close box close the box; Escape leaves it open, alone until
+// the watchdog ends it.
+TEST(AboutBoxTest, EnterAndTheCloseBoxCloseItAndEscapeDoesNot) {
+  const struct {
+    std::vector<AboutRun::Action> actions;
+    INT_PTR result;
+  } cases[] = {{{AboutRun::PressEscape, AboutRun::PressEnter}, 1},
+               {{AboutRun::CloseBox}, 1},
+               {{AboutRun::PressEscape, AboutRun::PressEscape}, -1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "case " << &c - cases);
+    AboutRun run;
+    run.actions = c.actions;
+    EXPECT_EQ(RunAboutBox(run, OwnPath()), c.result);
+    EXPECT_EQ(run.timedOut, c.result == -1);
+    if (c.actions[0] == AboutRun::PressEscape) {
+      ASSERT_GE(run.openAfter.size(), 1u);
+      EXPECT_TRUE(run.openAfter[0]);
+    }
+  }
 }
 
 }  // namespace

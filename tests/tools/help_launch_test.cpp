@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/tools/tools_test_support.h"
+#include "tests/ui/file_bytes.h"
 #include "tools/tools.h"
 
 namespace {
@@ -97,62 +98,57 @@ class HelpRegistryTest : public ::testing::Test {
   char path_[HelpPathCapacity];
 };
 
-TEST_F(HelpRegistryTest, AbsentKeyFindsNothing) {
-  EXPECT_FALSE(FindHelpControlPath(path_));
+// Plain and expandable text up to the buffer's size is the path.
+TEST_F(HelpRegistryTest, TextThatFitsIsThePath) {
+  SetEnvironmentVariableA("TESSAVAR_TEST_ROOT", "C:\\tessavar-root");
+  const std::string longest(HelpPathCapacity - 1, 'p');
+  const struct {
+    DWORD type;
+    std::string value, path;
+  } cases[] = {{REG_SZ, "C:\\windows\\system32\\hhctrl.ocx",
+                "C:\\windows\\system32\\hhctrl.ocx"},
+               {REG_EXPAND_SZ, "%TESSAVAR_TEST_ROOT%\\system32\\hhctrl.ocx",
+                "C:\\tessavar-root\\system32\\hhctrl.ocx"},
+               {REG_SZ, longest, longest}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.value.substr(0, 40) + " (" + std::to_string(c.value.size()) +
+                 " characters)");
+    Register(c.type, c.value);
+    ASSERT_TRUE(FindHelpControlPath(path_));
+    EXPECT_EQ(std::string(path_), c.path);
+  }
 }
 
-TEST_F(HelpRegistryTest, KeyWithoutDefaultValueFindsNothing) {
+// No key, a key without a default value, an expansion or a value too long for
+// the buffer, a full value without its terminator (not cut to a path) and a
+// value that is no text: nothing is found.
+TEST_F(HelpRegistryTest, NoUsableValueFindsNothing) {
+  EXPECT_FALSE(FindHelpControlPath(path_)) << "no key";
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyExA(root_, ControlKey, 0, nullptr, 0, KEY_ALL_ACCESS,
                             nullptr, &key, nullptr),
             ERROR_SUCCESS);
   RegCloseKey(key);
-  EXPECT_FALSE(FindHelpControlPath(path_));
-}
-
-TEST_F(HelpRegistryTest, PlainTextIsCopied) {
-  Register(REG_SZ, "C:\\windows\\system32\\hhctrl.ocx");
-  ASSERT_TRUE(FindHelpControlPath(path_));
-  EXPECT_STREQ(path_, "C:\\windows\\system32\\hhctrl.ocx");
-}
-
-TEST_F(HelpRegistryTest, ExpandableTextIsExpanded) {
-  SetEnvironmentVariableA("TESSAVAR_TEST_ROOT", "C:\\tessavar-root");
-  Register(REG_EXPAND_SZ, "%TESSAVAR_TEST_ROOT%\\system32\\hhctrl.ocx");
-  ASSERT_TRUE(FindHelpControlPath(path_));
-  EXPECT_STREQ(path_, "C:\\tessavar-root\\system32\\hhctrl.ocx");
-}
-
-TEST_F(HelpRegistryTest, ExpansionBeyondTheBufferFindsNothing) {
+  EXPECT_FALSE(FindHelpControlPath(path_)) << "no default value";
   SetEnvironmentVariableA("TESSAVAR_TEST_ROOT", std::string(200, 'r').c_str());
-  Register(REG_EXPAND_SZ, "%TESSAVAR_TEST_ROOT%\\%TESSAVAR_TEST_ROOT%");
-  EXPECT_FALSE(FindHelpControlPath(path_));
-}
-
-TEST_F(HelpRegistryTest, LongestPathThatFitsIsKept) {
-  std::string longest(HelpPathCapacity - 1, 'p');
-  Register(REG_SZ, longest);
-  ASSERT_TRUE(FindHelpControlPath(path_));
-  EXPECT_EQ(std::string(path_), longest);
-}
-
-TEST_F(HelpRegistryTest, OverLongValueFindsNothing) {
-  Register(REG_SZ, std::string(300, 'p'));
-  EXPECT_FALSE(FindHelpControlPath(path_));
-  Register(REG_SZ, std::string(HelpPathCapacity, 'p'));
-  EXPECT_FALSE(FindHelpControlPath(path_));
-}
-
-TEST_F(HelpRegistryTest, UnterminatedFullValueIsNotCutToAPath) {
-  std::string full(HelpPathCapacity, 'p');
-  Register(REG_SZ, full.data(), static_cast<DWORD>(full.size()));
-  EXPECT_FALSE(FindHelpControlPath(path_));
-}
-
-TEST_F(HelpRegistryTest, ValueThatIsNoTextFindsNothing) {
-  DWORD number = 0x41414141;
-  Register(REG_DWORD, &number, sizeof number);
-  EXPECT_FALSE(FindHelpControlPath(path_));
+  const char expansion[] = "%TESSAVAR_TEST_ROOT%\\%TESSAVAR_TEST_ROOT%";
+  const std::string over(300, 'p'), full(HelpPathCapacity, 'p');
+  const DWORD number = 0x41414141;
+  const DWORD fullBytes = static_cast<DWORD>(full.size());
+  const struct {
+    DWORD type;
+    const void* data;
+    DWORD bytes;
+    const char* what;
+  } cases[] = {{REG_EXPAND_SZ, expansion, sizeof expansion, "long expansion"},
+               {REG_SZ, over.c_str(), 301, "300 characters"},
+               {REG_SZ, full.c_str(), fullBytes + 1, "the buffer's size"},
+               {REG_SZ, full.data(), fullBytes, "unterminated"},
+               {REG_DWORD, &number, sizeof number, "a number"}};
+  for (const auto& c : cases) {
+    Register(c.type, c.data, c.bytes);
+    EXPECT_FALSE(FindHelpControlPath(path_)) << c.what;
+  }
 }
 
 // The system's own registration of the control, as installed with it.
@@ -186,7 +182,7 @@ LONG FakeCalls() {
 class ShowHelpTest : public HelpRegistryTest {
  protected:
   void RegisterFake() {
-    SetEnvironmentVariableA("TESSAVAR_TEST_DIR", NarrowTestFolder().c_str());
+    SetEnvironmentVariableW(L"TESSAVAR_TEST_DIR", TestFolder().c_str());
     Register(REG_EXPAND_SZ, "%TESSAVAR_TEST_DIR%fake_help_control.dll");
   }
   HWND caller_ = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x1234));
@@ -239,7 +235,7 @@ TEST_F(ShowHelpTest, AbsentRegistrationLoadsTheBareName) {
 }
 
 TEST_F(ShowHelpTest, ControlWithoutTheEntryPointFailsForTheRestOfTheRun) {
-  SetEnvironmentVariableA("TESSAVAR_TEST_DIR", NarrowTestFolder().c_str());
+  SetEnvironmentVariableW(L"TESSAVAR_TEST_DIR", TestFolder().c_str());
   Register(REG_EXPAND_SZ, "%TESSAVAR_TEST_DIR%help_control_without_entry.dll");
   EXPECT_EQ(ShowHelp(caller_, L"Tessavar.chm", 1, 0), nullptr);
   // A working registration later on is not even looked at.
@@ -271,11 +267,8 @@ DWORD RunChildWithoutHelpControl() {
   std::wstring command =
       L"\"" + child + L"\" --gtest_filter=ShowHelpWithoutControl.*";
   SetEnvironmentVariableW(ChildVariable, L"1");
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr,
-                                FALSE, 0, nullptr, nullptr, &startup, &process);
+  bool started = StartProgram(command, process) == 0;
   SetEnvironmentVariableW(ChildVariable, nullptr);
   DWORD exitCode = 98;
   if (started) {

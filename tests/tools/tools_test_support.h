@@ -47,15 +47,26 @@ inline bool TextFits(HWND control) {
   return widest.cx <= client.right && needed.bottom <= client.bottom;
 }
 
-// Dispatches whatever is waiting in the thread's queue; a WM_QUIT is dropped
-// (PumpMessagesKeepingQuit keeps it).
-inline void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
+// Dispatches whatever waits in the thread's queue and removes a pending
+// WM_QUIT (every closed main window posts one); returns whether there was
+// one, with its wParam in `exitCode`.
+inline bool TakeQuitMessage(int* exitCode = nullptr) {
+  MSG message;
+  bool found = false;
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      found = true;
+      if (exitCode != nullptr) *exitCode = static_cast<int>(message.wParam);
+      continue;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
   }
+  return found;
 }
+
+// The same where no quit is awaited (PumpMessagesKeepingQuit keeps it).
+inline void PumpMessages() { TakeQuitMessage(); }
 
 // The path of the test program, and its folder with a trailing backslash.
 inline std::wstring OwnPath() {
@@ -67,11 +78,4 @@ inline std::wstring OwnPath() {
 inline std::wstring TestFolder() {
   std::wstring path = OwnPath();
   return path.substr(0, path.find_last_of(L'\\') + 1);
-}
-
-inline std::string NarrowTestFolder() {
-  char path[MAX_PATH];
-  DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\') + 1);
 }

@@ -21,12 +21,6 @@ using StartUp = MainWindowTest;
 using HelpLines = MainWindowTest;
 using Shutdown = MainWindowTest;
 
-TEST_F(StartUp, StatusBarShowsModeAndOrderAndEmptyHelpLine) {
-  EXPECT_EQ(StatusText(0), L"");
-  EXPECT_EQ(StatusText(1), L"XY/ORASモード");
-  EXPECT_EQ(StatusText(2), L"五十音順");
-}
-
 TEST_F(StartUp, StatusPartsEndAtFixedDistancesFromTheWindowEdge) {
   RECT frame;
   GetWindowRect(window_, &frame);
@@ -39,11 +33,14 @@ TEST_F(StartUp, StatusPartsEndAtFixedDistancesFromTheWindowEdge) {
   EXPECT_EQ(edges[2], -1);
 }
 
-TEST_F(StartUp, RadioMarksOnGeneration6AndKanaOrder) {
+TEST_F(StartUp, Generation6AndKanaOrderAreMarkedAndNamedAndHelpLineEmpty) {
   for (int command = IDM_MODE_GEN3; command <= IDM_MODE_GEN6; ++command)
     EXPECT_EQ(MenuChecked(command), command == IDM_MODE_GEN6) << command;
   for (int command = IDM_SORT_KANA; command <= IDM_SORT_ORAS_HOENN; ++command)
     EXPECT_EQ(MenuChecked(command), command == IDM_SORT_KANA) << command;
+  EXPECT_EQ(StatusText(0), L"");
+  EXPECT_EQ(StatusText(1), L"XY/ORASモード");
+  EXPECT_EQ(StatusText(2), L"五十音順");
 }
 
 TEST_F(StartUp, LevelReadsOneAndFocusIsInTheSpeciesBox) {
@@ -54,22 +51,10 @@ TEST_F(StartUp, LevelReadsOneAndFocusIsInTheSpeciesBox) {
 
 TEST_F(StartUp, CaptionClassAndIcon) {
   EXPECT_EQ(WindowText(window_), L"Tessavar");
-  wchar_t className[32] = L"";
-  GetClassNameW(window_, className, 32);
-  EXPECT_STREQ(className, L"Tessavar");
+  EXPECT_EQ(ClassName(window_), L"Tessavar");
   EXPECT_NE(GetClassLongPtrW(window_, GCLP_HICON), 0);
   EXPECT_NE(GetMenu(window_), nullptr);
   EXPECT_EQ(GetWindowLongPtrW(window_, GWL_STYLE) & WS_THICKFRAME, 0);
-}
-
-TEST_F(StartUp, ResultFieldsAndStatusListAreEmpty) {
-  for (int id : {IDC_HP_IV, IDC_ATTACK_IV, IDC_DEFENSE_IV, IDC_SPATK_IV,
-                 IDC_SPDEF_IV, IDC_SPEED_IV, IDC_ATTACK_MARK, IDC_DEFENSE_MARK,
-                 IDC_SPATK_MARK, IDC_SPDEF_MARK, IDC_SPEED_MARK,
-                 IDC_HIDDEN_POWER_TYPE, IDC_HIDDEN_POWER_POWER})
-    EXPECT_EQ(Text(id), L"") << id;
-  EXPECT_EQ(RowCount(), 0);
-  EXPECT_NE(ModulePath[0], L'\0');
 }
 
 TEST_F(StartUp, ModulePathIsTheRunningFile) {
@@ -112,26 +97,26 @@ TEST(StartUpGrowth, WindowGrowsByStatusBarAndMenuHeight) {
   TakeQuitMessage();
 }
 
-TEST_F(HelpLines, PointerOnAControlShowsItsHelpString) {
-  SendMessageW(Item(IDC_HP_STAT), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
-  EXPECT_EQ(StatusText(0), L"HPの能力値の入力欄です");
-  SendMessageW(Item(IDC_STATUS_LIST), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
-  EXPECT_EQ(StatusText(0), L"個体値計算時の資料のリストです");
-  SendMessageW(Item(IDC_DELETE_ROWS), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
-  EXPECT_EQ(StatusText(0), L"選択項目を判定対象のステータスから削除します");
-  SendMessageW(Item(IDC_SPECIES), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
-  EXPECT_EQ(StatusText(0), L"ポケモン名の選択欄です");
-}
-
-TEST_F(HelpLines, WindowSurfaceAndControlsWithoutStringEmptyTheLine) {
-  SendMessageW(Item(IDC_SPEED_EV), WM_MOUSEMOVE, 0, 0);
-  EXPECT_EQ(StatusText(0), L"すばやさの努力値の入力欄です");
-  SendMessageW(window_, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_EQ(StatusText(0), L"");
-  SendMessageW(Item(IDC_LEVEL), WM_MOUSEMOVE, 0, 0);
-  EXPECT_EQ(StatusText(0), L"レベルの入力欄です");
-  SendMessageW(Item(IDC_CHARACTERISTIC), WM_MOUSEMOVE, 0, 0);
-  EXPECT_EQ(StatusText(0), L"");
+// The pointer on a control shows the control's help string; on the window's
+// surface or a control without a string it empties the line.
+TEST_F(HelpLines, PointerShowsTheHelpStringOfWhatItIsOn) {
+  const struct {
+    int id;  // 0: the window's surface
+    const wchar_t* line;
+  } cases[] = {
+      {IDC_HP_STAT, L"HPの能力値の入力欄です"},
+      {IDC_STATUS_LIST, L"個体値計算時の資料のリストです"},
+      {IDC_DELETE_ROWS, L"選択項目を判定対象のステータスから削除します"},
+      {IDC_SPECIES, L"ポケモン名の選択欄です"},
+      {IDC_SPEED_EV, L"すばやさの努力値の入力欄です"},
+      {0, L""},
+      {IDC_LEVEL, L"レベルの入力欄です"},
+      {IDC_CHARACTERISTIC, L""}};
+  for (const auto& c : cases) {
+    SendMessageW(c.id != 0 ? Item(c.id) : window_, WM_MOUSEMOVE, 0,
+                 MAKELPARAM(5, 5));
+    EXPECT_EQ(StatusText(0), c.line) << c.id;
+  }
 }
 
 TEST_F(HelpLines, OnlyDirectChildrenAreSubclassed) {
@@ -149,21 +134,17 @@ TEST_F(HelpLines, OnlyDirectChildrenAreSubclassed) {
   EXPECT_EQ(StatusText(0), L"HPの努力値の入力欄です");
 }
 
-TEST_F(HelpLines, ClickIntoANumericFieldSelectsItsWholeText) {
+// Focus or a click into a numeric field selects its whole text.
+TEST_F(HelpLines, FocusOrClickIntoANumericFieldSelectsItsWholeText) {
   EnterNumber(IDC_ATTACK_STAT, L"123");
   Focus(IDC_ATTACK_STAT);
+  EXPECT_EQ(Selection(Item(IDC_ATTACK_STAT)), Span(0, 3));
   SendMessageW(Item(IDC_ATTACK_STAT), EM_SETSEL, 1, 1);  // caret inside
   SendMessageW(Item(IDC_ATTACK_STAT), WM_LBUTTONDOWN, MK_LBUTTON,
                MAKELPARAM(3, 3));
   SendMessageW(Item(IDC_ATTACK_STAT), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
   EXPECT_EQ(Selection(Item(IDC_ATTACK_STAT)), Span(0, 3));
   EXPECT_EQ(GetFocus(), Item(IDC_ATTACK_STAT));
-}
-
-TEST_F(HelpLines, FocusIntoANumericFieldSelectsItsWholeText) {
-  EnterNumber(IDC_HP_EV, L"252");
-  Focus(IDC_HP_EV);
-  EXPECT_EQ(Selection(Item(IDC_HP_EV)), Span(0, 3));
 }
 
 TEST_F(HelpLines, MenuItemsShowTheirHelpAndSubmenusEmptyTheLine) {
@@ -214,12 +195,6 @@ TEST_F(Shutdown, CloseBoxEmptiesNameFieldsWithoutWarnings) {
   EXPECT_FALSE(IsWindow(window_));
   EXPECT_TRUE(TakeQuitMessage());
   EXPECT_TRUE(TakeSeenDialogs().empty());
-}
-
-TEST_F(Shutdown, MessageLoopEndsOnCloseWithExitCodeZero) {
-  PostMessageW(window_, WM_COMMAND, IDM_EXIT, 0);
-  EXPECT_EQ(RunMessageLoop(window_), 0);
-  EXPECT_FALSE(IsWindow(window_));
 }
 
 TEST_F(StartUp, StatusBarIsDockedAtTheBottom) {

@@ -13,13 +13,6 @@ using FormSetUp = MainWindowTest;
 using FieldClamp = MainWindowTest;
 using NameCheck = MainWindowTest;
 
-int Range(HWND spin, bool high) {
-  int low = -1, top = -1;
-  SendMessageW(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
-               reinterpret_cast<LPARAM>(&top));
-  return high ? top : low;
-}
-
 TEST_F(FormSetUp, CharacteristicListHasEmptyItemThenTheTable) {
   std::vector<std::wstring> items = ComboItems(IDC_CHARACTERISTIC);
   ASSERT_EQ(items.size(), 31u);
@@ -30,26 +23,27 @@ TEST_F(FormSetUp, CharacteristicListHasEmptyItemThenTheTable) {
   EXPECT_EQ(SendMessageW(Item(IDC_CHARACTERISTIC), CB_GETCURSEL, 0, 0), CB_ERR);
 }
 
-TEST_F(FormSetUp, HiddenPowerTypesInKanaOrderWithEmptyItemSelected) {
-  std::vector<std::wstring> expected = {
-      L"",         L"あく",   L"いわ",   L"エスパー", L"かくとう", L"くさ",
-      L"ゴースト", L"こおり", L"じめん", L"でんき",   L"どく",     L"ドラゴン",
-      L"はがね",   L"ひこう", L"ほのお", L"みず",     L"むし"};
-  EXPECT_EQ(ComboItems(IDC_HP_TYPE_CLUE), expected);
-  EXPECT_EQ(SendMessageW(Item(IDC_HP_TYPE_CLUE), CB_GETCURSEL, 0, 0), 0);
-}
-
-TEST_F(FormSetUp, JudgeListsHoldTheVerdictsWithEmptyItemSelected) {
-  std::vector<std::wstring> overall = {
-      L"", L"すばらしい のうりょく", L"そうとう ゆうしゅうな のうりょく",
-      L"へいきん いじょうの のうりょく", L"まずまずの のうりょく"};
-  std::vector<std::wstring> best = {
-      L"", L"さいこうの ちから (ばっちりっ! ぱーふぇくと)",
-      L"すばらしい ちから", L"かなりの ちから", L"まあまあの ちから"};
-  EXPECT_EQ(ComboItems(IDC_OVERALL_VERDICT), overall);
-  EXPECT_EQ(ComboItems(IDC_BEST_VERDICT), best);
-  EXPECT_EQ(SendMessageW(Item(IDC_OVERALL_VERDICT), CB_GETCURSEL, 0, 0), 0);
-  EXPECT_EQ(SendMessageW(Item(IDC_BEST_VERDICT), CB_GETCURSEL, 0, 0), 0);
+// The hidden power types in kana order and the judge's verdicts, each list
+// with its empty item selected.
+TEST_F(FormSetUp, ClueAndJudgeListsHoldTheirItemsWithEmptyItemSelected) {
+  const struct {
+    int id;
+    std::vector<std::wstring> items;
+  } lists[] = {
+      {IDC_HP_TYPE_CLUE,
+       {L"", L"あく", L"いわ", L"エスパー", L"かくとう", L"くさ", L"ゴースト",
+        L"こおり", L"じめん", L"でんき", L"どく", L"ドラゴン", L"はがね",
+        L"ひこう", L"ほのお", L"みず", L"むし"}},
+      {IDC_OVERALL_VERDICT,
+       {L"", L"すばらしい のうりょく", L"そうとう ゆうしゅうな のうりょく",
+        L"へいきん いじょうの のうりょく", L"まずまずの のうりょく"}},
+      {IDC_BEST_VERDICT,
+       {L"", L"さいこうの ちから (ばっちりっ! ぱーふぇくと)",
+        L"すばらしい ちから", L"かなりの ちから", L"まあまあの ちから"}}};
+  for (const auto& list : lists) {
+    EXPECT_EQ(ComboItems(list.id), list.items) << list.id;
+    EXPECT_EQ(SendMessageW(Item(list.id), CB_GETCURSEL, 0, 0), 0) << list.id;
+  }
 }
 
 // Modes 3 to 6 show the best-stat judge, 7 to 9 the per-stat one and the
@@ -99,32 +93,25 @@ TEST_F(FormSetUp, BestStatBoxesStartIndeterminate) {
     EXPECT_EQ(IsDlgButtonChecked(window_, id), BST_INDETERMINATE) << id;
 }
 
-TEST_F(FormSetUp, RangesOfTheUpDownControls) {
-  EXPECT_EQ(Range(Item(IDC_LEVEL_SPIN), false), 1);
-  EXPECT_EQ(Range(Item(IDC_LEVEL_SPIN), true), 100);
-  for (int spin :
-       {IDC_HP_STAT_SPIN, IDC_ATTACK_STAT_SPIN, IDC_DEFENSE_STAT_SPIN,
-        IDC_SPATK_STAT_SPIN, IDC_SPDEF_STAT_SPIN, IDC_SPEED_STAT_SPIN}) {
-    EXPECT_EQ(Range(Item(spin), false), 0) << spin;
-    EXPECT_EQ(Range(Item(spin), true), 999) << spin;
+// Each numeric field's up-down control has the field as its buddy and the
+// field's range.
+TEST_F(FormSetUp, EveryUpDownHasTheFieldBeforeItAsBuddyAndItsRange) {
+  const int spins[13] = {
+      IDC_LEVEL_SPIN,        IDC_HP_STAT_SPIN,    IDC_ATTACK_STAT_SPIN,
+      IDC_DEFENSE_STAT_SPIN, IDC_SPATK_STAT_SPIN, IDC_SPDEF_STAT_SPIN,
+      IDC_SPEED_STAT_SPIN,   IDC_HP_EV_SPIN,      IDC_ATTACK_EV_SPIN,
+      IDC_DEFENSE_EV_SPIN,   IDC_SPATK_EV_SPIN,   IDC_SPDEF_EV_SPIN,
+      IDC_SPEED_EV_SPIN};
+  for (int k = 0; k < 13; ++k) {
+    HWND spin = Item(spins[k]);
+    EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(spin, UDM_GETBUDDY, 0, 0)),
+              Item(NumericFieldIds[k]))
+        << spins[k];
+    EXPECT_EQ(SpinRange(spin), k == 0  ? std::make_pair(1, 100)
+                               : k < 7 ? std::make_pair(0, 999)
+                                       : std::make_pair(0, 255))
+        << spins[k];
   }
-  for (int spin : {IDC_HP_EV_SPIN, IDC_ATTACK_EV_SPIN, IDC_DEFENSE_EV_SPIN,
-                   IDC_SPATK_EV_SPIN, IDC_SPDEF_EV_SPIN, IDC_SPEED_EV_SPIN}) {
-    EXPECT_EQ(Range(Item(spin), false), 0) << spin;
-    EXPECT_EQ(Range(Item(spin), true), 255) << spin;
-  }
-}
-
-TEST_F(FormSetUp, EveryUpDownHasTheFieldBeforeItAsBuddy) {
-  const int pairs[][2] = {
-      {IDC_LEVEL, IDC_LEVEL_SPIN},           {IDC_HP_STAT, IDC_HP_STAT_SPIN},
-      {IDC_SPEED_STAT, IDC_SPEED_STAT_SPIN}, {IDC_HP_EV, IDC_HP_EV_SPIN},
-      {IDC_SPDEF_EV, IDC_SPDEF_EV_SPIN},     {IDC_SPEED_EV, IDC_SPEED_EV_SPIN}};
-  for (const auto& pair : pairs)
-    EXPECT_EQ(
-        reinterpret_cast<HWND>(SendMessageW(Item(pair[1]), UDM_GETBUDDY, 0, 0)),
-        Item(pair[0]))
-        << pair[1];
 }
 
 TEST_F(FormSetUp, StatusListHasFourteenColumnsAndTextLimits) {
@@ -153,10 +140,11 @@ TEST_F(FormSetUp, StatusListHasFourteenColumnsAndTextLimits) {
   EXPECT_EQ(SendMessageW(ComboEdit(IDC_NATURE), EM_GETLIMITTEXT, 0, 0), 5);
 }
 
-// Leaving a field forces it into its range: empty is the lowest value,
-// pasted non-digits are dropped, and numbers too long for 32 bits are still
-// the top of the range, not a wrapped value.
-TEST_F(FieldClamp, LeavingAFieldForcesItIntoItsRange) {
+// A field forces its text into its range when it is left, and text put into
+// it without a focus change reaches an added row the same way: empty is the
+// lowest value, non-digits are dropped, and numbers too long for 32 bits are
+// still the top of the range, not a wrapped value.
+TEST_F(FieldClamp, LeavingAFieldOrAddingARowForcesItIntoItsRange) {
   const struct {
     int id;
     const wchar_t* entered;
@@ -168,21 +156,30 @@ TEST_F(FieldClamp, LeavingAFieldForcesItIntoItsRange) {
                {IDC_SPATK_STAT, L"007", L"7"},
                {IDC_LEVEL, L"", L"1"},
                {IDC_LEVEL, L"101", L"100"},
+               {IDC_LEVEL, L"&&&", L"1"},
                {IDC_HP_STAT, L"12abc", L"12"},
                {IDC_HP_STAT, L"abc", L"0"},
                {IDC_HP_STAT, L"-40", L"0"},
+               {IDC_HP_STAT, L"12345", L"999"},
                {IDC_HP_STAT, L"4294967296", L"999"},
+               {IDC_DEFENSE_STAT, L"-21", L"0"},
+               {IDC_SPATK_STAT, L"アアア", L"0"},
+               {IDC_SPDEF_STAT, L"2147483648", L"999"},
+               {IDC_SPEED_EV, L" 4294967297", L"255"},
                {IDC_LEVEL, L"99999999999999999999", L"100"}};
   for (const auto& c : cases) {
     EnterNumber(c.id, c.entered);
-    EXPECT_EQ(Text(c.id), c.shown) << c.entered;
+    EXPECT_EQ(Text(c.id), c.shown)
+        << "left: " << testing::PrintToString(c.entered);
+    SetWindowTextW(Item(c.id), c.entered);
+    int rows = RowCount();
+    Click(IDC_ADD_ROW);
+    ASSERT_EQ(RowCount(), rows + 1) << testing::PrintToString(c.entered);
+    int column = 1;
+    while (NumericFieldIds[column - 1] != c.id) ++column;
+    EXPECT_EQ(Cell(rows, column), c.shown)
+        << "added: " << testing::PrintToString(c.entered);
   }
-}
-
-TEST_F(FieldClamp, EmptyLevelBecomesTwoInGeneration3) {
-  Command(IDM_MODE_GEN3);
-  EnterNumber(IDC_LEVEL, L"");
-  EXPECT_EQ(Text(IDC_LEVEL), L"2");
 }
 
 TEST_F(FieldClamp, UpArrowWrapsAtTheTopOfTheRange) {
@@ -204,28 +201,26 @@ TEST_F(FieldClamp, TypingIntoNumericFieldsChangesNoResult) {
   EXPECT_EQ(RowCount(), 1);
 }
 
-TEST_F(NameCheck, UnknownSpeciesWarnsAndKeepsFocusAndText) {
-  TypeName(IDC_SPECIES, L"ナゾノ");
-  LeaveField();
-  std::vector<SeenDialog> seen = TakeSeenDialogs();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].caption, L"Tessavar");
-  EXPECT_EQ(seen[0].text, L"指定されたポケモンはデータに存在しません");
-  EXPECT_FALSE(seen[0].hasCancel);
-  EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, IDI_WARNING));
-  EXPECT_EQ(Text(IDC_SPECIES), L"ナゾノ");
-  HWND focus = GetFocus();
-  EXPECT_TRUE(focus == Item(IDC_SPECIES) || focus == ComboEdit(IDC_SPECIES));
-}
-
-TEST_F(NameCheck, UnknownNatureWarns) {
-  TypeName(IDC_NATURE, L"げんき");
-  LeaveField();
-  std::vector<SeenDialog> seen = TakeSeenDialogs();
-  ASSERT_EQ(seen.size(), 1u);
-  EXPECT_EQ(seen[0].text, L"指定された性格はデータに存在しません");
-  EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, IDI_WARNING));
-  EXPECT_EQ(Text(IDC_NATURE), L"げんき");
+// A name the data lacks warns once when its field is left; the text stays
+// and the focus goes back into the field.
+TEST_F(NameCheck, UnknownNameWarnsAndKeepsFocusAndText) {
+  const struct {
+    int id;
+    const wchar_t* typed;
+    const wchar_t* warning;
+  } cases[] = {
+      {IDC_SPECIES, L"ナゾノ", L"指定されたポケモンはデータに存在しません"},
+      {IDC_NATURE, L"げんき", L"指定された性格はデータに存在しません"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.typed));
+    TypeName(c.id, c.typed);
+    LeaveField();
+    TakeMessageBox(c.warning, IDI_WARNING);
+    EXPECT_EQ(Text(c.id), c.typed);
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == Item(c.id) || focus == ComboEdit(c.id));
+    TypeName(c.id, L"");  // an empty name leaves the field quietly
+  }
 }
 
 TEST_F(NameCheck, KnownEmptyAndNotListedNames) {

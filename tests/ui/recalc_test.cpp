@@ -61,8 +61,15 @@ TEST_F(WorkedExamples, SecondObservationPinsEveryStatAndShowsHiddenPower) {
   EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"60");
 }
 
-TEST_F(WorkedExamples, ModeSwitchRecalculatesWithTheRowsInPlace) {
+// A mode command recalculates with the rows in place, even for the mode
+// already chosen; an order command does not.
+TEST_F(WorkedExamples, ModeChangeRecalculatesWithTheRowsAndSortChangeDoesNot) {
   FillQuickStartExample();
+  SetWindowTextW(Item(IDC_HP_IV), L"stale");
+  Command(IDM_SORT_RS_HOENN);
+  EXPECT_EQ(Text(IDC_HP_IV), L"stale");
+  Command(IDM_MODE_GEN6);
+  EXPECT_EQ(Text(IDC_HP_IV), L"31");
   Command(IDM_MODE_GEN5);
   EXPECT_EQ(RowCount(), 2);
   EXPECT_EQ(Text(IDC_HIDDEN_POWER_POWER), L"70");
@@ -78,30 +85,34 @@ TEST_F(WorkedExamples, EffortValuesGiveTheDocumentedRanges) {
                                        L"30～31", L"21～22"}));
 }
 
-TEST_F(EmptyResults, EmptyListShowsNothingEvenWithNames) {
+TEST_F(EmptyResults, EmptyListShowsNothingFromStartEvenWithNames) {
+  ExpectAllEmpty();
+  EXPECT_EQ(RowCount(), 0);
   NameQuickStartExample();
   ExpectAllEmpty();
   Command(IDM_MODE_GEN4);
   ExpectAllEmpty();
 }
 
+// A name being typed shows nothing and warns of nothing; every keystroke
+// recalculates, so the completed name shows the results.
 TEST_F(EmptyResults, NameBeingTypedShowsNothingAndNoMessage) {
   ChooseText(IDC_NATURE, L"いじっぱり");
   AddRow(BulbasaurAt50);
-  TypeName(IDC_SPECIES, L"フシギ");
-  ExpectAllEmpty();
-  Type(L"ダネ");  // every keystroke recalculates
-  EXPECT_EQ(Text(IDC_HP_IV), L"30～31");
-  EXPECT_TRUE(TakeSeenDialogs().empty());
-}
-
-TEST_F(EmptyResults, UnknownNatureShowsNothing) {
-  ChooseText(IDC_SPECIES, L"フシギダネ");
-  AddRow(BulbasaurAt50);
-  TypeName(IDC_NATURE, L"いじ");
-  ExpectAllEmpty();
-  Type(L"っぱり");
-  EXPECT_EQ(Text(IDC_SPEED_IV), L"30～31");
+  const struct {
+    int id;
+    const wchar_t* start;
+    const wchar_t* rest;
+  } cases[] = {{IDC_SPECIES, L"フシギ", L"ダネ"},
+               {IDC_NATURE, L"いじ", L"っぱり"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.start));
+    TypeName(c.id, c.start);
+    ExpectAllEmpty();
+    Type(c.rest);
+    EXPECT_EQ(Ranges(), Same(L"30～31"));
+    EXPECT_TRUE(TakeSeenDialogs().empty());
+  }
 }
 
 TEST_F(EmptyResults, ContradictionKeepsOnlyTheNatureMarks) {
@@ -144,28 +155,24 @@ const std::vector<std::wstring> MagikarpAt1 = {L"1", L"11", L"5", L"6", L"5",
                                                L"5", L"6",  L"0", L"0", L"0",
                                                L"0", L"0",  L"0"};
 
-TEST_F(Clues, WithoutCluesAllThirtyTwoCandidatesRemain) {
+// Without clues all 32 candidates remain; a characteristic or a hidden power
+// type narrows them, and the list's empty item takes the clue back.
+TEST_F(Clues, EachListClueNarrowsAndItsEmptyItemResets) {
   Name(L"コイキング", L"がんばりや");
   AddRow(MagikarpAt1);
   EXPECT_EQ(Ranges(), Same(L" 0～31"));
-}
-
-TEST_F(Clues, CharacteristicNarrowsAndResetsWithItsEmptyItem) {
-  Name(L"コイキング", L"がんばりや");
-  AddRow(MagikarpAt1);
-  ChooseText(IDC_CHARACTERISTIC, L"たべるのが　だいすき");
-  EXPECT_EQ(Ranges(), Same(L" 0～30"));
-  Choose(IDC_CHARACTERISTIC, 0);
-  EXPECT_EQ(Ranges(), Same(L" 0～31"));
-}
-
-TEST_F(Clues, HiddenPowerTypeNarrowsToOddIvs) {
-  Name(L"コイキング", L"がんばりや");
-  AddRow(MagikarpAt1);
-  ChooseText(IDC_HP_TYPE_CLUE, L"あく");
-  EXPECT_EQ(Ranges(), Same(L" 1～31"));
-  Choose(IDC_HP_TYPE_CLUE, 0);
-  EXPECT_EQ(Ranges(), Same(L" 0～31"));
+  const struct {
+    int id;
+    const wchar_t* clue;
+    const wchar_t* range;
+  } cases[] = {{IDC_CHARACTERISTIC, L"たべるのが　だいすき", L" 0～30"},
+               {IDC_HP_TYPE_CLUE, L"あく", L" 1～31"}};
+  for (const auto& c : cases) {
+    ChooseText(c.id, c.clue);
+    EXPECT_EQ(Ranges(), Same(c.range)) << testing::PrintToString(c.clue);
+    Choose(c.id, 0);
+    EXPECT_EQ(Ranges(), Same(L" 0～31")) << testing::PrintToString(c.clue);
+  }
 }
 
 TEST_F(Clues, BestStatBoxesCycleAndRecalculate) {

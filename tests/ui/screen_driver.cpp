@@ -84,14 +84,16 @@ struct Player {
     Fill(values, 13);
     Click(IDC_ADD_ROW);
   }
+  // フシギダネ (chosen from the national order) and `nature`.
+  bool Name(const wchar_t* nature) const {
+    Command(IDM_SORT_NATIONAL);
+    return Choose(IDC_SPECIES, L"フシギダネ") && Choose(IDC_NATURE, nature);
+  }
 };
 
 // The README's quick start: every IV of this フシギダネ is 31.
 bool FillQuickStart(const Player& player) {
-  player.Command(IDM_SORT_NATIONAL);
-  if (!player.Choose(IDC_SPECIES, L"フシギダネ") ||
-      !player.Choose(IDC_NATURE, L"いじっぱり"))
-    return false;
+  if (!player.Name(L"いじっぱり")) return false;
   player.AddRow(BulbasaurAt50);
   player.AddRow(BulbasaurAt100);
   return true;
@@ -101,10 +103,7 @@ bool FillQuickStart(const Player& player) {
 // values unknown and once with none: a "?" row, the natures still possible
 // and the levels to check next.
 bool FillQuestions(const Player& player) {
-  player.Command(IDM_SORT_NATIONAL);
-  if (!player.Choose(IDC_SPECIES, L"フシギダネ") ||
-      !player.Choose(IDC_NATURE, L"（不明）"))
-    return false;
+  if (!player.Name(L"（不明）")) return false;
   const std::vector<std::wstring> seen = {L"10", L"32", L"18", L"17", L"18",
                                           L"21", L"17", L"0",  L"0",  L"0",
                                           L"0",  L"0",  L"0"};
@@ -120,10 +119,7 @@ bool FillQuestions(const Player& player) {
 // Speed hyper trained before the level 100 reading: Speed's own IV is 30.
 bool FillGeneration9(const Player& player) {
   player.Command(IDM_MODE_GEN9);
-  player.Command(IDM_SORT_NATIONAL);
-  if (!player.Choose(IDC_SPECIES, L"フシギダネ") ||
-      !player.Choose(IDC_NATURE, L"いじっぱり"))
-    return false;
+  if (!player.Name(L"いじっぱり")) return false;
   const int verdicts[] = {IDC_HP_VERDICT, IDC_ATTACK_VERDICT,
                           IDC_DEFENSE_VERDICT, IDC_SPATK_VERDICT,
                           IDC_SPDEF_VERDICT};

@@ -13,15 +13,19 @@ namespace {
 
 using SpeciesList = MainWindowTest;
 
-// The window lists what the order gives for the chosen mode, for every mode
-// and offered order; the lists themselves (sizes, first rows, kana and
-// national order, forms) are checked in the core's species order tests.
-TEST_F(SpeciesList, EveryModeAndOrderShowsTheOrdersList) {
-  for (int mode : {IDM_MODE_GEN3, IDM_MODE_GEN4, IDM_MODE_GEN5, IDM_MODE_GEN6,
-                   IDM_MODE_GEN7, IDM_MODE_GEN8, IDM_MODE_GEN9}) {
+// Every offered order of every mode (each mode's from its last to its first)
+// lists what the order gives for the chosen mode, moves the radio mark and
+// shows its name; the lists themselves (sizes, first rows, kana and national
+// order, forms) are checked in the core's species order tests.
+TEST_F(SpeciesList, EveryModeAndOrderShowsTheOrdersListMarkAndName) {
+  for (int generation = FirstGeneration; generation <= LastGeneration;
+       ++generation) {
+    const int mode = static_cast<int>(ModeCommandOf(generation));
     Command(mode);
-    for (int order = 0; order < SpeciesOrderCount; ++order) {
+    for (int order = SpeciesOrderCount - 1; order >= 0; --order) {
       if (!IsOrderOffered(order, *ChosenGame())) continue;
+      SCOPED_TRACE(testing::Message()
+                   << "mode " << mode << ", order " << order);
       Command(static_cast<int>(SortCommandOf(order)));
       const char16_t* names[ModernSpeciesCount + 1];
       int count =
@@ -29,13 +33,27 @@ TEST_F(SpeciesList, EveryModeAndOrderShowsTheOrdersList) {
       std::vector<std::wstring> expected;
       for (int i = 0; i < count; ++i)
         expected.push_back(reinterpret_cast<const wchar_t*>(names[i]));
-      EXPECT_EQ(ComboItems(IDC_SPECIES), expected) << mode << " " << order;
+      EXPECT_EQ(ComboItems(IDC_SPECIES), expected);
+      // The status text is the menu item's text without its access key.
+      wchar_t item[128] = L"";
+      GetMenuStringW(GetMenu(window_), SortCommandOf(order), item, 128,
+                     MF_BYCOMMAND);
+      std::wstring name = item;
+      EXPECT_EQ(StatusText(2), name.substr(0, name.find(L"(&")));
+      for (int other = 0; other < SpeciesOrderCount; ++other)
+        EXPECT_EQ(MenuChecked(SortCommandOf(other)), other == order) << other;
+      EXPECT_EQ(SortOrder, SortCommandOf(order));
+      EXPECT_EQ(GameMode, static_cast<uint32_t>(mode));
     }
   }
 }
 
-TEST_F(SpeciesList, BlackWhiteOrderIsEmptyInGeneration3AndKeepsTheText) {
+// A mode that does not list the chosen species, and generation 3's empty
+// Black/White order, keep the species text.
+TEST_F(SpeciesList, TextStaysWhenTheModeOrTheEmptyBlackWhiteOrderLacksIt) {
+  ChooseText(IDC_SPECIES, L"ハリマロン");
   Command(IDM_MODE_GEN3);
+  EXPECT_EQ(Text(IDC_SPECIES), L"ハリマロン");
   TypeName(IDC_SPECIES, L"フシギダネ");
   Command(IDM_SORT_BW_UNOVA);
   EXPECT_TRUE(ComboItems(IDC_SPECIES).empty());
@@ -52,29 +70,6 @@ TEST_F(SpeciesList, TypedTextStaysAcrossEveryRefill) {
   Command(IDM_MODE_GEN4);
   EXPECT_EQ(Text(IDC_SPECIES), L"ナゾノ");
   EXPECT_EQ(SendMessageW(Item(IDC_SPECIES), CB_GETCURSEL, 0, 0), CB_ERR);
-}
-
-TEST_F(SpeciesList, EveryOrderMovesTheMarkAndShowsItsName) {
-  // Each mode's orders, from its last to its first.
-  for (int mode :
-       {IDM_MODE_GEN6, IDM_MODE_GEN7, IDM_MODE_GEN8, IDM_MODE_GEN9}) {
-    Command(mode);
-    for (int order = SpeciesOrderCount - 1; order >= 0; --order) {
-      if (!IsOrderOffered(order, *ChosenGame())) continue;
-      Command(static_cast<int>(SortCommandOf(order)));
-      // The status text is the menu item's text without its access key.
-      wchar_t item[128] = L"";
-      GetMenuStringW(GetMenu(window_), SortCommandOf(order), item, 128,
-                     MF_BYCOMMAND);
-      std::wstring name = item;
-      EXPECT_EQ(StatusText(2), name.substr(0, name.find(L"(&"))) << order;
-      for (int other = 0; other < SpeciesOrderCount; ++other)
-        EXPECT_EQ(MenuChecked(SortCommandOf(other)), other == order)
-            << order << " " << other;
-      EXPECT_EQ(SortOrder, SortCommandOf(order));
-      EXPECT_EQ(GameMode, static_cast<uint32_t>(mode));
-    }
-  }
 }
 
 TEST_F(SpeciesList, ModeChangeKeepsTheOrderAndSwitchesTheNationalKey) {

@@ -53,10 +53,6 @@ double Median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-void SetField(HWND window, int id, const wchar_t* text) {
-  SetDlgItemTextW(window, id, text);
-}
-
 void CloseMain(HWND window) {
   SendMessageW(window, WM_CLOSE, 0, 0);
   MSG message;
@@ -89,7 +85,7 @@ int main() {
   const std::vector<std::wstring>* rows[2] = {&BulbasaurAt50, &BulbasaurAt100};
   auto addRow = [&](int row) {
     for (int k = 0; k < 13; ++k)
-      SetField(window, NumericFieldIds[k], (*rows[row % 2])[k].c_str());
+      SetDlgItemTextW(window, NumericFieldIds[k], (*rows[row % 2])[k].c_str());
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_ADD_ROW, BN_CLICKED), 0);
   };
   // Each timed recalculation follows a change of the nature between

@@ -22,6 +22,13 @@ std::wstring ClassName(HWND window) {
   return name;
 }
 
+std::pair<int, int> SpinRange(HWND spin) {
+  std::pair<int, int> range{-1, -1};
+  SendMessageW(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&range.first),
+               reinterpret_cast<LPARAM>(&range.second));
+  return range;
+}
+
 namespace {
 
 HICON DialogIcon(HWND box) {
@@ -73,6 +80,18 @@ void InstallDialogWatcher() {
       SetWindowsHookExW(WH_CBT, WatchDialogs, nullptr, GetCurrentThreadId());
 }
 
+SeenDialog TakeMessageBox(const std::wstring& text, const wchar_t* icon) {
+  std::vector<SeenDialog> seen = TakeSeenDialogs();
+  EXPECT_EQ(seen.size(), 1u)
+      << "dialogs seen, expected one with " << testing::PrintToString(text);
+  if (seen.empty()) return SeenDialog{};
+  EXPECT_EQ(seen[0].caption, L"Tessavar");
+  EXPECT_EQ(seen[0].text, text);
+  EXPECT_FALSE(seen[0].hasCancel);
+  EXPECT_EQ(seen[0].icon, LoadIconW(nullptr, icon));
+  return seen[0];
+}
+
 void SetDialogInspector(void (*inspect)(HWND dialog)) {
   dialogInspector = inspect;
 }
@@ -84,31 +103,8 @@ std::vector<SeenDialog> TakeSeenDialogs() {
 }
 
 void PumpMessagesKeepingQuit() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      // Keep it for TakeQuitMessage.
-      PostQuitMessage(static_cast<int>(message.wParam));
-      break;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-bool TakeQuitMessage(int* exitCode) {
-  MSG message;
-  bool found = false;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      found = true;
-      if (exitCode != nullptr) *exitCode = static_cast<int>(message.wParam);
-      continue;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-  return found;
+  int exitCode = 0;
+  if (TakeQuitMessage(&exitCode)) PostQuitMessage(exitCode);
 }
 
 void ClearRememberedSettings() {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "../tools/tools_test_support.h"
@@ -30,6 +31,10 @@ struct SeenDialog {
 void InstallDialogWatcher();
 // The dialogs seen since the last call, in order; forgets them.
 std::vector<SeenDialog> TakeSeenDialogs();
+// Expects exactly one dialog since the last take, a message box titled
+// "Tessavar" with `text`, the system icon `icon` and no Cancel button;
+// returns it (an empty one if there was none).
+SeenDialog TakeMessageBox(const std::wstring& text, const wchar_t* icon);
 // Has `inspect` (null: nothing) look at each dialog the watcher is about to
 // close, while the dialog is still up.
 void SetDialogInspector(void (*inspect)(HWND dialog));
@@ -37,11 +42,11 @@ void SetDialogInspector(void (*inspect)(HWND dialog));
 // Dispatches whatever waits in the thread's queue but leaves a WM_QUIT there
 // for TakeQuitMessage (PumpMessages drops it).
 void PumpMessagesKeepingQuit();
-// Removes a pending WM_QUIT (every closed main window posts one) and returns
-// whether there was one; `exitCode` receives its wParam.
-bool TakeQuitMessage(int* exitCode = nullptr);
 
 std::wstring ClassName(HWND window);
+
+// The range of an up-down control: lowest, highest.
+std::pair<int, int> SpinRange(HWND spin);
 
 // Deletes the remembered settings. Every test starts and ends without them,
 // so no test's choices reach another test's or the program's start-up.
