@@ -178,6 +178,34 @@ TEST_F(Files, FailedSaveSaysSoAndLeavesTheOldFile) {
             L"読み取り専用のファイルには保存できません");
   EXPECT_EQ(ReadBytes(path), before);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+  // A file in a folder past the classic path limit saves; once that folder
+  // has vanished, the save names it. (The test's own calls use the "\\?\"
+  // form, as Windows wants at this length.)
+  std::wstring deep = folder + std::wstring(150, L'a') + L"\\";
+  std::wstring deeper = deep + std::wstring(150, L'b');
+  CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr);
+  CreateDirectoryW((L"\\\\?\\" + deeper).c_str(), nullptr);
+  std::wstring distant = deeper + L"\\far.tsv";
+  ASSERT_TRUE(WriteBytes(L"\\\\?\\" + distant, before));
+  Answer = IDNO;  // to the question about the unsaved kept.tsv
+  SetDialogInspector(PressAnswer);
+  DropFile(distant);
+  SetDialogInspector(nullptr);
+  EXPECT_EQ(TakeSeenDialogs().size(), 1u);
+  AddRow(BulbasaurAt50);
+  Command(IDM_SAVE);
+  EXPECT_EQ(TakeSeenDialogs().size(), 0u);
+  EXPECT_NE(ReadBytes(L"\\\\?\\" + distant).find("\r\n50\t"),
+            std::string::npos);
+  DeleteFileW((L"\\\\?\\" + distant).c_str());
+  RemoveDirectoryW((L"\\\\?\\" + deeper).c_str());
+  RemoveDirectoryW((L"\\\\?\\" + deep).c_str());
+  Command(IDM_SAVE);
+  seen = TakeSeenDialogs();
+  ASSERT_EQ(seen.size(), 1u);
+  EXPECT_EQ(seen[0].text.substr(seen[0].text.rfind(L'\n') + 1),
+            L"フォルダーが見つかりません: " + deeper);
 }
 
 // The kept inputs of the last five closed windows, newest first in the
