@@ -117,15 +117,11 @@ int32_t CalcIndividualValues(const char16_t* speciesName,
                              int32_t markSpeed, int32_t bestStatVerdict) {
   // A missing nature name is no nature here, not an unknown one: the empty
   // text matches none.
-  IvQuery query = QueryOf(
+  return CalcIndividualValuesWithHints(
       speciesName, natureName != nullptr ? natureName : u"", entries,
-      entryCount, characteristic, hiddenPowerType, overallVerdict,
-      {markHp, markAttack, markDefense, markSpAtk, markSpDef, markSpeed},
-      bestStatVerdict);
-  IvAnswer answer;
-  int32_t status = AnswerIvQuery(query, answer);
-  if (status == CalcOk) *result = answer.result;
-  return status;
+      entryCount, result, nullptr, nullptr, characteristic, hiddenPowerType,
+      overallVerdict, markHp, markAttack, markDefense, markSpAtk, markSpDef,
+      markSpeed, bestStatVerdict);
 }
 
 int32_t CalcIndividualValuesAnyNature(
