@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "ui/document_form.h"
 #include "ui/safe_file.h"
@@ -16,7 +17,9 @@ namespace {
 
 constexpr wchar_t WindowFilePrefix[] = L"window-";
 constexpr wchar_t KeptFilePrefix[] = L"kept-";
-constexpr int KeptPrefixLength = 5;
+// The prefixes' lengths, without the terminating null.
+constexpr std::size_t WindowPrefixLength = std::size(WindowFilePrefix) - 1;
+constexpr std::size_t KeptPrefixLength = std::size(KeptFilePrefix) - 1;
 constexpr int TimeDigits = 16;
 
 // This window's autosave: its file, the text last written to it (or found
@@ -97,8 +100,7 @@ std::vector<WIN32_FIND_DATAW> FilesMatching(const std::wstring& pattern) {
 // Whether the process that wrote a window file still runs; this process's
 // own files belong to its windows.
 bool WriterRuns(const std::wstring& name) {
-  std::size_t start = sizeof(WindowFilePrefix) / sizeof(wchar_t) - 1;
-  DWORD process = wcstoul(name.c_str() + start, nullptr, 16);
+  DWORD process = wcstoul(name.c_str() + WindowPrefixLength, nullptr, 16);
   if (process == GetCurrentProcessId()) return true;
   HANDLE handle = OpenProcess(SYNCHRONIZE, FALSE, process);
   if (handle == nullptr) return GetLastError() == ERROR_ACCESS_DENIED;
@@ -192,7 +194,7 @@ void KeepAutosave() {
     // The same input kept before (restored and closed unchanged) moves up
     // instead of taking a second place.
     bool movedUp = false;
-    for (const KeptInput& kept : KeptInputs()) {
+    for (const KeptInput& kept : CollectKeptInputs()) {
       std::string text;
       movedUp = ReadWholeFile(kept.path, text) == ERROR_SUCCESS &&
                 text == Autosave.writtenText &&
@@ -204,10 +206,10 @@ void KeepAutosave() {
     else
       MoveFileW(own.c_str(), keptPath.c_str());
   }
-  KeptInputs();  // removes the oldest beyond the limit
+  CollectKeptInputs();  // removes the oldest beyond the limit
 }
 
-std::vector<KeptInput> KeptInputs() {
+std::vector<KeptInput> CollectKeptInputs() {
   std::vector<KeptInput> kept;
   if (AutosaveFolderPath().empty()) return kept;
   TakeInLeftFiles();

@@ -45,10 +45,10 @@ struct KeptInput {
   FILETIME closed;
 };
 
-// The kept inputs, newest first. Files of windows that ended without
-// closing (their process is gone) and the earlier releases' file are taken
-// in first.
-std::vector<KeptInput> KeptInputs();
+// Gathers the kept inputs and returns them, newest first: files of windows
+// that ended without closing (their process is gone) and the earlier
+// releases' file are taken in first, and those beyond the limit are removed.
+std::vector<KeptInput> CollectKeptInputs();
 
 // %APPDATA%\Tessavar, empty when there is no application data folder.
 const std::wstring& AutosaveFolderPath();

@@ -280,7 +280,7 @@ void OpenDroppedFile(HWND window, HDROP drop) {
 void FillRestoreMenu(HMENU menu) {
   if (!IsRestoreMenu(menu)) return;
   while (GetMenuItemCount(menu) > 0) DeleteMenu(menu, 0, MF_BYPOSITION);
-  std::vector<KeptInput> kept = KeptInputs();
+  std::vector<KeptInput> kept = CollectKeptInputs();
   for (std::size_t k = 0; k < kept.size(); ++k)
     AppendMenuW(menu, MF_STRING, IDM_RESTORE_KEPT + k,
                 KeptInputLabel(kept[k], static_cast<int>(k) + 1).c_str());
@@ -306,7 +306,7 @@ void SaveAsCommand(HWND window) {
 
 void RestoreCommand(HWND window, int newest) {
   if (NameFieldInCorrection(window)) return;
-  std::vector<KeptInput> kept = KeptInputs();
+  std::vector<KeptInput> kept = CollectKeptInputs();
   if (newest < 0 || newest >= static_cast<int>(kept.size())) {
     ShowMessage(window, L"復元できる前回の入力はありません", MB_ICONWARNING);
     return;
