@@ -90,6 +90,7 @@ constexpr const wchar_t* ProgramMessages[] = {
     L"結果をクリップボードにコピーできませんでした",
     L"変更を保存しますか？"};
 constexpr const wchar_t* EffortMessage = ProgramMessages[0];
+constexpr const wchar_t* NothingToRestore = ProgramMessages[7];
 constexpr const wchar_t* SaveChangesQuestion =
     ProgramMessages[std::size(ProgramMessages) - 1];
 // The program's file messages: a headline, the file and the reason.
@@ -478,11 +479,17 @@ Text ClassOf(HWND window) {
 
 bool IsDialog(HWND window) { return ClassOf(window) == L"#32770"; }
 
-HWND Calculator() {
+std::vector<HWND> Calculators() {
+  std::vector<HWND> found;
   for (HWND window : ProgramWindows())
     if (IsDialog(window) && GetDlgItem(window, IDC_HPCALC_IV_HP) != nullptr)
-      return window;
-  return nullptr;
+      found.push_back(window);
+  return found;
+}
+
+HWND Calculator() {
+  std::vector<HWND> found = Calculators();
+  return found.empty() ? nullptr : found.front();
 }
 
 // Posted input is handled in order, so once a marker posted after it has
@@ -727,8 +734,8 @@ void CloseDialogs() {
       Log("message box " + Quote(text));
       ++BoxCounts[CountedText(text)];
       // The files the soak opens or restores are the program's own writing.
-      if (ExpectGoodFile && (text.find(L'\n') != Text::npos ||
-                             text == L"復元できる前回の入力はありません"))
+      if (ExpectGoodFile &&
+          (text.find(L'\n') != Text::npos || text == NothingToRestore))
         Fail("the program refused a file it wrote: " + Quote(text));
       ++BoxesThisStep;
       if (text == EffortMessage) ++EffortBoxesThisStep;
@@ -848,6 +855,15 @@ bool ValidCandidates(const Text& text) {
   return rest.empty() && named >= 1 && named <= 5;
 }
 
+// The hidden power of the six IVs under the tracked mode's rule.
+IvResult HiddenPowerOf(const int ivs[StatCount]) {
+  IvResult result{};
+  for (int stat = 0; stat < StatCount; ++stat)
+    result.stats[stat].minIv = static_cast<uint8_t>(ivs[stat]);
+  CalcHiddenPower(&result, GameOfMode(TrackedMode).hiddenPowerPower);
+  return result;
+}
+
 void CheckResults(const ListState& list) {
   int observedLevel = 0;
   for (const Row& row : list.rows)
@@ -890,10 +906,7 @@ void CheckResults(const ListState& list) {
     return Fail("hidden power shows " + Quote(type) + " " + Quote(power));
   if (pinned < StatCount)
     return Fail("hidden power shown while an IV is not pinned");
-  IvResult expected{};
-  for (int stat = 0; stat < StatCount; ++stat)
-    expected.stats[stat].minIv = static_cast<uint8_t>(ivs[stat]);
-  CalcHiddenPower(&expected, GameOfMode(TrackedMode).hiddenPowerPower);
+  IvResult expected = HiddenPowerOf(ivs);
   if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
       value != expected.hiddenPowerPower)
     Fail("hidden power " + Quote(type) + " " + Quote(power) +
@@ -933,29 +946,23 @@ void CheckList(const ListState& list) {
 }
 
 void CheckCalculator() {
-  int calculators = 0;
-  HWND calculator = nullptr;
-  for (HWND window : ProgramWindows())
-    if (IsDialog(window) && GetDlgItem(window, IDC_HPCALC_IV_HP) != nullptr) {
-      ++calculators;
-      calculator = window;
-    }
-  if (calculators > 1) return Fail("more than one calculator window");
-  if (calculator == nullptr) return;
-  IvResult expected{};
+  std::vector<HWND> calculators = Calculators();
+  if (calculators.size() > 1) return Fail("more than one calculator window");
+  if (calculators.empty()) return;
+  HWND calculator = calculators.front();
+  int ivs[StatCount];
   for (int stat = 0; stat < StatCount; ++stat) {
     Text text = GetText(GetDlgItem(calculator, IDC_HPCALC_IV_HP + stat));
-    int iv = ExpectedNumber(text);
-    if (iv < 0 || iv > MaxIv)
+    ivs[stat] = ExpectedNumber(text);
+    if (ivs[stat] < 0 || ivs[stat] > MaxIv)
       return Fail("calculator field " +
                   std::to_string(IDC_HPCALC_IV_HP + stat) + " kept " +
                   Quote(text));
-    expected.stats[stat].minIv = static_cast<uint8_t>(iv);
   }
   Text type = GetText(GetDlgItem(calculator, IDC_HPCALC_TYPE));
   Text power = GetText(GetDlgItem(calculator, IDC_HPCALC_POWER));
   if (type.empty() && power.empty()) return;  // nothing typed since opening
-  CalcHiddenPower(&expected, GameOfMode(TrackedMode).hiddenPowerPower);
+  IvResult expected = HiddenPowerOf(ivs);
   int value = 0;
   if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
       !PrintedAs(power, L"%u", &value) || value < 30 || value > 70)
@@ -1062,16 +1069,21 @@ struct Field {
   bool calculator;
 };
 
-// Every field a text can go into: the name boxes, the clue lists, the numeric
-// fields, the read-only results (not by WM_SETTEXT: any program can overwrite
-// those) and the calculator's fields.
+// The main window's combo boxes: the name boxes and the clue lists.
+std::vector<int> ComboBoxes() {
+  std::vector<int> ids = {IDC_SPECIES,         IDC_NATURE,
+                          IDC_CHARACTERISTIC,  IDC_HP_TYPE_CLUE,
+                          IDC_OVERALL_VERDICT, IDC_BEST_VERDICT};
+  for (const StatRowControls& row : StatRows) ids.push_back(row.verdict);
+  return ids;
+}
+
+// Every field a text can go into: the combo boxes, the numeric fields, the
+// read-only results (not by WM_SETTEXT: any program can overwrite those) and
+// the calculator's fields.
 std::vector<Field> TextFields(bool settable) {
-  std::vector<Field> fields = {
-      {IDC_SPECIES, false},         {IDC_NATURE, false},
-      {IDC_CHARACTERISTIC, false},  {IDC_HP_TYPE_CLUE, false},
-      {IDC_OVERALL_VERDICT, false}, {IDC_BEST_VERDICT, false}};
-  for (const StatRowControls& row : StatRows)
-    fields.push_back({row.verdict, false});
+  std::vector<Field> fields;
+  for (int id : ComboBoxes()) fields.push_back({id, false});
   for (const NumericField& entry : NumericFields)
     fields.push_back({entry.field, false});
   for (int id = IDC_HPCALC_IV_HP; id <= IDC_HPCALC_IV_SPEED; ++id)
@@ -1224,14 +1236,11 @@ bool FocusAction() {
 }
 
 bool ButtonAction() {
-  static constexpr int Buttons[] = {
-      IDC_ADD_ROW,        IDC_EDIT_ROW,        IDC_DELETE_ROWS,
-      IDC_BEST_HP,        IDC_BEST_ATTACK,     IDC_BEST_DEFENSE,
-      IDC_BEST_SPATK,     IDC_BEST_SPDEF,      IDC_BEST_SPEED,
-      IDC_EFFORT_UNKNOWN, IDC_HPCALC_CLOSE,    IDC_HP_TRAINED,
-      IDC_ATTACK_TRAINED, IDC_DEFENSE_TRAINED, IDC_SPATK_TRAINED,
-      IDC_SPDEF_TRAINED,  IDC_SPEED_TRAINED};
-  int id = Buttons[Random.Below(std::size(Buttons))];
+  std::vector<int> buttons = {IDC_ADD_ROW, IDC_EDIT_ROW, IDC_DELETE_ROWS};
+  for (const StatRowControls& row : StatRows) buttons.push_back(row.bestBox);
+  buttons.insert(buttons.end(), {IDC_EFFORT_UNKNOWN, IDC_HPCALC_CLOSE});
+  for (const StatRowControls& row : StatRows) buttons.push_back(row.trainedBox);
+  int id = buttons[Random.Below(static_cast<int>(buttons.size()))];
   HWND owner = id == IDC_HPCALC_CLOSE ? Calculator() : App.main;
   if (owner == nullptr) return false;
   HWND button = GetDlgItem(owner, id);
@@ -1250,14 +1259,16 @@ bool ButtonAction() {
   return true;
 }
 
-// A choice from a list, as the combo box reports a player's choice.
+// Chooses list item `index` the way a player's choice reports it.
+void Choose(int id, int index) {
+  Send(Item(id), CB_SETCURSEL, index, 0);
+  Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(Item(id)));
+}
+
 bool ChooseAction() {
-  static constexpr int Lists[] = {
-      IDC_SPECIES,       IDC_NATURE,          IDC_CHARACTERISTIC,
-      IDC_HP_TYPE_CLUE,  IDC_OVERALL_VERDICT, IDC_BEST_VERDICT,
-      IDC_HP_VERDICT,    IDC_ATTACK_VERDICT,  IDC_DEFENSE_VERDICT,
-      IDC_SPATK_VERDICT, IDC_SPDEF_VERDICT,   IDC_SPEED_VERDICT};
-  int id = Lists[Random.Below(std::size(Lists))];
+  std::vector<int> lists = ComboBoxes();
+  int id = lists[Random.Below(static_cast<int>(lists.size()))];
   HWND combo = Item(id);
   LRESULT count = 0;
   if (!IsWindowEnabled(combo) || !Send(combo, CB_GETCOUNT, 0, 0, &count) ||
@@ -1266,9 +1277,7 @@ bool ChooseAction() {
   int index = Random.Below(static_cast<int>(count));
   Log("choose item " + std::to_string(index) + " of list " +
       std::to_string(id));
-  Send(combo, CB_SETCURSEL, index, 0);
-  Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-       reinterpret_cast<LPARAM>(combo));
+  Choose(id, index);
   return true;
 }
 
@@ -1304,14 +1313,10 @@ bool RowStateAction() {
   int count = RowCount();
   int row = count > 0 && Random.Percent(60) ? Random.Below(count) : -1;
   bool select = Random.Percent(50);
-  Log(std::string(select ? "LVM_SETITEMSTATE select row "
-                         : "LVM_SETITEMSTATE deselect row ") +
-      std::to_string(row));
-  if (select)
-    SetRowState(list, row, LVIS_SELECTED | (row >= 0 ? LVIS_FOCUSED : 0),
-                LVIS_SELECTED | (row >= 0 ? LVIS_FOCUSED : 0));
-  else
-    SetRowState(list, row, 0, LVIS_SELECTED);
+  UINT mask = LVIS_SELECTED | (select && row >= 0 ? LVIS_FOCUSED : 0);
+  Log(std::string("LVM_SETITEMSTATE ") + (select ? "select" : "deselect") +
+      " row " + std::to_string(row));
+  SetRowState(list, row, select ? mask : 0, mask);
   return true;
 }
 
@@ -1447,13 +1452,6 @@ bool PrepareFiles() {
          WriteBytes(SoakFiles[1].path, junk);
 }
 
-// Chooses list item `index` the way a player's choice reports it.
-void Choose(int id, int index) {
-  Send(Item(id), CB_SETCURSEL, index, 0);
-  Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-       reinterpret_cast<LPARAM>(Item(id)));
-}
-
 // A player starting over with a new monster: every row deleted, and each
 // clue either unknown or what the game tells of the monster.
 void StartOver() {
@@ -1549,9 +1547,9 @@ size_t WorkingSetKb() {
 }
 
 HWND FindMainWindow() {
-  for (HWND window : ProgramWindows())
-    if (ClassOf(window) == MainWindowClassName) return window;
-  return nullptr;
+  return FindProcessWindow(App.pid, [](HWND window) {
+    return IsWindowVisible(window) && ClassOf(window) == MainWindowClassName;
+  });
 }
 
 bool StartProgram(const Text& exe) {
