@@ -52,6 +52,7 @@
 #include "data/gamedata.h"
 #include "data/gamedata_win32.h"
 #include "document/document.h"
+#include "document/utf8.h"
 #include "engine/engine.h"
 #include "res/resource.h"
 #include "support/true_monster.h"
@@ -177,14 +178,7 @@ char CrashText[256] = "";
 // ---- Logging ----------------------------------------------------------------
 
 std::string Utf8(const Text& text) {
-  if (text.empty()) return {};
-  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(),
-                                 static_cast<int>(text.size()), nullptr, 0,
-                                 nullptr, nullptr);
-  std::string out(size, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                      out.data(), size, nullptr, nullptr);
-  return out;
+  return ToUtf8(std::u16string(text.begin(), text.end()));
 }
 
 // A text as the log shows it: quoted, control characters escaped, long texts
@@ -605,8 +599,10 @@ Text DialogText(HWND dialog) {
   return all;
 }
 
-// OK the way a person does it: the button, Enter or the close box.
+// OK the way a person does it, after reading: the button, Enter or the
+// close box.
 void PressOk(HWND dialog) {
+  Sleep(MessageBoxPauseMs);
   switch (Random.Below(3)) {
     case 0:
       Post(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
@@ -679,10 +675,10 @@ void AnswerSaveChanges(HWND box) {
   ++BoxCounts[SaveChangesQuestion];
   ++BoxesThisStep;
   static constexpr int Buttons[] = {IDYES, IDNO, IDCANCEL};
-  int button = Buttons[Random.Below(3)];
-  Log(std::string("save-changes question: ") + (button == IDYES  ? "Yes"
-                                                : button == IDNO ? "No"
-                                                                 : "Cancel"));
+  static constexpr const char* Names[] = {"Yes", "No", "Cancel"};
+  int pick = Random.Below(3);
+  int button = Buttons[pick];
+  Log(std::string("save-changes question: ") + Names[pick]);
   if (button == IDYES) FileCommand = IDM_SAVE_AS;
   if (button == IDCANCEL) PendingMode = 0;
   Sleep(MessageBoxPauseMs);
@@ -727,7 +723,6 @@ void CloseDialogs() {
       AnswerSaveChanges(target);
     } else if (GetDlgItem(target, IDC_ABOUT_NOTICE) != nullptr) {
       Log("about box: OK after a pause");
-      Sleep(MessageBoxPauseMs);
       PressOk(target);
     } else {
       Text text = DialogText(target);
@@ -741,7 +736,6 @@ void CloseDialogs() {
       if (text == EffortMessage) ++EffortBoxesThisStep;
       if (!IsProgramMessage(text))
         Fail("a message box that is not one of the program's: " + Quote(text));
-      Sleep(MessageBoxPauseMs);
       PressOk(target);
     }
     if (!Settle()) return;
@@ -1493,9 +1487,8 @@ bool ObserveAction() {
     effort =
         static_cast<uint16_t>(Random.Below(EffortTotalLimit / StatCount + 1));
   StatusEntry shown = ShownStats(species, nature, Observed.ivs, level, efforts);
-  Log("observe " + Utf8(reinterpret_cast<const wchar_t*>(species.name)) + " " +
-      Utf8(reinterpret_cast<const wchar_t*>(nature.name)) + " level " +
-      std::to_string(level) + " and Add");
+  Log("observe " + ToUtf8(species.name) + " " + ToUtf8(nature.name) +
+      " level " + std::to_string(level) + " and Add");
   Send(Item(IDC_SPECIES), WM_SETTEXT, 0,
        reinterpret_cast<LPARAM>(species.name));
   Send(Item(IDC_NATURE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(nature.name));
@@ -1592,11 +1585,6 @@ void CloseProgram() {
   }
 }
 
-void Print(const std::string& line) {
-  std::fwrite(line.data(), 1, line.size(), stdout);
-  std::fputc('\n', stdout);
-}
-
 struct Options {
   Text exe;
   Text log;
@@ -1649,9 +1637,11 @@ void Report(const Options& options, DWORD started, size_t startSet,
                 options.seed, Step, (GetTickCount() - started) / 1000.0,
                 Failure.empty() ? "ok" : FailureKind, startSet, endSet,
                 StepsWithIvs, StepsWithHints, StepsWithHiddenPower);
-  Print(line);
+  std::puts(line);
   for (const auto& [text, count] : BoxCounts)
-    Print("soak-box count=" + std::to_string(count) + " text=" + Quote(text));
+    std::puts(
+        ("soak-box count=" + std::to_string(count) + " text=" + Quote(text))
+            .c_str());
   if (Failure.empty()) return;
   std::string report = "soak: seed " + std::to_string(options.seed) +
                        " failed at step " + std::to_string(Step) + ": " +
