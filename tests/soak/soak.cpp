@@ -61,7 +61,6 @@
 #include "ui/form_layout.h"
 #include "ui/frame.h"
 #include "ui/settings.h"
-#include "ui/status_rows.h"
 
 namespace {
 
@@ -761,19 +760,12 @@ int ExpectedNumber(const Text& text) {
   return StrToIntW(text.c_str());
 }
 
-int Clamp(const Text& text, int low, int high) {
-  int value = ExpectedNumber(text);
-  return value > high ? high : value < low ? low : value;
-}
-
 int LevelLow() { return GameOfMode(TrackedMode).lowestLevel; }
 
 // The range of a numeric field (status list column k + 1).
-void FieldRange(int k, int* low, int* high) {
-  *low = k == 0 ? LevelLow() : 0;
-  *high = k == 0                 ? LevelMaximum
-          : k < FirstEffortField ? StatMaximum
-                                 : EffortMaximum;
+std::pair<int, int> FieldRange(int k) {
+  if (k == 0) return {LevelLow(), LevelMaximum};
+  return {0, k < FirstEffortField ? StatMaximum : EffortMaximum};
 }
 
 // Whether `text` is exactly what `format` prints for the (at most two)
@@ -911,13 +903,11 @@ void CheckResults(const ListState& list) {
 // number, at most 3 characters ("?" for unknown effort values, checked with
 // the row).
 bool ValidCell(const Text& cell, int k) {
-  int low = 0;
-  int high = 0;
+  // A level may have been added in a mode whose lowest level is lower.
+  auto [low, high] = FieldRange(k);
   int value = 0;
-  FieldRange(k, &low, &high);
-  if (k == 0) low = 1;
-  return cell.size() <= 3 && PrintedAs(cell, L"%d", &value) && value >= low &&
-         value <= high;
+  return cell.size() <= 3 && PrintedAs(cell, L"%d", &value) &&
+         value >= (k == 0 ? 1 : low) && value <= high;
 }
 
 // Whether a row's effort values are unknown: all six cells "?".
@@ -989,10 +979,8 @@ void CheckAdd(const ListState& list) {
   Row row;
   int effortTotal = 0;
   for (int k = 0; k < NumericFieldCount; ++k) {
-    int low = 0;
-    int high = 0;
-    FieldRange(k, &low, &high);
-    int value = Clamp(Expect.fields[k], low, high);
+    auto [low, high] = FieldRange(k);
+    int value = std::clamp(ExpectedNumber(Expect.fields[k]), low, high);
     bool unknown = k >= FirstEffortField && Expect.effortUnknown;
     row[k] = unknown ? L"?" : std::to_wstring(value);
     if (k >= FirstEffortField && !unknown) effortTotal += value;
@@ -1116,28 +1104,28 @@ Text ListItem(HWND combo) {
   return text;
 }
 
+// `length` letters drawn from `alphabet`.
+template <size_t Size>
+Text RandomString(int length, const wchar_t (&alphabet)[Size]) {
+  Text text;
+  for (; length > 0; --length) text += alphabet[Random.Below(Size - 1)];
+  return text;
+}
+
 Text RandomText(HWND control) {
   switch (Random.Below(6)) {
     case 0:
       return FixedTexts[Random.Below(std::size(FixedTexts))];
     case 1:
       return std::to_wstring(Random.Below(320) - (Random.Percent(10) ? 40 : 0));
-    case 2: {
-      Text digits;
-      for (int n = 1 + Random.Below(25); n > 0; --n)
-        digits += L'0' + Random.Below(10);
-      return digits;
-    }
+    case 2:
+      return RandomString(1 + Random.Below(25), L"0123456789");
     case 3:
       return ListItem(control);
-    default: {
-      Text mixed;
-      int length =
-          Random.Percent(30) ? 20 + Random.Below(400) : 1 + Random.Below(8);
-      for (int n = 0; n < length; ++n)
-        mixed += MixedAlphabet[Random.Below(std::size(MixedAlphabet) - 1)];
-      return mixed;
-    }
+    default:
+      return RandomString(
+          Random.Percent(30) ? 20 + Random.Below(400) : 1 + Random.Below(8),
+          MixedAlphabet);
   }
 }
 
