@@ -121,6 +121,11 @@ struct Rng {
   }
   int Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % n); }
   bool Percent(int p) { return Below(100) < p; }
+  // One of `items` (an array or a vector), each as likely.
+  template <typename Items>
+  auto Pick(const Items& items) {
+    return items[Below(static_cast<int>(std::size(items)))];
+  }
 };
 
 struct Program {
@@ -651,11 +656,10 @@ void AnswerFileDialog(HWND dialog) {
     Post(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     return;
   }
-  SoakFile file =
-      open ? existing[Random.Below(static_cast<int>(existing.size()))]
-           : SoakFile{SoakFolder + L"\\saved-" + std::to_wstring(++SavedCount) +
-                          L".tsv",
-                      TrackedMode};
+  SoakFile file = open ? Random.Pick(existing)
+                       : SoakFile{SoakFolder + L"\\saved-" +
+                                      std::to_wstring(++SavedCount) + L".tsv",
+                                  TrackedMode};
   Log(std::string(open ? "file dialog: open " : "file dialog: save as ") +
       Quote(file.path));
   if (open && file.mode != 0) {
@@ -1115,7 +1119,7 @@ Text RandomString(int length, const wchar_t (&alphabet)[Size]) {
 Text RandomText(HWND control) {
   switch (Random.Below(6)) {
     case 0:
-      return FixedTexts[Random.Below(std::size(FixedTexts))];
+      return Random.Pick(FixedTexts);
     case 1:
       return std::to_wstring(Random.Below(320) - (Random.Percent(10) ? 40 : 0));
     case 2:
@@ -1133,7 +1137,7 @@ Text RandomText(HWND control) {
 bool PickField(bool settable, Field* field, HWND* window) {
   std::vector<Field> fields = TextFields(settable);
   bool calculator = Calculator() != nullptr && Random.Percent(35);
-  do *field = fields[Random.Below(static_cast<int>(fields.size()))];
+  do *field = Random.Pick(fields);
   while (field->calculator != calculator);
   *window = FieldWindow(*field);
   return *window != nullptr;
@@ -1182,7 +1186,7 @@ constexpr Key Keys[] = {
     {VK_DELETE, "Delete"}, {VK_BACK, "Backspace"}};
 
 bool KeyAction() {
-  const Key& key = Keys[Random.Below(std::size(Keys))];
+  Key key = Random.Pick(Keys);
   HWND focus = FocusedWindow();
   int id = GetDlgCtrlID(focus);
   Log(std::string("key ") + key.name + " on " + Utf8(ClassOf(focus)) + " " +
@@ -1211,7 +1215,7 @@ bool FocusAction() {
     Post(owner, WM_NEXTDLGCTL, previous, FALSE);
     return true;
   }
-  HWND target = controls[Random.Below(static_cast<int>(controls.size()))];
+  HWND target = Random.Pick(controls);
   Log("WM_NEXTDLGCTL to control " + std::to_string(GetDlgCtrlID(target)));
   Post(owner, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
   return true;
@@ -1222,7 +1226,7 @@ bool ButtonAction() {
   for (const StatRowControls& row : StatRows) buttons.push_back(row.bestBox);
   buttons.insert(buttons.end(), {IDC_EFFORT_UNKNOWN, IDC_HPCALC_CLOSE});
   for (const StatRowControls& row : StatRows) buttons.push_back(row.trainedBox);
-  int id = buttons[Random.Below(static_cast<int>(buttons.size()))];
+  int id = Random.Pick(buttons);
   HWND owner = id == IDC_HPCALC_CLOSE ? Calculator() : App.main;
   if (owner == nullptr) return false;
   HWND button = GetDlgItem(owner, id);
@@ -1249,8 +1253,7 @@ void Choose(int id, int index) {
 }
 
 bool ChooseAction() {
-  std::vector<int> lists = ComboBoxes();
-  int id = lists[Random.Below(static_cast<int>(lists.size()))];
+  int id = Random.Pick(ComboBoxes());
   HWND combo = Item(id);
   LRESULT count = 0;
   if (!IsWindowEnabled(combo) || !Send(combo, CB_GETCOUNT, 0, 0, &count) ||
@@ -1310,7 +1313,7 @@ bool MenuAction() {
   UINT command =
       Random.Percent(25) ? IDM_HIDDEN_POWER
       : Random.Percent(25)
-          ? FileCommands[Random.Below(std::size(FileCommands))]
+          ? Random.Pick(FileCommands)
           : IDM_MODE_GEN3 + Random.Below(IDM_COPY_RESULT - IDM_MODE_GEN3 + 1);
   if ((command == IDM_HELP_CONTENTS || command == IDM_HELP_INDEX) &&
       Random.Percent(70))
