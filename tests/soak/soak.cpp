@@ -52,6 +52,7 @@
 #include "data/gamedata.h"
 #include "data/gamedata_win32.h"
 #include "document/document.h"
+#include "document/utf8.h"
 #include "engine/engine.h"
 #include "res/resource.h"
 #include "support/true_monster.h"
@@ -60,7 +61,6 @@
 #include "ui/form_layout.h"
 #include "ui/frame.h"
 #include "ui/settings.h"
-#include "ui/status_rows.h"
 
 namespace {
 
@@ -90,6 +90,7 @@ constexpr const wchar_t* ProgramMessages[] = {
     L"結果をクリップボードにコピーできませんでした",
     L"変更を保存しますか？"};
 constexpr const wchar_t* EffortMessage = ProgramMessages[0];
+constexpr const wchar_t* NothingToRestore = ProgramMessages[7];
 constexpr const wchar_t* SaveChangesQuestion =
     ProgramMessages[std::size(ProgramMessages) - 1];
 // The program's file messages: a headline, the file and the reason.
@@ -120,6 +121,11 @@ struct Rng {
   }
   int Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % n); }
   bool Percent(int p) { return Below(100) < p; }
+  // One of `items` (an array or a vector), each as likely.
+  template <typename Items>
+  auto Pick(const Items& items) {
+    return items[Below(static_cast<int>(std::size(items)))];
+  }
 };
 
 struct Program {
@@ -176,14 +182,7 @@ char CrashText[256] = "";
 // ---- Logging ----------------------------------------------------------------
 
 std::string Utf8(const Text& text) {
-  if (text.empty()) return {};
-  int size = WideCharToMultiByte(CP_UTF8, 0, text.data(),
-                                 static_cast<int>(text.size()), nullptr, 0,
-                                 nullptr, nullptr);
-  std::string out(size, '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                      out.data(), size, nullptr, nullptr);
-  return out;
+  return ToUtf8(std::u16string(text.begin(), text.end()));
 }
 
 // A text as the log shows it: quoted, control characters escaped, long texts
@@ -478,11 +477,17 @@ Text ClassOf(HWND window) {
 
 bool IsDialog(HWND window) { return ClassOf(window) == L"#32770"; }
 
-HWND Calculator() {
+std::vector<HWND> Calculators() {
+  std::vector<HWND> found;
   for (HWND window : ProgramWindows())
     if (IsDialog(window) && GetDlgItem(window, IDC_HPCALC_IV_HP) != nullptr)
-      return window;
-  return nullptr;
+      found.push_back(window);
+  return found;
+}
+
+HWND Calculator() {
+  std::vector<HWND> found = Calculators();
+  return found.empty() ? nullptr : found.front();
 }
 
 // Posted input is handled in order, so once a marker posted after it has
@@ -598,8 +603,10 @@ Text DialogText(HWND dialog) {
   return all;
 }
 
-// OK the way a person does it: the button, Enter or the close box.
+// OK the way a person does it, after reading: the button, Enter or the
+// close box.
 void PressOk(HWND dialog) {
+  Sleep(MessageBoxPauseMs);
   switch (Random.Below(3)) {
     case 0:
       Post(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
@@ -649,11 +656,10 @@ void AnswerFileDialog(HWND dialog) {
     Post(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     return;
   }
-  SoakFile file =
-      open ? existing[Random.Below(static_cast<int>(existing.size()))]
-           : SoakFile{SoakFolder + L"\\saved-" + std::to_wstring(++SavedCount) +
-                          L".tsv",
-                      TrackedMode};
+  SoakFile file = open ? Random.Pick(existing)
+                       : SoakFile{SoakFolder + L"\\saved-" +
+                                      std::to_wstring(++SavedCount) + L".tsv",
+                                  TrackedMode};
   Log(std::string(open ? "file dialog: open " : "file dialog: save as ") +
       Quote(file.path));
   if (open && file.mode != 0) {
@@ -672,10 +678,10 @@ void AnswerSaveChanges(HWND box) {
   ++BoxCounts[SaveChangesQuestion];
   ++BoxesThisStep;
   static constexpr int Buttons[] = {IDYES, IDNO, IDCANCEL};
-  int button = Buttons[Random.Below(3)];
-  Log(std::string("save-changes question: ") + (button == IDYES  ? "Yes"
-                                                : button == IDNO ? "No"
-                                                                 : "Cancel"));
+  static constexpr const char* Names[] = {"Yes", "No", "Cancel"};
+  int pick = Random.Below(3);
+  int button = Buttons[pick];
+  Log(std::string("save-changes question: ") + Names[pick]);
   if (button == IDYES) FileCommand = IDM_SAVE_AS;
   if (button == IDCANCEL) PendingMode = 0;
   Sleep(MessageBoxPauseMs);
@@ -720,21 +726,19 @@ void CloseDialogs() {
       AnswerSaveChanges(target);
     } else if (GetDlgItem(target, IDC_ABOUT_NOTICE) != nullptr) {
       Log("about box: OK after a pause");
-      Sleep(MessageBoxPauseMs);
       PressOk(target);
     } else {
       Text text = DialogText(target);
       Log("message box " + Quote(text));
       ++BoxCounts[CountedText(text)];
       // The files the soak opens or restores are the program's own writing.
-      if (ExpectGoodFile && (text.find(L'\n') != Text::npos ||
-                             text == L"復元できる前回の入力はありません"))
+      if (ExpectGoodFile &&
+          (text.find(L'\n') != Text::npos || text == NothingToRestore))
         Fail("the program refused a file it wrote: " + Quote(text));
       ++BoxesThisStep;
       if (text == EffortMessage) ++EffortBoxesThisStep;
       if (!IsProgramMessage(text))
         Fail("a message box that is not one of the program's: " + Quote(text));
-      Sleep(MessageBoxPauseMs);
       PressOk(target);
     }
     if (!Settle()) return;
@@ -760,19 +764,12 @@ int ExpectedNumber(const Text& text) {
   return StrToIntW(text.c_str());
 }
 
-int Clamp(const Text& text, int low, int high) {
-  int value = ExpectedNumber(text);
-  return value > high ? high : value < low ? low : value;
-}
-
 int LevelLow() { return GameOfMode(TrackedMode).lowestLevel; }
 
 // The range of a numeric field (status list column k + 1).
-void FieldRange(int k, int* low, int* high) {
-  *low = k == 0 ? LevelLow() : 0;
-  *high = k == 0                 ? LevelMaximum
-          : k < FirstEffortField ? StatMaximum
-                                 : EffortMaximum;
+std::pair<int, int> FieldRange(int k) {
+  if (k == 0) return {LevelLow(), LevelMaximum};
+  return {0, k < FirstEffortField ? StatMaximum : EffortMaximum};
 }
 
 // Whether `text` is exactly what `format` prints for the (at most two)
@@ -848,6 +845,15 @@ bool ValidCandidates(const Text& text) {
   return rest.empty() && named >= 1 && named <= 5;
 }
 
+// The hidden power of the six IVs under the tracked mode's rule.
+IvResult HiddenPowerOf(const int ivs[StatCount]) {
+  IvResult result{};
+  for (int stat = 0; stat < StatCount; ++stat)
+    result.stats[stat].minIv = static_cast<uint8_t>(ivs[stat]);
+  CalcHiddenPower(&result, GameOfMode(TrackedMode).hiddenPowerPower);
+  return result;
+}
+
 void CheckResults(const ListState& list) {
   int observedLevel = 0;
   for (const Row& row : list.rows)
@@ -890,10 +896,7 @@ void CheckResults(const ListState& list) {
     return Fail("hidden power shows " + Quote(type) + " " + Quote(power));
   if (pinned < StatCount)
     return Fail("hidden power shown while an IV is not pinned");
-  IvResult expected{};
-  for (int stat = 0; stat < StatCount; ++stat)
-    expected.stats[stat].minIv = static_cast<uint8_t>(ivs[stat]);
-  CalcHiddenPower(&expected, GameOfMode(TrackedMode).hiddenPowerPower);
+  IvResult expected = HiddenPowerOf(ivs);
   if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
       value != expected.hiddenPowerPower)
     Fail("hidden power " + Quote(type) + " " + Quote(power) +
@@ -904,13 +907,11 @@ void CheckResults(const ListState& list) {
 // number, at most 3 characters ("?" for unknown effort values, checked with
 // the row).
 bool ValidCell(const Text& cell, int k) {
-  int low = 0;
-  int high = 0;
+  // A level may have been added in a mode whose lowest level is lower.
+  auto [low, high] = FieldRange(k);
   int value = 0;
-  FieldRange(k, &low, &high);
-  if (k == 0) low = 1;
-  return cell.size() <= 3 && PrintedAs(cell, L"%d", &value) && value >= low &&
-         value <= high;
+  return cell.size() <= 3 && PrintedAs(cell, L"%d", &value) &&
+         value >= (k == 0 ? 1 : low) && value <= high;
 }
 
 // Whether a row's effort values are unknown: all six cells "?".
@@ -933,29 +934,23 @@ void CheckList(const ListState& list) {
 }
 
 void CheckCalculator() {
-  int calculators = 0;
-  HWND calculator = nullptr;
-  for (HWND window : ProgramWindows())
-    if (IsDialog(window) && GetDlgItem(window, IDC_HPCALC_IV_HP) != nullptr) {
-      ++calculators;
-      calculator = window;
-    }
-  if (calculators > 1) return Fail("more than one calculator window");
-  if (calculator == nullptr) return;
-  IvResult expected{};
+  std::vector<HWND> calculators = Calculators();
+  if (calculators.size() > 1) return Fail("more than one calculator window");
+  if (calculators.empty()) return;
+  HWND calculator = calculators.front();
+  int ivs[StatCount];
   for (int stat = 0; stat < StatCount; ++stat) {
     Text text = GetText(GetDlgItem(calculator, IDC_HPCALC_IV_HP + stat));
-    int iv = ExpectedNumber(text);
-    if (iv < 0 || iv > MaxIv)
+    ivs[stat] = ExpectedNumber(text);
+    if (ivs[stat] < 0 || ivs[stat] > MaxIv)
       return Fail("calculator field " +
                   std::to_string(IDC_HPCALC_IV_HP + stat) + " kept " +
                   Quote(text));
-    expected.stats[stat].minIv = static_cast<uint8_t>(iv);
   }
   Text type = GetText(GetDlgItem(calculator, IDC_HPCALC_TYPE));
   Text power = GetText(GetDlgItem(calculator, IDC_HPCALC_POWER));
   if (type.empty() && power.empty()) return;  // nothing typed since opening
-  CalcHiddenPower(&expected, GameOfMode(TrackedMode).hiddenPowerPower);
+  IvResult expected = HiddenPowerOf(ivs);
   int value = 0;
   if (type != reinterpret_cast<const wchar_t*>(expected.hiddenPowerType) ||
       !PrintedAs(power, L"%u", &value) || value < 30 || value > 70)
@@ -988,10 +983,8 @@ void CheckAdd(const ListState& list) {
   Row row;
   int effortTotal = 0;
   for (int k = 0; k < NumericFieldCount; ++k) {
-    int low = 0;
-    int high = 0;
-    FieldRange(k, &low, &high);
-    int value = Clamp(Expect.fields[k], low, high);
+    auto [low, high] = FieldRange(k);
+    int value = std::clamp(ExpectedNumber(Expect.fields[k]), low, high);
     bool unknown = k >= FirstEffortField && Expect.effortUnknown;
     row[k] = unknown ? L"?" : std::to_wstring(value);
     if (k >= FirstEffortField && !unknown) effortTotal += value;
@@ -1062,16 +1055,21 @@ struct Field {
   bool calculator;
 };
 
-// Every field a text can go into: the name boxes, the clue lists, the numeric
-// fields, the read-only results (not by WM_SETTEXT: any program can overwrite
-// those) and the calculator's fields.
+// The main window's combo boxes: the name boxes and the clue lists.
+std::vector<int> ComboBoxes() {
+  std::vector<int> ids = {IDC_SPECIES,         IDC_NATURE,
+                          IDC_CHARACTERISTIC,  IDC_HP_TYPE_CLUE,
+                          IDC_OVERALL_VERDICT, IDC_BEST_VERDICT};
+  for (const StatRowControls& row : StatRows) ids.push_back(row.verdict);
+  return ids;
+}
+
+// Every field a text can go into: the combo boxes, the numeric fields, the
+// read-only results (not by WM_SETTEXT: any program can overwrite those) and
+// the calculator's fields.
 std::vector<Field> TextFields(bool settable) {
-  std::vector<Field> fields = {
-      {IDC_SPECIES, false},         {IDC_NATURE, false},
-      {IDC_CHARACTERISTIC, false},  {IDC_HP_TYPE_CLUE, false},
-      {IDC_OVERALL_VERDICT, false}, {IDC_BEST_VERDICT, false}};
-  for (const StatRowControls& row : StatRows)
-    fields.push_back({row.verdict, false});
+  std::vector<Field> fields;
+  for (int id : ComboBoxes()) fields.push_back({id, false});
   for (const NumericField& entry : NumericFields)
     fields.push_back({entry.field, false});
   for (int id = IDC_HPCALC_IV_HP; id <= IDC_HPCALC_IV_SPEED; ++id)
@@ -1110,28 +1108,28 @@ Text ListItem(HWND combo) {
   return text;
 }
 
+// `length` letters drawn from `alphabet`.
+template <size_t Size>
+Text RandomString(int length, const wchar_t (&alphabet)[Size]) {
+  Text text;
+  for (; length > 0; --length) text += alphabet[Random.Below(Size - 1)];
+  return text;
+}
+
 Text RandomText(HWND control) {
   switch (Random.Below(6)) {
     case 0:
-      return FixedTexts[Random.Below(std::size(FixedTexts))];
+      return Random.Pick(FixedTexts);
     case 1:
       return std::to_wstring(Random.Below(320) - (Random.Percent(10) ? 40 : 0));
-    case 2: {
-      Text digits;
-      for (int n = 1 + Random.Below(25); n > 0; --n)
-        digits += L'0' + Random.Below(10);
-      return digits;
-    }
+    case 2:
+      return RandomString(1 + Random.Below(25), L"0123456789");
     case 3:
       return ListItem(control);
-    default: {
-      Text mixed;
-      int length =
-          Random.Percent(30) ? 20 + Random.Below(400) : 1 + Random.Below(8);
-      for (int n = 0; n < length; ++n)
-        mixed += MixedAlphabet[Random.Below(std::size(MixedAlphabet) - 1)];
-      return mixed;
-    }
+    default:
+      return RandomString(
+          Random.Percent(30) ? 20 + Random.Below(400) : 1 + Random.Below(8),
+          MixedAlphabet);
   }
 }
 
@@ -1139,7 +1137,7 @@ Text RandomText(HWND control) {
 bool PickField(bool settable, Field* field, HWND* window) {
   std::vector<Field> fields = TextFields(settable);
   bool calculator = Calculator() != nullptr && Random.Percent(35);
-  do *field = fields[Random.Below(static_cast<int>(fields.size()))];
+  do *field = Random.Pick(fields);
   while (field->calculator != calculator);
   *window = FieldWindow(*field);
   return *window != nullptr;
@@ -1188,7 +1186,7 @@ constexpr Key Keys[] = {
     {VK_DELETE, "Delete"}, {VK_BACK, "Backspace"}};
 
 bool KeyAction() {
-  const Key& key = Keys[Random.Below(std::size(Keys))];
+  Key key = Random.Pick(Keys);
   HWND focus = FocusedWindow();
   int id = GetDlgCtrlID(focus);
   Log(std::string("key ") + key.name + " on " + Utf8(ClassOf(focus)) + " " +
@@ -1217,21 +1215,18 @@ bool FocusAction() {
     Post(owner, WM_NEXTDLGCTL, previous, FALSE);
     return true;
   }
-  HWND target = controls[Random.Below(static_cast<int>(controls.size()))];
+  HWND target = Random.Pick(controls);
   Log("WM_NEXTDLGCTL to control " + std::to_string(GetDlgCtrlID(target)));
   Post(owner, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(target), TRUE);
   return true;
 }
 
 bool ButtonAction() {
-  static constexpr int Buttons[] = {
-      IDC_ADD_ROW,        IDC_EDIT_ROW,        IDC_DELETE_ROWS,
-      IDC_BEST_HP,        IDC_BEST_ATTACK,     IDC_BEST_DEFENSE,
-      IDC_BEST_SPATK,     IDC_BEST_SPDEF,      IDC_BEST_SPEED,
-      IDC_EFFORT_UNKNOWN, IDC_HPCALC_CLOSE,    IDC_HP_TRAINED,
-      IDC_ATTACK_TRAINED, IDC_DEFENSE_TRAINED, IDC_SPATK_TRAINED,
-      IDC_SPDEF_TRAINED,  IDC_SPEED_TRAINED};
-  int id = Buttons[Random.Below(std::size(Buttons))];
+  std::vector<int> buttons = {IDC_ADD_ROW, IDC_EDIT_ROW, IDC_DELETE_ROWS};
+  for (const StatRowControls& row : StatRows) buttons.push_back(row.bestBox);
+  buttons.insert(buttons.end(), {IDC_EFFORT_UNKNOWN, IDC_HPCALC_CLOSE});
+  for (const StatRowControls& row : StatRows) buttons.push_back(row.trainedBox);
+  int id = Random.Pick(buttons);
   HWND owner = id == IDC_HPCALC_CLOSE ? Calculator() : App.main;
   if (owner == nullptr) return false;
   HWND button = GetDlgItem(owner, id);
@@ -1250,14 +1245,15 @@ bool ButtonAction() {
   return true;
 }
 
-// A choice from a list, as the combo box reports a player's choice.
+// Chooses list item `index` the way a player's choice reports it.
+void Choose(int id, int index) {
+  Send(Item(id), CB_SETCURSEL, index, 0);
+  Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+       reinterpret_cast<LPARAM>(Item(id)));
+}
+
 bool ChooseAction() {
-  static constexpr int Lists[] = {
-      IDC_SPECIES,       IDC_NATURE,          IDC_CHARACTERISTIC,
-      IDC_HP_TYPE_CLUE,  IDC_OVERALL_VERDICT, IDC_BEST_VERDICT,
-      IDC_HP_VERDICT,    IDC_ATTACK_VERDICT,  IDC_DEFENSE_VERDICT,
-      IDC_SPATK_VERDICT, IDC_SPDEF_VERDICT,   IDC_SPEED_VERDICT};
-  int id = Lists[Random.Below(std::size(Lists))];
+  int id = Random.Pick(ComboBoxes());
   HWND combo = Item(id);
   LRESULT count = 0;
   if (!IsWindowEnabled(combo) || !Send(combo, CB_GETCOUNT, 0, 0, &count) ||
@@ -1266,9 +1262,7 @@ bool ChooseAction() {
   int index = Random.Below(static_cast<int>(count));
   Log("choose item " + std::to_string(index) + " of list " +
       std::to_string(id));
-  Send(combo, CB_SETCURSEL, index, 0);
-  Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-       reinterpret_cast<LPARAM>(combo));
+  Choose(id, index);
   return true;
 }
 
@@ -1304,14 +1298,10 @@ bool RowStateAction() {
   int count = RowCount();
   int row = count > 0 && Random.Percent(60) ? Random.Below(count) : -1;
   bool select = Random.Percent(50);
-  Log(std::string(select ? "LVM_SETITEMSTATE select row "
-                         : "LVM_SETITEMSTATE deselect row ") +
-      std::to_string(row));
-  if (select)
-    SetRowState(list, row, LVIS_SELECTED | (row >= 0 ? LVIS_FOCUSED : 0),
-                LVIS_SELECTED | (row >= 0 ? LVIS_FOCUSED : 0));
-  else
-    SetRowState(list, row, 0, LVIS_SELECTED);
+  UINT mask = LVIS_SELECTED | (select && row >= 0 ? LVIS_FOCUSED : 0);
+  Log(std::string("LVM_SETITEMSTATE ") + (select ? "select" : "deselect") +
+      " row " + std::to_string(row));
+  SetRowState(list, row, select ? mask : 0, mask);
   return true;
 }
 
@@ -1323,7 +1313,7 @@ bool MenuAction() {
   UINT command =
       Random.Percent(25) ? IDM_HIDDEN_POWER
       : Random.Percent(25)
-          ? FileCommands[Random.Below(std::size(FileCommands))]
+          ? Random.Pick(FileCommands)
           : IDM_MODE_GEN3 + Random.Below(IDM_COPY_RESULT - IDM_MODE_GEN3 + 1);
   if ((command == IDM_HELP_CONTENTS || command == IDM_HELP_INDEX) &&
       Random.Percent(70))
@@ -1447,13 +1437,6 @@ bool PrepareFiles() {
          WriteBytes(SoakFiles[1].path, junk);
 }
 
-// Chooses list item `index` the way a player's choice reports it.
-void Choose(int id, int index) {
-  Send(Item(id), CB_SETCURSEL, index, 0);
-  Post(App.main, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
-       reinterpret_cast<LPARAM>(Item(id)));
-}
-
 // A player starting over with a new monster: every row deleted, and each
 // clue either unknown or what the game tells of the monster.
 void StartOver() {
@@ -1495,9 +1478,8 @@ bool ObserveAction() {
     effort =
         static_cast<uint16_t>(Random.Below(EffortTotalLimit / StatCount + 1));
   StatusEntry shown = ShownStats(species, nature, Observed.ivs, level, efforts);
-  Log("observe " + Utf8(reinterpret_cast<const wchar_t*>(species.name)) + " " +
-      Utf8(reinterpret_cast<const wchar_t*>(nature.name)) + " level " +
-      std::to_string(level) + " and Add");
+  Log("observe " + ToUtf8(species.name) + " " + ToUtf8(nature.name) +
+      " level " + std::to_string(level) + " and Add");
   Send(Item(IDC_SPECIES), WM_SETTEXT, 0,
        reinterpret_cast<LPARAM>(species.name));
   Send(Item(IDC_NATURE), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(nature.name));
@@ -1549,9 +1531,9 @@ size_t WorkingSetKb() {
 }
 
 HWND FindMainWindow() {
-  for (HWND window : ProgramWindows())
-    if (ClassOf(window) == MainWindowClassName) return window;
-  return nullptr;
+  return FindProcessWindow(App.pid, [](HWND window) {
+    return IsWindowVisible(window) && ClassOf(window) == MainWindowClassName;
+  });
 }
 
 bool StartProgram(const Text& exe) {
@@ -1592,11 +1574,6 @@ void CloseProgram() {
   } else if (CrashText[0] != '\0' || ExitCode != 0) {
     ProgramEnded();
   }
-}
-
-void Print(const std::string& line) {
-  std::fwrite(line.data(), 1, line.size(), stdout);
-  std::fputc('\n', stdout);
 }
 
 struct Options {
@@ -1651,9 +1628,11 @@ void Report(const Options& options, DWORD started, size_t startSet,
                 options.seed, Step, (GetTickCount() - started) / 1000.0,
                 Failure.empty() ? "ok" : FailureKind, startSet, endSet,
                 StepsWithIvs, StepsWithHints, StepsWithHiddenPower);
-  Print(line);
+  std::puts(line);
   for (const auto& [text, count] : BoxCounts)
-    Print("soak-box count=" + std::to_string(count) + " text=" + Quote(text));
+    std::puts(
+        ("soak-box count=" + std::to_string(count) + " text=" + Quote(text))
+            .c_str());
   if (Failure.empty()) return;
   std::string report = "soak: seed " + std::to_string(options.seed) +
                        " failed at step " + std::to_string(Step) + ": " +
